@@ -1,0 +1,30 @@
+// Runs the tests of one program with HOME, XDG_CONFIG_HOME and TMPDIR pointing
+// into a private directory, so that no test reads or writes the user's own
+// defaults or temporary files, and removes that directory afterwards.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+
+    std::string pattern = (std::filesystem::temp_directory_path() / "nelvo-home-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (!mkdtemp(buffer.data())) return 3;
+    const std::filesystem::path home = buffer.data();
+    std::filesystem::create_directories(home / "config");
+    std::filesystem::create_directories(home / "tmp");
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    setenv("TMPDIR", (home / "tmp").c_str(), 1);
+
+    const int result = RUN_ALL_TESTS();
+
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    return result;
+}
