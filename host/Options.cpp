@@ -1,0 +1,49 @@
+#include "host/Options.h"
+
+#include "host/UsageError.h"
+
+namespace {
+
+// The value that follows option `name`, taken from `arguments` at `index`.
+std::string valueOf(const std::vector<std::string>& arguments, size_t& index, const std::string& name) {
+    if (index + 1 >= arguments.size()) throw UsageError("option " + name + " needs a value");
+    return arguments[++index];
+}
+
+}  // namespace
+
+Options parseOptions(const std::vector<std::string>& arguments, const std::filesystem::path& programDirectory) {
+    Options options;
+    options.bundle = programDirectory / "NelvoPrintPdeZlm420kJC.plugin";
+    options.ppd = programDirectory / "examples" / "NelvoZlm420k.ppd";
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--bundle")
+            options.bundle = valueOf(arguments, i, argument);
+        else if (argument == "--ppd")
+            options.ppd = valueOf(arguments, i, argument);
+        else if (argument == "--printer")
+            options.printer = valueOf(arguments, i, argument);
+        else if (argument == "--device-uri")
+            options.deviceURI = valueOf(arguments, i, argument);
+        else if (argument == "--job-name")
+            options.jobName = valueOf(arguments, i, argument);
+        else if (argument == "--settings")
+            options.settingsFile = valueOf(arguments, i, argument);
+        else if (argument == "--no-constraint-handling")
+            options.constraintHandling = false;
+        else if (argument == "-" || argument.rfind("-", 0) != 0) {
+            if (options.script) throw UsageError("more than one script given");
+            options.script = argument;
+        } else
+            throw UsageError("unknown option " + argument);
+    }
+    if (options.printer.empty()) throw UsageError("--printer needs a non-empty identifier");
+    return options;
+}
+
+std::string usageText() {
+    return "usage: print-dialog [--bundle DIR] [--ppd FILE] [--printer ID] [--device-uri URI]\n"
+           "                    [--job-name NAME] [--settings FILE] [--no-constraint-handling]\n"
+           "                    [SCRIPT | -]\n";
+}

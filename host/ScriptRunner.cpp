@@ -1,0 +1,214 @@
+#include "host/ScriptRunner.h"
+
+#include <cstdlib>
+#include <istream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <sstream>
+
+#include "host/UsageError.h"
+
+// One command line taken apart: its words, and the text after a word.
+struct ScriptRunner::Command {
+    std::string line;
+    std::vector<std::string> words;
+
+    explicit Command(std::string text) : line(std::move(text)) {
+        std::istringstream in(line);
+        for (std::string word; in >> word;) words.push_back(word);
+    }
+
+    const std::string& verb() const { return words.front(); }
+
+    void expectArguments(size_t count, const char* usage) const {
+        if (words.size() != count + 1) throw UsageError(std::string("usage: ") + usage);
+    }
+
+    // The rest of the line after the first `count` words and the one space
+    // that follows them; the text a command types may hold any spaces.
+    std::string restAfterWords(size_t count) const {
+        size_t position = 0;
+        for (size_t word = 0; word < count; ++word) {
+            position = line.find_first_not_of(" \t", position);
+            position = line.find_first_of(" \t", position);
+        }
+        if (position == std::string::npos) return {};
+        return line.substr(position + 1);
+    }
+};
+
+ScriptRunner::ScriptRunner(LoadedPlugIn& plugIn, std::shared_ptr<ScriptedHost> host, std::ostream& out)
+    : plugIn_(plugIn), host_(std::move(host)), out_(out) {}
+
+ScriptRunner::~ScriptRunner() = default;
+
+void ScriptRunner::run(std::istream& script) {
+    std::string line;
+    for (size_t number = 1; std::getline(script, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line[start] == '#') continue;
+        try {
+            runCommand(line.substr(start));
+        } catch (const UsageError& error) {
+            throw UsageError("line " + std::to_string(number) + ": " + error.what());
+        }
+    }
+}
+
+void ScriptRunner::runCommand(const std::string& line) {
+    static const std::map<std::string, Handler> handlers = {
+        {"open", &ScriptRunner::open},         {"view", &ScriptRunner::view},
+        {"show", &ScriptRunner::show},         {"restore", &ScriptRunner::restore},
+        {"save", &ScriptRunner::save},         {"print", &ScriptRunner::print},
+        {"hide", &ScriptRunner::hide},         {"help", &ScriptRunner::help},
+        {"close", &ScriptRunner::close},       {"name", &ScriptRunner::name},
+        {"kind", &ScriptRunner::kind},         {"keys", &ScriptRunner::keys},
+        {"summary", &ScriptRunner::summary},   {"settings", &ScriptRunner::settings},
+        {"dump", &ScriptRunner::dump},         {"prefs", &ScriptRunner::prefs},
+        {"set", &ScriptRunner::set},           {"unset", &ScriptRunner::unset},
+        {"click", &ScriptRunner::click},       {"select", &ScriptRunner::select},
+        {"type", &ScriptRunner::type},         {"erase", &ScriptRunner::erase},
+    };
+    const Command command(line);
+    const auto handler = handlers.find(command.verb());
+    if (handler == handlers.end()) throw UsageError("unknown command '" + command.verb() + "'");
+    (this->*handler->second)(command);
+}
+
+PDEPanel& ScriptRunner::panel(const Command& command) {
+    if (!panel_) throw UsageError("'" + command.verb() + "' needs an open panel: use 'open' first");
+    return *panel_;
+}
+
+void ScriptRunner::open(const Command& command) {
+    if (command.words.size() > 2) throw UsageError("usage: open [TYPE]");
+    const std::string type = command.words.size() == 2 ? command.words[1] : kPrintDialogPDEType;
+    const std::optional<PDEPanelList> panels = plugIn_.principal().PDEPanelsForType(type, host_);
+    const size_t count = panels ? panels->size() : 0;
+    out_ << "panels " << count << "\n";
+    // A later open replaces the panel: the dialog lets the earlier one go.
+    view_.reset();
+    panel_ = count > 0 ? panels->front() : nullptr;
+}
+
+void ScriptRunner::view(const Command& command) {
+    command.expectArguments(0, "view");
+    view_ = panel(command).panelView();
+    out_ << "view: " << (view_ ? "loaded" : "none") << "\n";
+}
+
+void ScriptRunner::show(const Command& command) {
+    command.expectArguments(0, "show");
+    panel(command).willShow();
+}
+
+namespace {
+
+const char* yesOrNo(bool answer) { return answer ? "YES" : "NO"; }
+
+}  // namespace
+
+void ScriptRunner::restore(const Command& command) {
+    command.expectArguments(0, "restore");
+    out_ << "restore: " << yesOrNo(panel(command).restoreValuesAndReturnError(nullptr)) << "\n";
+}
+
+void ScriptRunner::save(const Command& command) {
+    command.expectArguments(0, "save");
+    out_ << "save: " << yesOrNo(panel(command).saveValuesAndReturnError(nullptr)) << "\n";
+}
+
+void ScriptRunner::print(const Command& command) {
+    command.expectArguments(0, "print");
+    out_ << "print: " << yesOrNo(panel(command).shouldPrint()) << "\n";
+}
+
+void ScriptRunner::hide(const Command& command) {
+    command.expectArguments(0, "hide");
+    out_ << "hide: " << yesOrNo(panel(command).shouldHide()) << "\n";
+}
+
+void ScriptRunner::help(const Command& command) {
+    command.expectArguments(0, "help");
+    out_ << "help: " << yesOrNo(panel(command).shouldShowHelp()) << "\n";
+}
+
+void ScriptRunner::close(const Command& command) {
+    command.expectArguments(0, "close");
+    panel(command);
+    view_.reset();
+    panel_.reset();
+}
+
+void ScriptRunner::name(const Command& command) {
+    command.expectArguments(0, "name");
+    out_ << panel(command).panelName() << "\n";
+}
+
+void ScriptRunner::kind(const Command& command) {
+    command.expectArguments(0, "kind");
+    out_ << panel(command).panelKind() << "\n";
+}
+
+void ScriptRunner::keys(const Command& command) {
+    command.expectArguments(0, "keys");
+    for (const std::string& key : panel(command).supportedPPDOptionKeys()) out_ << key << "\n";
+}
+
+void ScriptRunner::summary(const Command& command) {
+    command.expectArguments(0, "summary");
+    out_ << nlohmann::json(panel(command).summaryInfo()).dump() << "\n";
+}
+
+void ScriptRunner::settings(const Command& command) {
+    command.expectArguments(0, "settings");
+    for (const auto& [key, value] : host_->settings().values()) out_ << key << "=" << value << "\n";
+}
+
+void ScriptRunner::dump(const Command& command) {
+    command.expectArguments(0, "dump");
+    panel(command);
+    nlohmann::json state = {{"controls", nlohmann::json::object()}, {"focus", nullptr}, {"folderList", nullptr}};
+    out_ << state.dump(2) << "\n";
+}
+
+void ScriptRunner::prefs(const Command& command) {
+    command.expectArguments(0, "prefs");
+    out_ << "{}\n";
+}
+
+void ScriptRunner::set(const Command& command) {
+    if (command.words.size() < 3) throw UsageError("usage: set KEY VALUE");
+    host_->settings().set(command.words[1], command.restAfterWords(2));
+}
+
+void ScriptRunner::unset(const Command& command) {
+    command.expectArguments(1, "unset KEY");
+    host_->settings().remove(command.words[1]);
+}
+
+void ScriptRunner::click(const Command& command) {
+    command.expectArguments(1, "click NAME");
+    panel(command);
+    throw UsageError("the panel has no control named '" + command.words[1] + "'");
+}
+
+void ScriptRunner::select(const Command& command) {
+    command.expectArguments(2, "select NAME INDEX");
+    panel(command);
+    throw UsageError("the panel has no control named '" + command.words[1] + "'");
+}
+
+void ScriptRunner::type(const Command& command) {
+    if (command.words.size() < 3) throw UsageError("usage: type NAME TEXT");
+    panel(command);
+    throw UsageError("the panel has no control named '" + command.words[1] + "'");
+}
+
+void ScriptRunner::erase(const Command& command) {
+    command.expectArguments(1, "erase NAME");
+    panel(command);
+    throw UsageError("the panel has no control named '" + command.words[1] + "'");
+}

@@ -1,0 +1,34 @@
+// The print dialog's side of the plug-in interface: the printer's PPD, the
+// print session with its printer, and the job's print settings.
+#pragma once
+
+#include <cups/ppd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "host/Options.h"
+#include "platform/core/PrintDialogPlugIn.h"
+
+class ScriptedHost : public PDEPluginCallback {
+public:
+    // Opens the PPD with CUPS. Throws UsageError when it cannot.
+    explicit ScriptedHost(const Options& options);
+    ~ScriptedHost() override;
+
+    bool respondsToWillChangePPDOptionKeyValue() const override { return constraintHandling_; }
+    ppd_file_t* ppdFile() override { return ppd_; }
+    PMPrintSession printSession() override { return &session_; }
+    PMPrintSettings printSettings() override { return &settings_; }
+    bool willChangePPDOptionKeyValue(const std::string& option, const std::string& choice) override;
+
+    platform::PrintSettings& settings() { return settings_; }
+    const platform::Printer& printer() const { return printer_; }
+
+private:
+    bool constraintHandling_;
+    ppd_file_t* ppd_ = nullptr;
+    platform::Printer printer_;
+    platform::PrintSession session_;
+    platform::PrintSettings settings_;
+};

@@ -1,0 +1,27 @@
+#include "host/SettingsFile.h"
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "host/UsageError.h"
+#include "platform/core/AtomicFile.h"
+
+void readSettingsFile(const std::filesystem::path& path, platform::PrintSettings& settings) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return;
+    std::ifstream in(path);
+    if (!in) throw UsageError("cannot read the settings file " + path.string());
+    const nlohmann::json values = nlohmann::json::parse(in, nullptr, false);
+    if (!values.is_object()) throw UsageError("the settings file " + path.string() + " is not a JSON object");
+    for (const auto& [key, value] : values.items()) {
+        if (!value.is_string())
+            throw UsageError("the settings file " + path.string() + " holds a value that is not a string: " + key);
+        settings.set(key, value.get<std::string>());
+    }
+}
+
+void writeSettingsFile(const std::filesystem::path& path, const platform::PrintSettings& settings) {
+    const nlohmann::json values(settings.values());
+    if (!platform::writeFileAtomically(path, values.dump(2) + "\n", 0644))
+        throw UsageError("cannot write the settings file " + path.string());
+}

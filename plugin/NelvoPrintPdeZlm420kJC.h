@@ -1,0 +1,198 @@
+// The "Job Handling" panel: the one panel that the plug-in gives the print
+// dialog. Its operations are grouped as the panel's own files show: the
+// dialog calls and creation (plugin/), the settings exchange (settings/), the
+// controls' set-up, rules and actions (controls/), the remembered defaults
+// (preferences/) and the device's folders (folders/).
+#pragma once
+
+#include <cups/ppd.h>
+
+#include <cstdint>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+#include "folders/FolderRecord.h"
+#include "platform/controls/Outlet.h"
+#include "platform/core/Bundle.h"
+#include "platform/core/StringEncoding.h"
+#include "plugin/HostInterface.h"
+
+class NSBox;
+class NSButton;
+class NSButtonCell;
+class NSControl;
+class NSImage;
+class NSMatrix;
+class NSPopUpButton;
+class NSProgressIndicator;
+class NSTabView;
+class NSTextField;
+class NSView;
+
+inline constexpr const char* kJobHandlingPanelKind = "nelvo.print.pde.zlm420k.JobControlKind";
+inline constexpr const char* kJobHandlingPanelName = "Job Handling";
+inline constexpr const char* kPreferenceDomainPrefix = "nelvo.mfp.";
+
+class NelvoPrintPdeZlm420kJC : public PDEPanel {
+public:
+    // Creation: takes the host's PPD, the device address and the queue's
+    // preference domain, and loads the remembered values. `bundle` is the
+    // plug-in's own bundle; by default the one whose executable holds this
+    // class.
+    static std::shared_ptr<NelvoPrintPdeZlm420kJC> initWithCallback(
+        std::shared_ptr<NelvoPrintPdeZlm420kJCPDEPluginCallback> callback,
+        std::unique_ptr<NSBundle> bundle = bundleOfPanelClass());
+    ~NelvoPrintPdeZlm420kJC() override;
+
+    static std::unique_ptr<NSBundle> bundleOfPanelClass();
+
+    // The dialog's calls.
+    std::shared_ptr<NSView> panelView() override;
+    std::string panelName() override;
+    std::string panelKind() override;
+    std::vector<std::string> supportedPPDOptionKeys() override;
+    void willShow() override;
+    bool shouldHide() override;
+    bool shouldPrint() override;
+    bool shouldShowHelp() override;
+    void PPDOptionKeyValueDidChange(const std::string& option, const std::string& choice) override;
+    bool restoreValuesAndReturnError(NSError** error) override;
+    bool saveValuesAndReturnError(NSError** error) override;
+    std::map<std::string, std::string> summaryInfo() override;
+
+    // Set-up and the settings exchange.
+    void initializeUI();
+    void updateUI();
+    void getNonPPDSettingsFromPrintSettings();
+    void writeNonPPDSettingsToPrintSettings();
+
+    // Hooks for hosts without constraint handling; nothing in this model.
+    ppd_file_t* getPPDOnTiger();
+    void getPPDSettingsFromPrintSettingsOnTiger();
+    void writePPDSettingsToPrintSettingsOnTiger();
+
+    // Model traits.
+    int32_t getUIMode() const { return 5; }
+    int32_t getPasswordMax() const { return 5; }
+    bool CheckHardDisk() const { return false; }
+    bool isVendroCalimar() const { return false; }
+    bool isTiger() const { return false; }
+
+    // Remembered defaults of the queue.
+    void CheckPreference();
+    void GetUserPreference();
+    void GetFolderPreference();
+    bool SaveUserPreference();
+    bool SaveFolderPreference();
+    bool GetHDDPreference();
+    bool SaveHDDPreference();
+
+    // --- The panel's state, shared by its operations across the files above.
+
+    std::shared_ptr<NelvoPrintPdeZlm420kJCPDEPluginCallback> pdePluginCallbackObject;
+    std::optional<std::string> thePDEName;
+    bool useConstraintHandling = false;
+    bool canResizeView = false;
+    bool hasInited = false;
+    ppd_file_t* ppd = nullptr;  // borrowed from the host
+    NSStringEncoding ppdEncoding = NSMacOSRomanStringEncoding;
+    NSStringEncoding systemEncoding = NSMacOSRomanStringEncoding;
+    std::unique_ptr<NSBundle> pdeBundle;
+    bool callSaveValuesFunction = false;
+    bool callRestoreValuesFunction = false;
+    // The field `panelView`, apart from the dialog call of that name: the
+    // loaded view, which owns the controls below.
+    std::shared_ptr<NSView> panelView_;
+
+    // The controls, connected by the layout; absent ones read as 0 or empty.
+    Outlet<NSTabView> tabView;
+    Outlet<NSButton> retentionCheckBox;
+    Outlet<NSBox> suspendBox;
+    Outlet<NSMatrix> suspendMatrix;
+    Outlet<NSButtonCell> holdOnlyRadioButton;
+    Outlet<NSButtonCell> holdAfterRadioButton;
+    Outlet<NSButtonCell> samplePrintRadioButton;
+    Outlet<NSTextField> suspendKeyStaticText;
+    Outlet<NSTextField> suspendKeyEditText;
+    Outlet<NSButton> suspendKeyButton;
+    Outlet<NSBox> filingBox;
+    Outlet<NSTextField> folderSelectionStaticText;
+    Outlet<NSPopUpButton> folderSelectionPopup;
+    Outlet<NSTextField> folderPasswordStaticText;
+    Outlet<NSTextField> folderPasswordEditText;
+    Outlet<NSButton> folderPasswordButton;
+    Outlet<NSMatrix> folderSelectionMatrix;
+    Outlet<NSButtonCell> quickFileRadioButton;
+    Outlet<NSButtonCell> mainFolderRadioButton;
+    Outlet<NSButtonCell> customFolderRadioButton;
+    Outlet<NSTextField> folderNameEditText;
+    Outlet<NSButton> folderNameButton;
+    Outlet<NSMatrix> authenticationMatrix;
+    Outlet<NSButtonCell> authenticationRadioButton;
+    Outlet<NSTextField> loginNameStaticText;
+    Outlet<NSTextField> loginNameEditText;
+    Outlet<NSButton> loginNameButton;
+    Outlet<NSTextField> passwordStaticText;
+    Outlet<NSTextField> passwordEditText;
+    Outlet<NSButton> passwordButton;
+    Outlet<NSMatrix> userNumberMatrix;
+    Outlet<NSButtonCell> userNumberRadioButton;
+    Outlet<NSTextField> userNumberEditText;
+    Outlet<NSButton> userNumberButton;
+    Outlet<NSTextField> accountNumberStaticText;
+    Outlet<NSTextField> accountNumberEditText;
+    Outlet<NSButton> accountNumberButton;
+    Outlet<NSBox> jobIDBox;
+    Outlet<NSTextField> userNameStaticText;
+    Outlet<NSTextField> userNameEditText;
+    Outlet<NSButton> userNameButton;
+    Outlet<NSTextField> jobNameStaticText;
+    Outlet<NSTextField> jobNameEditText;
+    Outlet<NSButton> jobNameButton;
+    Outlet<NSTextField> printersAddressStaticText;
+    Outlet<NSTextField> printersAddressEditText;
+    Outlet<NSProgressIndicator> chasingArrow;
+    Outlet<NSButton> getFolderNameButton;
+
+    std::optional<NSData> requestData;
+    std::optional<NSData> debugData;
+    std::optional<std::string> preferenceName;
+    std::optional<std::string> modelStringRef;
+    nlohmann::json preferenceDict = nlohmann::json::object();  // declared; unused
+    uint32_t prefHoldButtonFlag = 0;
+    std::optional<std::string> prefSuspendKeyStringRef;
+    std::optional<bool> prefAuthenticationBooleanRef;
+    std::optional<std::string> prefLoginNameStringRef;
+    std::optional<std::string> prefPasswordStringRef;
+    std::optional<std::string> prefUserNumberStringRef;
+    std::optional<std::string> prefUserNameStringRef;
+    std::optional<std::string> prefJobNameStringRef;
+    std::optional<std::string> prefFolderPassStringRef;
+    std::optional<std::string> prefAccountNumberStringRef;
+    std::optional<std::string> prefFolderNameStringRef;
+    std::optional<std::string> loginNameStringRef;
+    bool loginNameLockFlag = false;
+    bool loginNameUnLockFlag = false;
+    std::optional<std::string> folderNameStringRef;
+    std::optional<std::string> addressStringRef;
+    std::optional<std::string> mfpURL;
+    std::optional<FolderList> folderList;
+    std::shared_ptr<NSImage> spaceImage;
+    uint32_t presetHoldButtonFlag = 0;
+    bool tigerHDDFlag = false;
+    bool isPanelViewRetain = false;
+
+private:
+    NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm420kJCPDEPluginCallback> callback,
+                           std::unique_ptr<NSBundle> bundle);
+    void takeDeviceAddress();
+    void loadSpaceImage();
+    void loadLayoutNamed(const std::string& name);
+};
+
+// The string-encoding identifier of a PPD's texts, from its LanguageEncoding
+// as CUPS reports it.
+NSStringEncoding getEncodingFromPPD(ppd_file_t* ppd);
+NSStringEncoding encodingFromLanguageEncoding(const char* languageEncoding);

@@ -1,0 +1,92 @@
+// Creation and destruction of the panel.
+#include <cstring>
+
+#include "platform/core/DeviceUri.h"
+#include "platform/core/TextConversion.h"
+#include "plugin/Logging.h"
+#include "plugin/NelvoPrintPdeZlm420kJC.h"
+#include "plugin/SystemVersion.h"
+
+namespace {
+
+// The device URI schemes whose host part is the device's network address.
+bool isNetworkScheme(const std::string& scheme) {
+    return scheme == "ipp" || scheme == "lpd" || scheme == "socket";
+}
+
+const char* yesOrNo(bool value) { return value ? "YES" : "NO"; }
+
+}  // namespace
+
+std::shared_ptr<NelvoPrintPdeZlm420kJC> NelvoPrintPdeZlm420kJC::initWithCallback(
+    std::shared_ptr<NelvoPrintPdeZlm420kJCPDEPluginCallback> callback, std::unique_ptr<NSBundle> bundle) {
+    return std::shared_ptr<NelvoPrintPdeZlm420kJC>(new NelvoPrintPdeZlm420kJC(std::move(callback), std::move(bundle)));
+}
+
+std::unique_ptr<NSBundle> NelvoPrintPdeZlm420kJC::bundleOfPanelClass() {
+    return NSBundle::bundleContainingAddress(reinterpret_cast<const void*>(&NelvoPrintPdeZlm420kJC::bundleOfPanelClass));
+}
+
+NelvoPrintPdeZlm420kJC::NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm420kJCPDEPluginCallback> callback,
+                                               std::unique_ptr<NSBundle> bundle)
+    : pdePluginCallbackObject(std::move(callback)), pdeBundle(std::move(bundle)) {
+    PDEProlog(this, "initWithCallback:(%@, %p)", pdePluginCallbackObject.get(), pdePluginCallbackObject.get());
+
+    useConstraintHandling =
+        pdePluginCallbackObject && pdePluginCallbackObject->respondsToWillChangePPDOptionKeyValue();
+    PDELog(this, "Constraint Handling Available: %s", yesOrNo(useConstraintHandling));
+    canResizeView = runningOnLeopardOrLater();
+    PDELog(this, "Can resize on the fly: %s", yesOrNo(canResizeView));
+
+    ppd = useConstraintHandling ? pdePluginCallbackObject->ppdFile() : getPPDOnTiger();
+    if (ppd) {
+        ppdEncoding = getEncodingFromPPD(ppd);
+        if (ppd->modelname)
+            modelStringRef = platform::stringFromBytes(ppd->modelname, std::strlen(ppd->modelname), ppdEncoding);
+        takeDeviceAddress();
+        CheckPreference();
+        GetUserPreference();
+        GetFolderPreference();
+        if (pdeBundle) {
+            if (const auto path = pdeBundle->pathForResource("listfiles", "xml")) requestData = platform::readFileData(*path);
+            if (const auto path = pdeBundle->pathForResource("vwxyz", "xml")) debugData = platform::readFileData(*path);
+        }
+        tigerHDDFlag = isTiger() && CheckHardDisk();
+    }
+
+    systemEncoding = CFStringConvertEncodingToNSStringEncoding(CFStringGetSystemEncoding());
+    loadSpaceImage();
+    PDEEpilog(this, "initWithCallback:=id(self)");
+}
+
+// The device's host address from the printer's device URI, and the name of
+// the queue's preference domain.
+void NelvoPrintPdeZlm420kJC::takeDeviceAddress() {
+    PMPrintSession session = pdePluginCallbackObject->printSession();
+    PMPrinter printer = nullptr;
+    if (PMSessionGetCurrentPrinter(session, &printer) != noErr || !printer) return;
+
+    std::optional<std::string> deviceURI;
+    PMPrinterCopyDeviceURI(printer, &deviceURI);
+    if (deviceURI) {
+        const auto parts = platform::separateDeviceUri(*deviceURI);
+        if (parts && isNetworkScheme(parts->scheme) && !parts->host.empty()) mfpURL = parts->host;
+    }
+    preferenceName = kPreferenceDomainPrefix + PMPrinterGetID(printer);
+}
+
+NelvoPrintPdeZlm420kJC::~NelvoPrintPdeZlm420kJC() = default;
+
+NSStringEncoding encodingFromLanguageEncoding(const char* languageEncoding) {
+    if (!languageEncoding) return NSMacOSRomanStringEncoding;
+    const std::string text = languageEncoding;
+    if (text == "ISOLatin1") return NSISOLatin1StringEncoding;
+    if (text == "WindowsANSI") return NSWindowsCP1252StringEncoding;
+    if (text == "JIS83-RKSJ") return NSShiftJISStringEncoding;
+    if (text == "UTF-8" || text == "UTF8") return NSUTF8StringEncoding;
+    return NSMacOSRomanStringEncoding;
+}
+
+NSStringEncoding getEncodingFromPPD(ppd_file_t* ppd) {
+    return encodingFromLanguageEncoding(ppd ? ppd->lang_encoding : nullptr);
+}

@@ -1,0 +1,118 @@
+// The calls that the print dialog makes on the panel, with their guards and
+// fixed answers.
+#include "plugin/Logging.h"
+#include "plugin/NelvoPrintPdeZlm420kJC.h"
+
+namespace {
+
+constexpr const char* kLayoutNames[] = {"JobControl", "JobControl2", "JobControl3", "JobControl4", "JobControl5"};
+
+}  // namespace
+
+std::shared_ptr<NSView> NelvoPrintPdeZlm420kJC::panelView() {
+    PDEProlog(this, "panelView:");
+    if (!panelView_) {
+        const int32_t mode = getUIMode();
+        if (mode >= 1 && mode <= 5) loadLayoutNamed(kLayoutNames[mode - 1]);
+    }
+    initializeUI();
+    PDEEpilog(this, "panelView:=NSView(%@, %p)", panelView_.get(), panelView_.get());
+    return panelView_;
+}
+
+std::string NelvoPrintPdeZlm420kJC::panelName() {
+    PDEProlog(this, "panelName:");
+    if (!thePDEName)
+        thePDEName = pdeBundle ? pdeBundle->localizedStringForKey(kJobHandlingPanelName) : kJobHandlingPanelName;
+    PDEEpilog(this, "panelName:=NSString(%@)", *thePDEName);
+    return *thePDEName;
+}
+
+std::string NelvoPrintPdeZlm420kJC::panelKind() {
+    PDEProlog(this, "panelKind:");
+    const std::string kind = kJobHandlingPanelKind;
+    PDEEpilog(this, "panelKind:=NSString(%@)", kind);
+    return kind;
+}
+
+std::vector<std::string> NelvoPrintPdeZlm420kJC::supportedPPDOptionKeys() {
+    PDEProlog(this, "supportedPPDOptionKeys:");
+    std::vector<std::string> keys = {"KZDocFiling", "KZHoldKey", "KZUserNumber", "KZUserName", "KZJobName"};
+    PDEEpilog(this, "supportedPPDOptionKeys:=NSArray(%@)", keys);
+    return keys;
+}
+
+void NelvoPrintPdeZlm420kJC::willShow() {
+    PDEProlog(this, "willShow:");
+    if (!hasInited) initializeUI();
+    updateUI();
+    PDEEpilog(this, "willShow:=void");
+}
+
+bool NelvoPrintPdeZlm420kJC::shouldHide() {
+    PDEProlog(this, "shouldHide:");
+    PDEEpilog(this, "shouldHide:=BOOL(YES)");
+    return true;
+}
+
+bool NelvoPrintPdeZlm420kJC::shouldPrint() {
+    PDEProlog(this, "shouldPrint:");
+    PMPrintSettings settings = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
+    if (!callRestoreValuesFunction) restoreValuesAndReturnError(nullptr);
+    if (!callSaveValuesFunction) saveValuesAndReturnError(nullptr);
+    if (settings && hasInited) {
+        // The values of this job become the queue's remembered defaults and
+        // are loaded again at once, for a later restore in this panel.
+        SaveUserPreference();
+        GetUserPreference();
+    }
+    PDEEpilog(this, "shouldPrint:=BOOL(YES)");
+    return true;
+}
+
+bool NelvoPrintPdeZlm420kJC::shouldShowHelp() {
+    PDEProlog(this, "shouldShowHelp:");
+    PDEEpilog(this, "shouldShowHelp:=BOOL(YES)");
+    return true;
+}
+
+void NelvoPrintPdeZlm420kJC::PPDOptionKeyValueDidChange(const std::string& option, const std::string& choice) {
+    PDEProlog(this, "PPDOptionKeyValueDidChange:(%@) ppdChoice:(%@)", option, choice);
+    PDEEpilog(this, "PPDOptionKeyValueDidChange:ppdChoice:=void");
+}
+
+bool NelvoPrintPdeZlm420kJC::restoreValuesAndReturnError(NSError** error) {
+    PDEProlog(this, "restoreValuesAndReturnError:(%p)", error);
+    if (!panelView_) {
+        // The panel holds the view it had to load here until it goes.
+        panelView();
+        isPanelViewRetain = true;
+    }
+    if (!hasInited) initializeUI();
+    if (!useConstraintHandling) getPPDSettingsFromPrintSettingsOnTiger();
+    getNonPPDSettingsFromPrintSettings();
+    updateUI();
+    callRestoreValuesFunction = true;
+    PDEEpilog(this, "restoreValuesAndReturnError:=BOOL(YES)");
+    return true;
+}
+
+bool NelvoPrintPdeZlm420kJC::saveValuesAndReturnError(NSError** error) {
+    PDEProlog(this, "saveValuesAndReturnError:(%p)", error);
+    if (!useConstraintHandling) writePPDSettingsToPrintSettingsOnTiger();
+    writeNonPPDSettingsToPrintSettings();
+    callSaveValuesFunction = true;
+    PDEEpilog(this, "saveValuesAndReturnError:=BOOL(YES)");
+    return true;
+}
+
+void NelvoPrintPdeZlm420kJC::updateUI() {
+    PDEProlog(this, "--updateUI:");
+    PDEEpilog(this, "--updateUI:");
+}
+
+ppd_file_t* NelvoPrintPdeZlm420kJC::getPPDOnTiger() { return nullptr; }
+
+void NelvoPrintPdeZlm420kJC::getPPDSettingsFromPrintSettingsOnTiger() {}
+
+void NelvoPrintPdeZlm420kJC::writePPDSettingsToPrintSettingsOnTiger() {}

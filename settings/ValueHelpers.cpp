@@ -1,0 +1,113 @@
+#include "settings/ValueHelpers.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/core/CoreTime.h"
+#include "platform/core/StringEncoding.h"
+#include "settings/SettingsKeys.h"
+
+namespace {
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// The value of one hexadecimal character, by the stored forms' own rule.
+int hexValue(char c) {
+    const int code = static_cast<unsigned char>(c);
+    return code < ':' ? code - 48 : code - 55;
+}
+
+constexpr const char* kDayNames[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+constexpr const char* kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+bool isAscii(const char* text) {
+    for (; *text; ++text)
+        if (static_cast<unsigned char>(*text) > 127) return false;
+    return true;
+}
+
+}  // namespace
+
+void myitoa(const unsigned char* source, char* destination, uint32_t n) {
+    for (uint32_t i = 0; i < n; ++i) {
+        destination[2 * i] = kHexDigits[source[i] >> 4];
+        destination[2 * i + 1] = kHexDigits[source[i] & 0x0F];
+    }
+    destination[2 * static_cast<size_t>(n)] = '\0';
+}
+
+void myatoi(const char* source, unsigned char* destination, uint32_t n) {
+    size_t written = 0;
+    for (uint32_t i = 0; i < n; i += 2) {
+        // An odd count pairs the last digit with the terminator that follows it.
+        const int high = hexValue(source[i]);
+        const int low = hexValue(source[i + 1]);
+        destination[written++] = static_cast<unsigned char>((16 * high + low) & 0xFF);
+    }
+    destination[written] = 0;
+}
+
+int GetSpoolTime(char* destination, unsigned long destinationSize) {
+    const CFAbsoluteTime now = CFAbsoluteTimeGetCurrent();
+    const CFTimeZone zone = CFTimeZoneCopySystem();
+    const CFGregorianDate date = CFAbsoluteTimeGetGregorianDate(now, zone);
+    const int32_t weekday = CFAbsoluteTimeGetDayOfWeek(now, zone);
+    // Hundredths of an hour, not hours and minutes: +5:30 is written +0550.
+    const long zoneFigure = static_cast<long>(CFTimeZoneGetSecondsFromGMT(zone, now)) / 36;
+
+    const char* dayName = weekday >= 1 && weekday <= 7 ? kDayNames[weekday - 1] : kDayNames[0];
+    const char* monthName = date.month >= 1 && date.month <= 12 ? kMonthNames[date.month - 1] : kMonthNames[0];
+    const int written = std::snprintf(destination, destinationSize, "%s, %d %s %04d %02d:%02d:%02d %+05ld", dayName,
+                                      static_cast<int>(date.day), monthName, static_cast<int>(date.year),
+                                      static_cast<int>(date.hour), static_cast<int>(date.minute),
+                                      static_cast<int>(std::trunc(date.second)), zoneFigure);
+    if (written < 0) return 0;
+    return written < static_cast<int>(destinationSize) ? written : static_cast<int>(destinationSize) - 1;
+}
+
+void ReplaceSpaceCode(unsigned char* buffer, int64_t length) {
+    for (int64_t i = 0; i < length; ++i) {
+        const unsigned char byte = buffer[i];
+        if ((byte >= 1 && byte <= 8) || (byte >= 10 && byte <= 31) || byte == '"') buffer[i] = ' ';
+    }
+}
+
+bool encodingWindowsLatin1() {
+    switch (platform::legacyScriptEncoding()) {
+        case kCFStringEncodingMacJapanese:
+        case kCFStringEncodingMacChineseTrad:
+        case kCFStringEncodingMacKorean:
+        case kCFStringEncodingMacChineseSimp: return false;
+        default: return true;
+    }
+}
+
+void MyPMPrintSetAsciiCStrValue(PMPrintSettings settings, const char* key, const char* value) {
+    if (!settings || !key) return;
+    if (value && *value && isAscii(value)) {
+        const std::string text = value;
+        PMPrintSettingsSetValue(settings, key, &text, false);
+    } else {
+        PMPrintSettingsSetValue(settings, key, nullptr, false);
+    }
+}
+
+void MyMultiPMPrintSetAsciiCStrValue(PMPrintSettings settings, const char* baseKey, const char* value) {
+    constexpr size_t kMaxBaseKeyLength = 98;
+    if (!settings || !baseKey || !*baseKey || std::strlen(baseKey) > kMaxBaseKeyLength) return;
+    const auto partKey = [baseKey](size_t part) { return std::string(baseKey) + std::to_string(part); };
+
+    PMPrintSettingsSetValue(settings, partKey(1), nullptr, false);
+    if (!value || !*value) return;
+
+    const std::string text = value;
+    const size_t parts = (text.size() + settings_keys::kChunkLength - 1) / settings_keys::kChunkLength;
+    for (size_t part = 2; part <= parts + 1; ++part) PMPrintSettingsSetValue(settings, partKey(part), nullptr, false);
+    for (size_t part = 1; part <= parts; ++part) {
+        const std::string piece = text.substr((part - 1) * settings_keys::kChunkLength, settings_keys::kChunkLength);
+        MyPMPrintSetAsciiCStrValue(settings, partKey(part).c_str(), piece.c_str());
+    }
+}
