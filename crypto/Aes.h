@@ -15,11 +15,14 @@ extern const unsigned char kFixedAesKey[16];
 void my_aes_encrypt(const unsigned char* text, unsigned char* output, size_t outputSize);
 
 // As my_aes_encrypt, under the key made of the last 16 bytes of `keyString`
-// (which must hold at least 16 bytes before its terminator).
+// before its terminator. A key string shorter than 16 bytes holds no key: the
+// output is cleared and nothing is enciphered.
 void my_aes_encrypt2(const unsigned char* text, const unsigned char* keyString, unsigned char* output,
                      size_t outputSize);
 
 // Sets output[0] to zero, then deciphers ceil(length / 16) blocks of `cipher`
 // under the fixed key into `output`; a partial last block is read as if padded
-// with zero bytes. Writes no terminator and never more than outputSize bytes.
+// with zero bytes. Writes no terminator and never more than outputSize bytes:
+// clear text beyond that is cut. Does nothing when a pointer is missing or
+// outputSize is 0.
 void my_aes_decrypt(const unsigned char* cipher, size_t length, unsigned char* output, size_t outputSize);

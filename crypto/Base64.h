@@ -1,7 +1,8 @@
 // Base64 (RFC 4648 alphabet, "=" padding, no line breaks).
 #pragma once
 
-// Buffer size that Base64encode needs for `length` bytes, terminator included.
+// Buffer size that Base64encode needs for `length` bytes, terminator included
+// (a negative length counts as none).
 int Base64encode_len(int length);
 
 // Writes the Base64 text of `bytes` and a terminator into `encoded`; returns the
