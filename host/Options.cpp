@@ -1,5 +1,7 @@
 #include "host/Options.h"
 
+#include <stdexcept>
+
 #include "host/UsageError.h"
 
 namespace {
@@ -8,6 +10,18 @@ namespace {
 std::string valueOf(const std::vector<std::string>& arguments, size_t& index, const std::string& name) {
     if (index + 1 >= arguments.size()) throw UsageError("option " + name + " needs a value");
     return arguments[++index];
+}
+
+int descriptorOf(const std::string& text) {
+    size_t used = 0;
+    int descriptor = -1;
+    try {
+        descriptor = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || descriptor < 0) throw UsageError("--screen-dump needs a file descriptor number");
+    return descriptor;
 }
 
 }  // namespace
@@ -32,6 +46,14 @@ Options parseOptions(const std::vector<std::string>& arguments, const std::files
             options.settingsFile = valueOf(arguments, i, argument);
         else if (argument == "--no-constraint-handling")
             options.constraintHandling = false;
+        else if (argument == "--interactive")
+            options.interactive = true;
+        else if (argument == "--ascii")
+            options.ascii = true;
+        else if (argument == "--lp-options")
+            options.lpOptions = true;
+        else if (argument == "--screen-dump")
+            options.screenDumpDescriptor = descriptorOf(valueOf(arguments, i, argument));
         else if (argument == "-" || argument.rfind("-", 0) != 0) {
             if (options.script) throw UsageError("more than one script given");
             options.script = argument;
@@ -39,11 +61,13 @@ Options parseOptions(const std::vector<std::string>& arguments, const std::files
             throw UsageError("unknown option " + argument);
     }
     if (options.printer.empty()) throw UsageError("--printer needs a non-empty identifier");
+    if (options.interactive && options.script) throw UsageError("--interactive takes no script");
     return options;
 }
 
 std::string usageText() {
     return "usage: print-dialog [--bundle DIR] [--ppd FILE] [--printer ID] [--device-uri URI]\n"
            "                    [--job-name NAME] [--settings FILE] [--no-constraint-handling]\n"
-           "                    [SCRIPT | -]\n";
+           "                    [--lp-options] [--interactive] [--ascii] [SCRIPT | -]\n"
+           "Without a script on a terminal, or with --interactive, the dialog runs in the terminal.\n";
 }

@@ -15,6 +15,11 @@ struct Options {
     std::optional<std::filesystem::path> settingsFile;
     bool constraintHandling = true;
     std::optional<std::string> script;  // a path, or "-" for standard input
+    bool interactive = false;            // the terminal dialog, also with a script-less pipe
+    bool ascii = false;                  // the terminal dialog draws ASCII marks only
+    bool lpOptions = false;              // after printing, the settings as lp arguments
+    // Hidden: where the terminal dialog also writes each screen it shows.
+    std::optional<int> screenDumpDescriptor;
 };
 
 // The options of `arguments` (without the program name); the bundle and the

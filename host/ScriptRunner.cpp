@@ -135,6 +135,7 @@ void ScriptRunner::save(const Command& command) {
 void ScriptRunner::print(const Command& command) {
     command.expectArguments(0, "print");
     const bool answer = panel(command).shouldPrint();
+    printed_ = true;
     out_ << "print: " << yesOrNo(answer) << "\n";
 }
 

@@ -21,6 +21,8 @@ public:
     void run(std::istream& script);
     // Runs one command line (no comment, not blank).
     void runCommand(const std::string& line);
+    // Whether a `print` has run: the job went to the printer.
+    bool hasPrinted() const { return printed_; }
 
 private:
     struct Command;
@@ -60,4 +62,5 @@ private:
     std::ostream& out_;
     std::shared_ptr<PDEPanel> panel_;
     std::shared_ptr<NSView> view_;
+    bool printed_ = false;
 };

@@ -1,5 +1,7 @@
 #include "platform/controls/NSTextField.h"
 
+#include <algorithm>
+
 #include "platform/controls/NSWindow.h"
 #include "platform/text/Utf16.h"
 
@@ -69,16 +71,46 @@ NSFormatter* NSTextField::formatter() const {
 platform::UserResult NSTextField::userTypeText(const std::string& text) {
     const platform::UserResult access = beginUserEdit();
     if (access != platform::UserResult::done) return access;
-    const std::u16string typed = platform::utf16FromUtf8(text);
     platform::FieldEditState state{platform::utf16FromUtf8(text_), {}};
     state.selection = NSRange{state.text.size(), 0};
-    for (std::size_t index = 0; index < typed.size();) {
-        const std::size_t length = characterLength(typed, index);
-        state = platform::applyUserEdit(state, typed.substr(index, length), formatter());
+    typeFrom(state, text);
+    return platform::UserResult::done;
+}
+
+platform::UserResult NSTextField::userInsertText(const std::string& text) {
+    const platform::UserResult access = beginUserEdit();
+    if (access != platform::UserResult::done) return access;
+    typeFrom(platform::FieldEditState{platform::utf16FromUtf8(text_), selection_}, text);
+    return platform::UserResult::done;
+}
+
+platform::UserResult NSTextField::userDeleteBackward() {
+    const platform::UserResult access = beginUserEdit();
+    if (access != platform::UserResult::done) return access;
+    platform::FieldEditState state{platform::utf16FromUtf8(text_), selection_};
+    // A selection left by an earlier filter may reach past a text that the
+    // panel has set since.
+    state.selection.location = std::min(state.selection.location, state.text.size());
+    state.selection.length = std::min(state.selection.length, state.text.size() - state.selection.location);
+    if (state.selection.length == 0) {
+        const std::size_t caret = state.selection.location;
+        if (caret == 0) return platform::UserResult::done;
+        const bool pair = caret >= 2 && isLowSurrogate(state.text[caret - 1]) && isHighSurrogate(state.text[caret - 2]);
+        const std::size_t length = pair ? 2 : 1;
+        state.selection = NSRange{caret - length, length};
+    }
+    finishUserEdit(platform::applyUserEdit(state, u"", formatter()));
+    return platform::UserResult::done;
+}
+
+void NSTextField::typeFrom(platform::FieldEditState state, const std::string& typed) {
+    const std::u16string units = platform::utf16FromUtf8(typed);
+    for (std::size_t index = 0; index < units.size();) {
+        const std::size_t length = characterLength(units, index);
+        state = platform::applyUserEdit(state, units.substr(index, length), formatter());
         index += length;
     }
     finishUserEdit(state);
-    return platform::UserResult::done;
 }
 
 platform::UserResult NSTextField::userEraseAll() {

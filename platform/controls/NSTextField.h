@@ -50,11 +50,24 @@ public:
     // The user selects all the text and deletes it, checked by the filter,
     // then the action is sent.
     platform::UserResult userEraseAll();
+    // The user goes on typing in the field without clicking into it again:
+    // `text` replaces the selection that the last edit left (the caret when
+    // it is empty), one code unit or surrogate pair at a time as
+    // userTypeText does. Then the action is sent.
+    platform::UserResult userInsertText(const std::string& text);
+    // The user presses Backspace: the selection is deleted, or when there is
+    // none the character before the caret (a surrogate pair together),
+    // checked by the filter; then the action is sent. With the caret at the
+    // start and nothing selected there is nothing to delete: no edit, no
+    // action.
+    platform::UserResult userDeleteBackward();
 
 private:
     explicit NSTextField(InertTag tag);
     // Refuses the edit, or gives the field the focus as the user's click does.
     platform::UserResult beginUserEdit();
+    // Types `typed` into `state`, edit by edit, and finishes the edit.
+    void typeFrom(platform::FieldEditState state, const std::string& typed);
     void finishUserEdit(const platform::FieldEditState& state);
 
     std::string text_;

@@ -1,0 +1,209 @@
+#include "host/terminal/CursesTerminal.h"
+
+#include <curses.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "host/UsageError.h"
+#include "host/terminal/Canvas.h"
+
+namespace {
+
+constexpr int kPasteBegin = KEY_MAX + 1;
+constexpr int kPasteEnd = KEY_MAX + 2;
+constexpr int kEscapeDelayMilliseconds = 50;
+
+constexpr int control(char letter) {
+    return letter & 0x1F;
+}
+
+std::string utf8Of(wint_t character) {
+    return utf8FromCodePoints(std::u32string(1, static_cast<char32_t>(character)));
+}
+
+Key keyOfCharacter(wint_t character) {
+    switch (character) {
+        case '\t': return Key::of(KeyCode::tab);
+        case '\r':
+        case '\n': return Key::of(KeyCode::enter);
+        case 27: return Key::of(KeyCode::escape);
+        case 127:
+        case control('H'): return Key::of(KeyCode::backspace);
+        case control('S'): return Key::of(KeyCode::save);
+        case control('P'): return Key::of(KeyCode::print);
+        case control('O'): return Key::of(KeyCode::summary);
+        case control('C'): return Key::of(KeyCode::cancel);
+        default: break;
+    }
+    if (character < 32 || (character >= 0x80 && character < 0xA0)) return Key::of(KeyCode::other);
+    return Key::typed(utf8Of(character));
+}
+
+Key keyOfFunctionKey(wint_t code) {
+    switch (code) {
+        case KEY_BTAB: return Key::of(KeyCode::backTab);
+        case KEY_UP: return Key::of(KeyCode::up);
+        case KEY_DOWN: return Key::of(KeyCode::down);
+        case KEY_LEFT: return Key::of(KeyCode::left);
+        case KEY_RIGHT: return Key::of(KeyCode::right);
+        case KEY_PPAGE: return Key::of(KeyCode::pageUp);
+        case KEY_NPAGE: return Key::of(KeyCode::pageDown);
+        case KEY_BACKSPACE: return Key::of(KeyCode::backspace);
+        case KEY_DC: return Key::of(KeyCode::deleteKey);
+        case KEY_ENTER: return Key::of(KeyCode::enter);
+        case KEY_RESIZE: return Key::of(KeyCode::resize);
+        default: break;
+    }
+    if (code == static_cast<wint_t>(KEY_F(2))) return Key::of(KeyCode::save);
+    if (code == static_cast<wint_t>(KEY_F(3))) return Key::of(KeyCode::summary);
+    if (code == static_cast<wint_t>(KEY_F(10))) return Key::of(KeyCode::print);
+    return Key::of(KeyCode::other);
+}
+
+bool joinable(const Key& key) {
+    return key.code == KeyCode::text && !key.pasted && !key.isSpace();
+}
+
+attr_t attributesOf(uint8_t cellStyle) {
+    attr_t attributes = A_NORMAL;
+    if (cellStyle & style::dim) attributes |= A_DIM;
+    if (cellStyle & style::reverse) attributes |= A_REVERSE;
+    if (cellStyle & style::bold) attributes |= A_BOLD;
+    if (cellStyle & style::underline) attributes |= A_UNDERLINE;
+    return attributes;
+}
+
+}  // namespace
+
+CursesTerminal::CursesTerminal(bool bracketedPaste) {
+    FILE* input = stdin;
+    output_ = stdout;
+    if (!isatty(STDOUT_FILENO) || !isatty(STDIN_FILENO)) {
+        terminalFile_ = std::fopen("/dev/tty", "r+");
+        if (!terminalFile_) throw UsageError("the interactive dialog needs a terminal");
+        input = terminalFile_;
+        output_ = terminalFile_;
+    }
+    screen_ = newterm(nullptr, output_, input);
+    if (!screen_) {
+        if (terminalFile_) std::fclose(terminalFile_);
+        throw UsageError("the terminal type is unknown to ncurses; set TERM, or give a script");
+    }
+    set_term(screen_);
+    raw();
+    noecho();
+    nonl();
+    keypad(stdscr, TRUE);
+    set_escdelay(kEscapeDelayMilliseconds);
+    if (bracketedPaste) {
+        bracketedPaste_ = define_key("\033[200~", kPasteBegin) == OK && define_key("\033[201~", kPasteEnd) == OK;
+        if (bracketedPaste_) {
+            std::fputs("\033[?2004h", output_);
+            std::fflush(output_);
+        }
+    }
+}
+
+CursesTerminal::~CursesTerminal() {
+    endwin();
+    if (bracketedPaste_) {
+        std::fputs("\033[?2004l", output_);
+        std::fflush(output_);
+    }
+    delscreen(screen_);
+    if (terminalFile_) std::fclose(terminalFile_);
+}
+
+ScreenSize CursesTerminal::size() const {
+    int rows = 0;
+    int columns = 0;
+    getmaxyx(stdscr, rows, columns);
+    return ScreenSize{rows, columns};
+}
+
+void CursesTerminal::show(const Canvas& canvas) {
+    const ScreenSize screenSize = size();
+    for (int row = 0; row < canvas.rows() && row < screenSize.rows; ++row) {
+        for (int column = 0; column < canvas.columns() && column < screenSize.columns; ++column) {
+            const CanvasCell& cell = canvas.at(row, column);
+            if (cell.continuation) continue;
+            std::wstring glyph(cell.glyph.begin(), cell.glyph.end());
+            cchar_t character;
+            setcchar(&character, glyph.c_str(), attributesOf(cell.style), 0, nullptr);
+            // The bottom right cell answers an error, as the cursor cannot
+            // go past it, but is written all the same.
+            mvwadd_wch(stdscr, row, column, &character);
+        }
+    }
+    const CursorPlace& cursor = canvas.cursor();
+    curs_set(cursor.visible ? 1 : 0);
+    wmove(stdscr, cursor.row, cursor.column);
+    wnoutrefresh(stdscr);
+    doupdate();
+}
+
+Key CursesTerminal::readOne(bool wait) {
+    nodelay(stdscr, wait ? FALSE : TRUE);
+    wint_t character = 0;
+    const int status = wget_wch(stdscr, &character);
+    if (status == ERR) return wait ? Key::of(KeyCode::endOfInput) : Key::of(KeyCode::other);
+    if (status == KEY_CODE_YES) {
+        if (character == static_cast<wint_t>(kPasteBegin) && bracketedPaste_) return readPaste();
+        return keyOfFunctionKey(character);
+    }
+    if (character == 27 && wait && skipUnknownSequence()) return Key::of(KeyCode::other);
+    return keyOfCharacter(character);
+}
+
+bool CursesTerminal::skipUnknownSequence() {
+    // An Escape on its own comes alone; one with more bytes right behind it
+    // begins a key that the terminal's description does not know, and must
+    // not cancel the dialog.
+    nodelay(stdscr, TRUE);
+    wint_t character = 0;
+    bool skipped = false;
+    while (wget_wch(stdscr, &character) == OK) {
+        skipped = true;
+        const bool final = (character >= 'A' && character <= 'Z') || (character >= 'a' && character <= 'z') ||
+                           character == '~';
+        if (final) break;
+    }
+    return skipped;
+}
+
+Key CursesTerminal::readPaste() {
+    nodelay(stdscr, FALSE);
+    std::string text;
+    for (;;) {
+        wint_t character = 0;
+        const int status = wget_wch(stdscr, &character);
+        if (status == ERR || (status == KEY_CODE_YES && character == static_cast<wint_t>(kPasteEnd))) break;
+        // Line breaks and other control characters of the pasted text have
+        // no place in a one-line field.
+        if (status == OK && character >= 32 && character != 127) text += utf8Of(character);
+    }
+    return Key{KeyCode::text, text, true};
+}
+
+Key CursesTerminal::joinWaitingCharacters(Key first) {
+    for (;;) {
+        Key next = readOne(false);
+        if (next.code == KeyCode::other) return first;  // nothing waits, or a key of no use
+        if (!joinable(next)) {
+            pending_ = std::move(next);
+            return first;
+        }
+        first.text += next.text;
+    }
+}
+
+Key CursesTerminal::readKey() {
+    if (pending_) {
+        Key key = std::move(*pending_);
+        pending_.reset();
+        return key;
+    }
+    Key key = readOne(true);
+    return joinable(key) ? joinWaitingCharacters(std::move(key)) : key;
+}

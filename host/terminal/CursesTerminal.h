@@ -1,0 +1,44 @@
+// The terminal through ncurses: draws the dialog's screen and reads keys,
+// function keys and arrows decoded by the terminal's description. Printing
+// characters that arrive together (a paste in a terminal without bracketed
+// paste) come as one key; a bracketed paste comes whole, marked as pasted.
+#pragma once
+
+#include <cstdio>
+#include <optional>
+
+#include "host/terminal/Terminal.h"
+
+struct screen;
+
+class CursesTerminal : public Terminal {
+public:
+    // Takes over the terminal on standard input and output, or the
+    // controlling terminal (/dev/tty) for a standard output that is not one,
+    // so that the dialog's results can go to a pipe. `bracketedPaste` asks
+    // the terminal to mark pastes. Throws UsageError when there is no
+    // terminal that ncurses can drive.
+    explicit CursesTerminal(bool bracketedPaste);
+    ~CursesTerminal() override;
+    CursesTerminal(const CursesTerminal&) = delete;
+    CursesTerminal& operator=(const CursesTerminal&) = delete;
+
+    ScreenSize size() const override;
+    void show(const Canvas& canvas) override;
+    Key readKey() override;
+
+private:
+    Key readOne(bool wait);
+    Key readPaste();
+    // Reads away the rest of an escape sequence that ncurses did not
+    // decode; false when the Escape came alone.
+    bool skipUnknownSequence();
+    // Printing characters that are already waiting, joined to `first`.
+    Key joinWaitingCharacters(Key first);
+
+    screen* screen_ = nullptr;
+    FILE* terminalFile_ = nullptr;  // /dev/tty when opened for the dialog
+    FILE* output_ = nullptr;
+    bool bracketedPaste_ = false;
+    std::optional<Key> pending_;
+};

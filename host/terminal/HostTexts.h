@@ -1,0 +1,26 @@
+// The print dialog's own texts (the panel brings its own): the key bar,
+// the summary pane, hints and messages, in the locale's language from the
+// dialog's catalogue.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+struct HostTexts {
+    std::string saveKey, summaryKey, printKey, cancelKey, moveKey;
+    std::string save, summary, print, cancel, move;
+    std::string summaryTitle, summaryEmpty;
+    std::string saved;
+    // {0} and {1}: the columns and rows needed; {2} and {3}: those at hand.
+    std::string tooSmall;
+    std::string hintTabBar, hintCheckBox, hintLockButton, hintPushButton, hintMatrix, hintPopUp, hintField;
+    std::string refusedDisabled, refusedNotEditable, refusedOther;
+};
+
+// The texts translated through the catalogue "print-dialog" under
+// `localeDirectory` (<language>/LC_MESSAGES/print-dialog.mo); English where
+// it has no translation.
+HostTexts loadHostTexts(const std::filesystem::path& localeDirectory);
+
+// The untranslated texts.
+HostTexts englishHostTexts();

@@ -1,0 +1,48 @@
+#include "host/terminal/InteractiveDialog.h"
+
+#include <langinfo.h>
+
+#include <cstdlib>
+
+#include "host/UsageError.h"
+#include "host/terminal/AlertBox.h"
+#include "host/terminal/CursesTerminal.h"
+#include "host/terminal/Glyphs.h"
+#include "host/terminal/HostTexts.h"
+#include "host/terminal/ScreenDump.h"
+#include "platform/controls/NSView.h"
+#include "platform/core/PrintDialogPlugIn.h"
+
+namespace {
+
+Glyphs glyphsFor(const InteractiveOptions& options) {
+    const char* term = std::getenv("TERM");
+    const bool ascii = options.ascii || terminalNeedsAscii(term ? term : "", nl_langinfo(CODESET));
+    return ascii ? asciiGlyphs() : unicodeGlyphs();
+}
+
+std::shared_ptr<PDEPanel> openPanel(PDEPlugIn& principal, std::shared_ptr<PDEPluginCallback> host) {
+    const std::optional<PDEPanelList> panels = principal.PDEPanelsForType(kPrintDialogPDEType, std::move(host));
+    if (!panels || panels->empty()) throw UsageError("the plug-in offers no panel for the print dialog");
+    return panels->front();
+}
+
+}  // namespace
+
+DialogOutcome runInteractiveDialog(PDEPlugIn& principal, std::shared_ptr<PDEPluginCallback> host,
+                                   const InteractiveOptions& options) {
+    const std::shared_ptr<PDEPanel> panel = openPanel(principal, std::move(host));
+    const std::shared_ptr<NSView> view = panel->panelView();
+    if (!view) throw UsageError("the panel has no view to show");
+    panel->restoreValuesAndReturnError(nullptr);
+    panel->willShow();
+
+    const Glyphs glyphs = glyphsFor(options);
+    const HostTexts texts = loadHostTexts(options.localeDirectory);
+    CursesTerminal curses(!glyphs.ascii);
+    DumpingTerminal terminal(curses, options.screenDumpDescriptor.value_or(-1));
+    TerminalDialog dialog(TerminalDialog::Parts{*panel, *view, terminal, glyphs, texts,
+                                                panel->panelName() + (glyphs.ascii ? " - " : " \u2014 ") + options.printer});
+    const AlertBoxPresenter alerts(terminal, [&dialog] { return dialog.paintScreen(); });
+    return dialog.run();
+}

@@ -1,0 +1,25 @@
+#include "host/terminal/KeyBar.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/terminal/Canvas.h"
+#include "host/terminal/HostTexts.h"
+#include "host/terminal/ScreenLayout.h"
+
+void paintKeyBar(Canvas& canvas, const HostTexts& texts) {
+    using namespace screen_layout;
+    const std::vector<std::pair<std::string, std::string>> entries = {
+        {texts.saveKey, texts.save},     {texts.summaryKey, texts.summary}, {texts.printKey, texts.print},
+        {texts.cancelKey, texts.cancel}, {texts.moveKey, texts.move},
+    };
+    canvas.fill(kKeyBarRow, 0, kColumns, " ", style::plain);
+    int column = 0;
+    for (const auto& [key, action] : entries) {
+        if (column >= kColumns) break;
+        column += canvas.write(kKeyBarRow, column, key + " ", style::bold, kColumns - column);
+        column += canvas.write(kKeyBarRow, column, action, style::reverse, kColumns - column);
+        column += 2;
+    }
+}

@@ -1,0 +1,8 @@
+// The tab view's tabs as one line: the shown tab in brackets, reversed
+// while the cursor is on the tab bar.
+#pragma once
+
+class Canvas;
+class NSTabView;
+
+void paintTabBar(Canvas& canvas, const NSTabView& tabs, bool hasCursor);

@@ -1,0 +1,133 @@
+// Where the cursor may stand, and how it keeps in step with the window's
+// keyboard focus.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "host/terminal/DialogFocus.h"
+#include "host/terminal/FocusChain.h"
+#include "platform/controls/NSBox.h"
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSMatrix.h"
+#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/NSTabView.h"
+#include "platform/controls/NSTextField.h"
+#include "platform/controls/NSView.h"
+
+namespace {
+
+template <class Control>
+Control& add(NSView& view, std::unique_ptr<Control> control, int tab) {
+    return static_cast<Control&>(*view.addControl(std::move(control), tab));
+}
+
+NSTextField& addField(NSView& view, int tab, int tag) {
+    auto field = std::make_unique<NSTextField>();
+    field->setTag(tag);
+    field->setEditable(true);
+    return add(view, std::move(field), tab);
+}
+
+// Two tabs; on the first every kind of control, some that cannot take the
+// cursor among them.
+struct TwoTabView {
+    NSView view;
+    NSTabView& tabs = add(view, std::make_unique<NSTabView>(), NSView::kNoTab);
+    NSTextField& label = add(view, std::make_unique<NSTextField>(), 0);
+    NSBox& box = add(view, std::make_unique<NSBox>(), 0);
+    NSButton& checkBox = add(view, std::make_unique<NSButton>(NSButtonType::checkBox), 0);
+    NSButton& disabledLock = add(view, std::make_unique<NSButton>(NSButtonType::lockButton), 0);
+    NSTextField& hiddenField = addField(view, 0, 1);
+    NSTextField& dimmedField = addField(view, 0, 2);
+    NSTextField& field = addField(view, 0, 3);
+    NSTextField& secondField = addField(view, 0, 4);
+    NSMatrix& matrix = add(view, std::make_unique<NSMatrix>(), 0);
+    NSPopUpButton& emptyPopUp = add(view, std::make_unique<NSPopUpButton>(), 0);
+    NSTextField& otherTabField = addField(view, 1, 5);
+
+    TwoTabView() {
+        tabs.addTabViewItem(std::make_unique<NSTabViewItem>("One"));
+        tabs.addTabViewItem(std::make_unique<NSTabViewItem>("Two"));
+        disabledLock.setEnabled(false);
+        hiddenField.setHidden(true);
+        dimmedField.setSelectable(false);
+        for (const char* title : {"A", "B", "C"}) matrix.addCell(std::make_unique<NSButtonCell>(title));
+        matrix.selectCellAtRow(1, 0);
+    }
+};
+
+}  // namespace
+
+TEST(FocusChain, HoldsWhatCanBeOperatedOnTheShownTab) {
+    TwoTabView panel;
+    const std::vector<NSControl*> expected = {&panel.tabs, &panel.checkBox, &panel.field, &panel.secondField,
+                                              &panel.matrix};
+    EXPECT_EQ(focusChain(panel.view), expected);
+    panel.tabs.selectTabViewItemAtIndex(1);
+    EXPECT_EQ(focusChain(panel.view), (std::vector<NSControl*>{&panel.tabs, &panel.otherTabField}));
+    // A field that is editable again takes the cursor again.
+    panel.tabs.selectTabViewItemAtIndex(0);
+    panel.dimmedField.setEditable(true);
+    EXPECT_TRUE(canTakeCursor(panel.dimmedField));
+    EXPECT_FALSE(canTakeCursor(panel.label));
+}
+
+TEST(DialogFocus, MovingTheCursorMovesTheKeyboardFocus) {
+    TwoTabView panel;
+    DialogFocus focus(panel.view);
+    EXPECT_EQ(focus.current(), &panel.tabs) << "no field has the focus: the cursor starts on the tab bar";
+    focus.moveNext();
+    EXPECT_EQ(focus.current(), &panel.checkBox);
+    focus.moveNext();
+    EXPECT_EQ(focus.current(), &panel.field);
+    EXPECT_EQ(panel.view.window().firstResponder(), &panel.field);
+    focus.moveNext();
+    focus.moveNext();
+    EXPECT_EQ(focus.current(), &panel.matrix);
+    EXPECT_EQ(panel.view.window().firstResponder(), nullptr) << "a matrix takes the focus from every field";
+    EXPECT_EQ(focus.cellRow(), 1) << "the cell cursor starts on the selected cell";
+    focus.moveCell(5);
+    EXPECT_EQ(focus.cellRow(), 2);
+    focus.moveCell(-9);
+    EXPECT_EQ(focus.cellRow(), 0);
+    focus.moveNext();
+    EXPECT_EQ(focus.current(), &panel.tabs) << "Tab goes round";
+    focus.movePrevious();
+    EXPECT_EQ(focus.current(), &panel.matrix);
+}
+
+TEST(DialogFocus, FollowsTheFocusThatThePanelMoves) {
+    TwoTabView panel;
+    panel.view.window().makeFirstResponder(&panel.secondField);
+    DialogFocus focus(panel.view);
+    EXPECT_EQ(focus.current(), &panel.secondField) << "the focused field has the cursor from the start";
+
+    focus.moveTo(&panel.checkBox);
+    // A handler (say, unlocking a field) gives a field of the shown tab the focus.
+    panel.view.window().makeFirstResponder(&panel.field);
+    focus.afterOperation();
+    EXPECT_EQ(focus.current(), &panel.field);
+    EXPECT_FALSE(focus.editing()) << "a new field is clicked into afresh";
+
+    // A field of a tab not shown cannot have the cursor.
+    panel.view.window().makeFirstResponder(&panel.otherTabField);
+    focus.afterOperation();
+    EXPECT_EQ(focus.current(), &panel.field);
+}
+
+TEST(DialogFocus, LeavesAFieldThatBecomesDimmed) {
+    TwoTabView panel;
+    DialogFocus focus(panel.view);
+    focus.moveTo(&panel.field);
+    // A handler locks the field: dimmed, and no field has the focus.
+    panel.field.setSelectable(false);
+    panel.view.window().makeFirstResponder(nullptr);
+    focus.afterOperation();
+    EXPECT_EQ(focus.current(), &panel.secondField) << "the next place in layout order";
+
+    // A place on a tab no longer shown gives the cursor to one on the shown tab.
+    panel.tabs.selectTabViewItemAtIndex(1);
+    focus.afterOperation();
+    const std::vector<NSControl*> chain = focusChain(panel.view);
+    EXPECT_NE(std::find(chain.begin(), chain.end(), focus.current()), chain.end());
+}

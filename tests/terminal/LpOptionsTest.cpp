@@ -1,0 +1,92 @@
+// lp arguments: what CUPS makes of them must be the job's settings.
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "host/LpOptions.h"
+#include "tests/support/RunProgram.h"
+
+namespace {
+
+// The words a POSIX shell makes of `line` (blanks, single quotes and
+// backslashes: all that the dialog writes).
+std::vector<std::string> shellWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    bool escaped = false;
+    for (const char c : line) {
+        if (escaped) {
+            word += c;
+            escaped = false;
+        } else if (quoted) {
+            if (c == '\'') quoted = false;
+            else word += c;
+        } else if (c == '\'') {
+            quoted = inWord = true;
+        } else if (c == ' ') {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else if (c == '\\') {
+            escaped = inWord = true;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) words.push_back(word);
+    return words;
+}
+
+// What lp hands to the queue for the arguments of `line`.
+std::map<std::string, std::string> optionsLpSees(const std::string& line) {
+    const std::vector<std::string> words = shellWords(line);
+    std::map<std::string, std::string> options;
+    for (size_t index = 0; index < words.size(); index += 2) {
+        EXPECT_EQ(words[index], "-o");
+        if (index + 1 >= words.size()) break;
+        cups_option_t* parsed = nullptr;
+        const int count = cupsParseOptions(words[index + 1].c_str(), 0, &parsed);
+        EXPECT_EQ(count, 1) << words[index + 1];
+        for (int i = 0; i < count; ++i) options[parsed[i].name] = parsed[i].value;
+        cupsFreeOptions(count, parsed);
+    }
+    return options;
+}
+
+}  // namespace
+
+TEST(LpArguments, CupsReadsBackEveryValueAsItIs) {
+    platform::PrintSettings settings;
+    const std::map<std::string, std::string> values = {
+        {"nelvo.print.PrintSettings.jobSuspend", "2"},
+        {"nelvo.print.PrintSettings.password2", "q1w+/e=="},
+        {"job.name", "Quarterly report, final"},
+        {"quotes", "it's \"done\""},
+        {"backslash", "C:\\temp\\"},
+        {"braces", "{not a collection}"},
+        {"empty", ""},
+        {"tab", "a\tb"},
+    };
+    for (const auto& [key, value] : values) settings.set(key, value);
+    const std::string line = lpArguments(settings);
+    EXPECT_EQ(optionsLpSees(line), values) << line;
+    EXPECT_NE(line.find("-o nelvo.print.PrintSettings.jobSuspend=2"), std::string::npos)
+        << "plain values stay readable: " << line;
+}
+
+TEST(LpArguments, ScriptedRunPrintsThemAfterPrintingOnly) {
+    const std::vector<std::string> argv = {NELVO_BUILD_DIR "/print-dialog", "--lp-options", "-"};
+    const std::map<std::string, std::string> locale = {{"LC_ALL", "C"}};
+    const ProgramResult printed = runProgram(argv, "open\nset some.key two words\nprint\n", locale);
+    ASSERT_EQ(printed.exitStatus, 0) << printed.err;
+    const std::string lastLine = printed.out.substr(printed.out.rfind('\n', printed.out.size() - 2) + 1);
+    EXPECT_EQ(optionsLpSees(lastLine.substr(0, lastLine.size() - 1)).at("some.key"), "two words") << printed.out;
+
+    const ProgramResult notPrinted = runProgram(argv, "open\nset some.key value\nsave\n", locale);
+    ASSERT_EQ(notPrinted.exitStatus, 0) << notPrinted.err;
+    EXPECT_EQ(notPrinted.out.find("-o "), std::string::npos) << notPrinted.out;
+}

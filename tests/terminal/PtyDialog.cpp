@@ -1,0 +1,180 @@
+#include "tests/terminal/PtyDialog.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace {
+
+// Generous: the sanitizer build is slow, and a deadline only ends a test
+// that has failed anyway.
+constexpr std::chrono::seconds kPatience{30};
+// The dialog writes its screens to this descriptor.
+constexpr int kDumpDescriptor = 9;
+
+std::vector<std::string> environmentWith(const std::map<std::string, std::string>& overrides) {
+    std::map<std::string, std::string> variables = {{"TERM", "xterm"}, {"LC_ALL", "C.UTF-8"}, {"LANGUAGE", ""}};
+    for (const auto& [name, value] : overrides) variables[name] = value;
+    std::vector<std::string> entries;
+    for (char** entry = environ; *entry; ++entry) {
+        const std::string text = *entry;
+        if (!variables.contains(text.substr(0, text.find('=')))) entries.push_back(text);
+    }
+    for (const auto& [name, value] : variables) entries.push_back(name + "=" + value);
+    return entries;
+}
+
+std::vector<char*> pointersTo(std::vector<std::string>& texts) {
+    std::vector<char*> pointers;
+    for (std::string& text : texts) pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+}  // namespace
+
+PtyDialog::PtyDialog(const Setup& setup) {
+    std::vector<std::string> argv = {NELVO_BUILD_DIR "/print-dialog", "--screen-dump", std::to_string(kDumpDescriptor)};
+    argv.insert(argv.end(), setup.arguments.begin(), setup.arguments.end());
+    std::vector<std::string> environment = environmentWith(setup.environment);
+    // Made before the fork: the child may only make async-signal-safe calls.
+    std::vector<char*> arguments = pointersTo(argv);
+    std::vector<char*> variables = pointersTo(environment);
+
+    int dump[2];
+    if (pipe2(dump, O_CLOEXEC) != 0) throw std::runtime_error(std::string("pipe2: ") + std::strerror(errno));
+    winsize size{};
+    size.ws_row = static_cast<unsigned short>(setup.rows);
+    size.ws_col = static_cast<unsigned short>(setup.columns);
+    child_ = forkpty(&master_, nullptr, nullptr, &size);
+    if (child_ < 0) throw std::runtime_error(std::string("forkpty: ") + std::strerror(errno));
+    if (child_ == 0) {
+        if (dump[1] == kDumpDescriptor)
+            fcntl(dump[1], F_SETFD, 0);
+        else
+            dup2(dump[1], kDumpDescriptor);
+        execve(arguments[0], arguments.data(), variables.data());
+        _exit(127);
+    }
+    ::close(dump[1]);
+    dumpRead_ = dump[0];
+}
+
+PtyDialog::~PtyDialog() {
+    if (exitStatus_ < 0 && child_ > 0) {
+        kill(child_, SIGKILL);
+        while (waitpid(child_, nullptr, 0) < 0 && errno == EINTR) {}
+    }
+    if (master_ >= 0) ::close(master_);
+    if (dumpRead_ >= 0) ::close(dumpRead_);
+}
+
+void PtyDialog::send(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(master_, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) throw std::runtime_error(std::string("writing to the terminal: ") + std::strerror(errno));
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+}
+
+bool PtyDialog::pump(std::chrono::steady_clock::time_point deadline) {
+    if (master_ < 0 && dumpRead_ < 0) return false;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    pollfd watched[2] = {{master_, POLLIN, 0}, {dumpRead_, POLLIN, 0}};
+    const int ready = poll(watched, 2, static_cast<int>(left.count()));
+    if (ready < 0 && errno != EINTR) throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
+    char chunk[8192];
+    // The terminal's side is drained too, so that the dialog never waits
+    // for us to read what it draws.
+    if (watched[0].revents) {
+        const ssize_t got = ::read(master_, chunk, sizeof chunk);
+        if (got > 0) {
+            output_.append(chunk, static_cast<size_t>(got));
+        } else if (got == 0 || errno != EINTR) {
+            ::close(master_);  // EIO: the dialog closed the terminal
+            master_ = -1;
+        }
+    }
+    if (watched[1].revents) {
+        const ssize_t got = ::read(dumpRead_, chunk, sizeof chunk);
+        if (got > 0) {
+            dumpBuffer_.append(chunk, static_cast<size_t>(got));
+            for (ScreenFrame& frame : takeFrames(dumpBuffer_)) unseen_.push_back(std::move(frame));
+        } else if (got == 0 || errno != EINTR) {
+            ::close(dumpRead_);
+            dumpRead_ = -1;
+        }
+    }
+    return true;
+}
+
+ScreenFrame PtyDialog::waitFor(const std::function<bool(const ScreenFrame&)>& wanted, const std::string& what) {
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    for (;;) {
+        for (size_t index = 0; index < unseen_.size(); ++index) {
+            latest_ = unseen_[index];
+            ++framesSeen_;
+            if (wanted(latest_)) {
+                unseen_.erase(unseen_.begin(), unseen_.begin() + static_cast<long>(index) + 1);
+                return latest_;
+            }
+        }
+        unseen_.clear();
+        if (!pump(deadline))
+            throw std::runtime_error("no screen showed " + what + "; the last one:\n" + latest_.picture());
+    }
+}
+
+ScreenFrame PtyDialog::waitForText(const std::string& text) {
+    return waitFor([&](const ScreenFrame& frame) { return frame.contains(text); }, "\"" + text + "\"");
+}
+
+ScreenFrame PtyDialog::press(std::string_view bytes) {
+    const size_t before = framesSeen_ + unseen_.size();
+    send(bytes);
+    size_t seen = framesSeen_;
+    return waitFor(
+        [&](const ScreenFrame&) { return ++seen > before; }, "a screen after the key " + std::string(bytes));
+}
+
+ScreenFrame PtyDialog::pressUntil(std::string_view bytes, const std::function<bool(const ScreenFrame&)>& wanted,
+                                  const std::string& what, int presses) {
+    for (int count = 0; count < presses; ++count) {
+        if (wanted(latest_)) return latest_;
+        press(bytes);
+    }
+    if (wanted(latest_)) return latest_;
+    throw std::runtime_error("after " + std::to_string(presses) + " presses no screen showed " + what +
+                             "; the last one:\n" + latest_.picture());
+}
+
+void PtyDialog::resize(int rows, int columns) {
+    winsize size{};
+    size.ws_row = static_cast<unsigned short>(rows);
+    size.ws_col = static_cast<unsigned short>(columns);
+    // The kernel tells the terminal's foreground process with SIGWINCH.
+    if (ioctl(master_, TIOCSWINSZ, &size) != 0) throw std::runtime_error(std::string("TIOCSWINSZ: ") + std::strerror(errno));
+}
+
+int PtyDialog::waitForExit() {
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (pump(deadline)) {}
+    if (master_ >= 0 || dumpRead_ >= 0) throw std::runtime_error("the dialog did not end; its last screen:\n" + latest_.picture());
+    int status = 0;
+    while (waitpid(child_, &status, 0) < 0 && errno == EINTR) {}
+    exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return exitStatus_;
+}

@@ -1,0 +1,90 @@
+#include "tests/terminal/ScreenFrame.h"
+
+#include <wchar.h>
+
+#include <sstream>
+
+#include "platform/text/Utf16.h"
+
+namespace {
+
+// The columns that UTF-8 `text` takes, by the C library's widths (the test
+// runs in a UTF-8 locale, as the dialog does).
+int columnsOf(std::string_view text) {
+    const std::u16string units = platform::utf16FromUtf8(std::string(text));
+    int columns = 0;
+    for (size_t i = 0; i < units.size(); ++i) {
+        char32_t point = units[i];
+        if (point >= 0xD800 && point <= 0xDBFF && i + 1 < units.size()) {
+            point = 0x10000 + ((point - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            ++i;
+        }
+        const int width = ::wcwidth(static_cast<wchar_t>(point));
+        columns += width < 0 ? 1 : width;
+    }
+    return columns;
+}
+
+}  // namespace
+
+bool ScreenFrame::contains(std::string_view needle) const {
+    return rowOf(needle) >= 0;
+}
+
+int ScreenFrame::rowOf(std::string_view needle) const {
+    for (size_t row = 0; row < text.size(); ++row)
+        if (text[row].find(needle) != std::string::npos) return static_cast<int>(row);
+    return -1;
+}
+
+int ScreenFrame::columnOf(int row, std::string_view needle) const {
+    if (row < 0 || row >= static_cast<int>(text.size())) return -1;
+    const size_t at = text[static_cast<size_t>(row)].find(needle);
+    if (at == std::string::npos) return -1;
+    return columnsOf(std::string_view(text[static_cast<size_t>(row)]).substr(0, at));
+}
+
+uint8_t ScreenFrame::styleAt(int row, int column) const {
+    if (row < 0 || row >= static_cast<int>(styles.size())) return 0;
+    const std::string& line = styles[static_cast<size_t>(row)];
+    if (column < 0 || column >= static_cast<int>(line.size())) return 0;
+    const char digit = line[static_cast<size_t>(column)];
+    return static_cast<uint8_t>(digit <= '9' ? digit - '0' : digit - 'a' + 10);
+}
+
+std::string ScreenFrame::flowingText() const {
+    std::string flowing;
+    for (const std::string& line : text) {
+        const size_t end = line.find_last_not_of(' ');
+        if (end == std::string::npos) continue;
+        if (!flowing.empty()) flowing += ' ';
+        flowing += line.substr(0, end + 1);
+    }
+    return flowing;
+}
+
+std::string ScreenFrame::picture() const {
+    std::string picture = "cursor " + std::to_string(cursorRow) + "," + std::to_string(cursorColumn) +
+                          (cursorVisible ? "" : " (hidden)") + "\n";
+    for (const std::string& line : text) picture += "|" + line + "\n";
+    return picture;
+}
+
+std::vector<ScreenFrame> takeFrames(std::string& buffer) {
+    std::vector<ScreenFrame> frames;
+    for (;;) {
+        const size_t end = buffer.find("\nend\n");
+        if (end == std::string::npos) return frames;
+        std::istringstream record(buffer.substr(0, end + 1));
+        buffer.erase(0, end + 5);
+        ScreenFrame frame;
+        std::string word;
+        record >> word >> frame.rows >> frame.columns >> word >> frame.cursorRow >> frame.cursorColumn >> frame.cursorVisible;
+        record.ignore(1);
+        for (std::string line; std::getline(record, line);) {
+            if (line.rfind("text ", 0) == 0) frame.text.push_back(line.substr(5));
+            else if (line.rfind("style ", 0) == 0) frame.styles.push_back(line.substr(6));
+        }
+        frames.push_back(std::move(frame));
+    }
+}

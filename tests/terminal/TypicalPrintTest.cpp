@@ -1,0 +1,119 @@
+// The typical print, from the keyboard in an 80 by 24 terminal: tab to the
+// retention check box, switch it on, type a pass code, lock it, print. The
+// screen is read at each step, and the job must carry what the scripted
+// dialog gives for the same operations.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "tests/support/RunProgram.h"
+#include "tests/support/TempDir.h"
+#include "tests/terminal/PtyDialog.h"
+
+namespace {
+
+// Values made from the save's spool time, which differs between two runs.
+bool dependsOnTheClock(const std::string& key) {
+    return key.ends_with(".spoolTime") || key.ends_with(".jobSuspendKey") || key.ends_with(".folderPassword");
+}
+
+nlohmann::json settingsIn(const std::filesystem::path& file) {
+    const std::string text = readFile(file);
+    nlohmann::json settings = text.empty() ? nlohmann::json::object() : nlohmann::json::parse(text);
+    for (auto entry = settings.begin(); entry != settings.end();)
+        entry = dependsOnTheClock(entry.key()) ? settings.erase(entry) : std::next(entry);
+    return settings;
+}
+
+// Each run keeps its remembered defaults apart, so that neither sees what
+// the other locked.
+std::map<std::string, std::string> ownDefaults(const TempDir& directory, const std::string& name) {
+    std::filesystem::create_directories(directory.path() / name);
+    return {{"XDG_CONFIG_HOME", (directory.path() / name).string()}};
+}
+
+bool cursorOnRowOf(const ScreenFrame& frame, const std::string& text) {
+    return frame.rowOf(text) >= 0 && frame.cursorOn(frame.rowOf(text));
+}
+
+}  // namespace
+
+TEST(TypicalPrint, FromTheKeyboardGivesTheScriptedJob) {
+    const TempDir directory;
+    const auto interactiveJob = directory.path() / "interactive.json";
+    PtyDialog dialog({{"--settings", interactiveJob.string()}, ownDefaults(directory, "interactive")});
+
+    // Start: the panel's first tab, retention off, the key bar.
+    ScreenFrame screen = dialog.waitForText("Job Retention");
+    EXPECT_TRUE(screen.contains("[ ] Job Retention")) << screen.picture();
+    EXPECT_TRUE(screen.contains("[Retention]")) << screen.picture();
+    EXPECT_TRUE(screen.contains("F10 Print")) << screen.picture();
+    EXPECT_EQ(screen.rows, 24);
+    EXPECT_EQ(screen.columns, 80);
+
+    screen = dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return cursorOnRowOf(s, "Job Retention"); },
+                               "the cursor on the retention check box");
+    screen = dialog.press(keys::space);
+    EXPECT_TRUE(screen.contains("[x] Job Retention")) << screen.picture();
+
+    // On to the pass code: the cursor stands at the start of its field.
+    const auto inPassCodeField = [](const ScreenFrame& s) {
+        const int row = s.rowOf("Pass Code:");
+        return s.cursorOn(row) && s.cursorColumn == s.columnOf(row, "___");
+    };
+    screen = dialog.pressUntil(keys::tab, inPassCodeField, "the cursor in the pass-code field");
+    EXPECT_TRUE(screen.contains("\U0001F513")) << "the pass code's lock is open\n" << screen.picture();
+
+    dialog.send("1");
+    dialog.send("23");
+    screen = dialog.waitForText("Pass Code:          123___");
+    const int passRow = screen.rowOf("Pass Code:");
+    EXPECT_EQ(screen.cursorColumn, screen.columnOf(passRow, "123") + 3) << "the caret stands after the code";
+
+    // The lock button beside it: locking shows the closed padlock.
+    screen = dialog.press(keys::tab);
+    EXPECT_TRUE(screen.cursorOn(passRow));
+    EXPECT_GT(screen.cursorColumn, screen.columnOf(passRow, "123") + 3);
+    screen = dialog.press(keys::space);
+    EXPECT_NE(screen.text[static_cast<size_t>(passRow)].find("[\U0001F512]"), std::string::npos) << screen.picture();
+    EXPECT_TRUE(screen.contains("Pass Code:          123___")) << "locking keeps the code\n" << screen.picture();
+
+    dialog.send(keys::f10);
+    ASSERT_EQ(dialog.waitForExit(), 0) << dialog.output();
+    const nlohmann::json interactive = settingsIn(interactiveJob);
+
+    // The same operations through a script.
+    const auto scriptedJob = directory.path() / "scripted.json";
+    const ProgramResult scripted = runProgram(
+        {NELVO_BUILD_DIR "/print-dialog", "--settings", scriptedJob.string(), "-"},
+        "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 123\nclick suspendKeyButton\nprint\n",
+        ownDefaults(directory, "scripted"));
+    ASSERT_EQ(scripted.exitStatus, 0) << scripted.err;
+    EXPECT_EQ(interactive, settingsIn(scriptedJob));
+
+    // What the Overview's typical print carries, once the panel writes it.
+    if (interactive.contains("nelvo.print.PrintSettings.jobSuspend")) {
+        EXPECT_EQ(interactive["nelvo.print.PrintSettings.jobSuspend"], "2");
+        EXPECT_EQ(interactive["nelvo.print.PrintSettings.holdButton"], "1");
+        EXPECT_TRUE(interactive.contains("nelvo.print.PrintSettings.jobSuspend2Key"));
+    }
+    // After the dialog closes it prints the job's settings.
+    for (const auto& [key, value] : interactive.items())
+        EXPECT_NE(dialog.output().find(key + "=" + value.get<std::string>()), std::string::npos) << key;
+}
+
+TEST(TypicalPrint, CancelClosesWithoutPrinting) {
+    const TempDir directory;
+    const auto job = directory.path() / "job.json";
+    PtyDialog dialog({{"--settings", job.string()}, ownDefaults(directory, "defaults")});
+    dialog.waitForText("Job Retention");
+    dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return cursorOnRowOf(s, "Job Retention"); },
+                      "the cursor on the retention check box");
+    dialog.press(keys::space);
+    dialog.send(keys::escape);
+    EXPECT_EQ(dialog.waitForExit(), 1);
+    EXPECT_FALSE(std::filesystem::exists(job)) << "a cancelled dialog writes no job";
+    // Nor did the panel remember anything for the queue.
+    EXPECT_FALSE(std::filesystem::exists(directory.path() / "defaults" / "user-defaults"));
+}
