@@ -1,7 +1,13 @@
 #include "host/terminal/CursesTerminal.h"
 
 #include <curses.h>
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <string>
 
@@ -85,6 +91,7 @@ CursesTerminal::CursesTerminal(bool bracketedPaste) {
         input = terminalFile_;
         output_ = terminalFile_;
     }
+    inputDescriptor_ = fileno(input);
     screen_ = newterm(nullptr, output_, input);
     if (!screen_) {
         if (terminalFile_) std::fclose(terminalFile_);
@@ -143,17 +150,59 @@ void CursesTerminal::show(const Canvas& canvas) {
     doupdate();
 }
 
-Key CursesTerminal::readOne(bool wait) {
-    nodelay(stdscr, wait ? FALSE : TRUE);
-    wint_t character = 0;
-    const int status = wget_wch(stdscr, &character);
-    if (status == ERR) return wait ? Key::of(KeyCode::endOfInput) : Key::of(KeyCode::other);
+Key CursesTerminal::decode(int status, wint_t character) {
     if (status == KEY_CODE_YES) {
         if (character == static_cast<wint_t>(kPasteBegin) && bracketedPaste_) return readPaste();
         return keyOfFunctionKey(character);
     }
-    if (character == 27 && wait && skipUnknownSequence()) return Key::of(KeyCode::other);
+    if (character == 27 && skipUnknownSequence()) return Key::of(KeyCode::other);
     return keyOfCharacter(character);
+}
+
+std::optional<Key> CursesTerminal::readWaiting() {
+    nodelay(stdscr, TRUE);
+    wint_t character = 0;
+    const int status = wget_wch(stdscr, &character);
+    nodelay(stdscr, FALSE);
+    if (status == ERR) return std::nullopt;
+    return decode(status, character);
+}
+
+Key CursesTerminal::readBlocking() {
+    nodelay(stdscr, FALSE);
+    wint_t character = 0;
+    const int status = wget_wch(stdscr, &character);
+    if (status == ERR) return Key::of(KeyCode::endOfInput);
+    return decode(status, character);
+}
+
+bool CursesTerminal::sizeChanged() {
+    winsize size{};
+    if (ioctl(inputDescriptor_, TIOCGWINSZ, &size) != 0 || size.ws_row == 0 || size.ws_col == 0) return false;
+    const ScreenSize now = this->size();
+    if (size.ws_row == now.rows && size.ws_col == now.columns) return false;
+    resizeterm(size.ws_row, size.ws_col);
+    return true;
+}
+
+bool CursesTerminal::waitForInput() {
+    // ncurses learns of a new size only when SIGWINCH interrupts its read;
+    // one that comes while the dialog draws would go unnoticed until the
+    // next key. So the wait lets the signal in only while it waits
+    // (ppoll), and the size is compared before and after.
+    sigset_t windowChange;
+    sigset_t previous;
+    sigemptyset(&windowChange);
+    sigaddset(&windowChange, SIGWINCH);
+    pthread_sigmask(SIG_BLOCK, &windowChange, &previous);
+    bool input = false;
+    while (!input && !sizeChanged()) {
+        pollfd watched{inputDescriptor_, POLLIN, 0};
+        input = ppoll(&watched, 1, nullptr, &previous) > 0;
+        if (!input && errno != EINTR) input = true;  // let the read report what is wrong
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return input;
 }
 
 bool CursesTerminal::skipUnknownSequence() {
@@ -169,6 +218,7 @@ bool CursesTerminal::skipUnknownSequence() {
                            character == '~';
         if (final) break;
     }
+    nodelay(stdscr, FALSE);
     return skipped;
 }
 
@@ -188,13 +238,14 @@ Key CursesTerminal::readPaste() {
 
 Key CursesTerminal::joinWaitingCharacters(Key first) {
     for (;;) {
-        Key next = readOne(false);
-        if (next.code == KeyCode::other) return first;  // nothing waits, or a key of no use
-        if (!joinable(next)) {
-            pending_ = std::move(next);
+        std::optional<Key> next = readWaiting();
+        if (!next) return first;
+        if (!joinable(*next)) {
+            // A key of no use ends the run and is dropped.
+            if (next->code != KeyCode::other) pending_ = std::move(next);
             return first;
         }
-        first.text += next.text;
+        first.text += next->text;
     }
 }
 
@@ -204,6 +255,10 @@ Key CursesTerminal::readKey() {
         pending_.reset();
         return key;
     }
-    Key key = readOne(true);
-    return joinable(key) ? joinWaitingCharacters(std::move(key)) : key;
+    std::optional<Key> waiting = readWaiting();
+    if (!waiting) {
+        if (!waitForInput()) return Key::of(KeyCode::resize);
+        waiting = readBlocking();
+    }
+    return joinable(*waiting) ? joinWaitingCharacters(std::move(*waiting)) : *waiting;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cwchar>
 #include <optional>
 
 #include "host/terminal/Terminal.h"
@@ -28,7 +29,15 @@ public:
     Key readKey() override;
 
 private:
-    Key readOne(bool wait);
+    Key decode(int status, wint_t character);
+    // The key that is waiting, without waiting for one.
+    std::optional<Key> readWaiting();
+    Key readBlocking();
+    // Waits until input comes (true) or the terminal's size changes (false).
+    bool waitForInput();
+    // Compares the terminal's size with the screen's, and resizes the
+    // screen when they differ.
+    bool sizeChanged();
     Key readPaste();
     // Reads away the rest of an escape sequence that ncurses did not
     // decode; false when the Escape came alone.
@@ -39,6 +48,7 @@ private:
     screen* screen_ = nullptr;
     FILE* terminalFile_ = nullptr;  // /dev/tty when opened for the dialog
     FILE* output_ = nullptr;
+    int inputDescriptor_ = -1;
     bool bracketedPaste_ = false;
     std::optional<Key> pending_;
 };

@@ -63,15 +63,24 @@ PanelGeometry::PanelGeometry(const NSView& view, const Glyphs& glyphs) {
         if (dynamic_cast<const NSBox*>(controls_[index])) placeBox(index);
 }
 
-int PanelGeometry::rightLimit(const NSControl* control) const {
+int PanelGeometry::rightLimit(const NSControl* control, int firstRow, int lastRow) const {
     int limit = kPanelRight;
     for (const NSControl* other : controls_) {
         if (other == control || dynamic_cast<const NSBox*>(other)) continue;
         if (other->layoutColumn() <= control->layoutColumn()) continue;
-        for (int row = control->layoutRow(); row < control->layoutRow() + heightOf(*control); ++row)
+        for (int row = firstRow; row <= lastRow; ++row)
             if (coversRow(*other, row)) limit = std::min(limit, screenColumn(*other) - 1);
     }
     return limit;
+}
+
+int PanelGeometry::rightLimit(const NSControl* control) const {
+    return rightLimit(control, control->layoutRow(), control->layoutRow() + heightOf(*control) - 1);
+}
+
+int PanelGeometry::widthOnRow(const NSControl* control, int line) const {
+    const int row = control->layoutRow() + line;
+    return std::max(rightLimit(control, row, row) - screenColumn(*control), 1);
 }
 
 void PanelGeometry::placeControl(const NSControl* control, const Glyphs& glyphs) {

@@ -30,12 +30,17 @@ public:
     // bottom line is left out (`openBottom`) when a control stands there.
     ScreenRect rectOf(const NSControl* control) const;
     bool openBottom(const NSControl* box) const;
+    // The columns a control has on its `line`th row (a matrix's cells each
+    // reach to the next control on their own row).
+    int widthOnRow(const NSControl* control, int line) const;
 
 private:
     void placeControl(const NSControl* control, const Glyphs& glyphs);
     void placeBox(std::size_t index);
-    // The first column right of `control` taken by another control on its row.
+    // The column before the first one right of `control` that another
+    // control takes on its rows (or on rows `firstRow` to `lastRow`).
     int rightLimit(const NSControl* control) const;
+    int rightLimit(const NSControl* control, int firstRow, int lastRow) const;
 
     std::vector<NSControl*> controls_;
     std::map<const NSControl*, ScreenRect> rects_;

@@ -103,7 +103,7 @@ void PanelPainter::paintMatrix(const NSMatrix& matrix, const ScreenRect& rect) {
         const bool onCursor = focused(matrix) && focus_.cellRow == row;
         const std::string text = (cell->state() == 1 ? glyphs.radioOn : glyphs.radioOff) + " " + cell->title();
         const uint8_t look = enabledStyle(matrix) | (onCursor ? style::reverse : style::plain);
-        canvas_.write(rect.row + row, rect.column, text, look, rect.width);
+        canvas_.write(rect.row + row, rect.column, text, look, geometry_.widthOnRow(&matrix, row));
         if (onCursor) canvas_.placeCursor(rect.row + row, rect.column + 1);
     }
 }

@@ -1,12 +1,14 @@
-// The folder fetch from the terminal: the progress indicator spins while
+// The folder fetch from the terminal: the progress indicator turns while
 // the panel waits for the device, and a device that refuses the connection
 // brings up the alert as a modal box.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 
 #include "tests/terminal/PtyDialog.h"
 #include "tools/DeviceSimulator.h"
+#include "tools/FolderAnswer.h"
 
 namespace {
 
@@ -14,44 +16,76 @@ int addressRow(const ScreenFrame& frame) {
     return frame.rowOf("Printer's Address:");
 }
 
-}  // namespace
-
-TEST(FolderFetchInTheTerminal, SpinsWhileWaitingThenShowsTheAlertBox) {
-    DeviceBehaviour refusing;
-    refusing.refuse = true;
-    DeviceSimulator device(refusing);
-
-    PtyDialog dialog({});
+// Types the device's address into the panel and puts the cursor on the
+// folder button; gives the button's row.
+int readyToFetch(PtyDialog& dialog, const std::string& address) {
     dialog.waitForText("Get Folder Names");
     dialog.pressUntil(
         keys::backTab,
         [](const ScreenFrame& s) { return s.cursorOn(addressRow(s)) && s.cursorColumn > s.columnOf(addressRow(s), ":"); },
         "the cursor in the address field");
     dialog.send(keys::deleteKey);
-    dialog.send(device.address());
-    dialog.waitForText("Printer's Address:    " + device.address());
-    ScreenFrame screen = dialog.press(keys::tab);
+    dialog.send(address);
+    dialog.waitForText("Printer's Address:    " + address);
+    const ScreenFrame screen = dialog.press(keys::tab);
     const int buttonRow = screen.rowOf("[ Get Folder Names ]");
-    ASSERT_TRUE(screen.cursorOn(buttonRow)) << screen.picture();
+    EXPECT_TRUE(screen.cursorOn(buttonRow)) << screen.picture();
+    return buttonRow;
+}
 
-    // Until the alert comes, every screen is looked at: the spinner beside
-    // the button must turn, that is, show more than one of its marks.
-    std::set<std::string> spinnerMarks;
+// What stands right of the button: the progress indicator, when shown.
+std::string besideTheButton(const ScreenFrame& frame, int buttonRow) {
+    const std::string& line = frame.text[static_cast<size_t>(buttonRow)];
+    const size_t end = line.find("Names ]");
+    if (end == std::string::npos) return {};
+    const std::string after = line.substr(end + 7);
+    const size_t mark = after.find_first_not_of(' ');
+    return mark == std::string::npos ? std::string() : after.substr(mark, after.find(' ', mark) - mark);
+}
+
+}  // namespace
+
+TEST(FolderFetchInTheTerminal, TheProgressIndicatorTurnsWhileTheDeviceTakesItsTime) {
+    DeviceBehaviour slow;
+    slow.answerDelay = std::chrono::milliseconds(1500);
+    slow.answerBody = folderListAnswer({{"Reports", false, false}, {"Payroll", true, false}});
+    DeviceSimulator device(slow);
+    PtyDialog dialog({});
+    const int buttonRow = readyToFetch(dialog, device.address());
+
+    // Every screen until the wait is over is looked at: the indicator must
+    // show more than one of its marks, that is, turn.
+    std::set<std::string> marks;
     dialog.send(keys::space);
-    screen = dialog.waitFor(
+    dialog.waitFor(
         [&](const ScreenFrame& s) {
-            const std::string& line = s.text[static_cast<size_t>(buttonRow)];
-            const size_t end = line.find("Names ]");
-            const std::string after = end == std::string::npos ? "" : line.substr(end + 7);
-            const size_t mark = after.find_first_not_of(' ');
-            if (mark != std::string::npos) spinnerMarks.insert(after.substr(mark, 3));
-            return s.contains("Could not retrieve Folder Names.");
+            const std::string mark = besideTheButton(s, buttonRow);
+            if (!mark.empty()) marks.insert(mark);
+            return marks.size() >= 3;
         },
-        "the alert");
-    EXPECT_GE(spinnerMarks.size(), 2u) << "the progress indicator did not turn";
+        "the progress indicator turning");
+    const ScreenFrame after = dialog.waitFor([&](const ScreenFrame& s) { return besideTheButton(s, buttonRow).empty(); },
+                                             "the progress indicator hidden after the answer");
+    EXPECT_TRUE(after.cursorOn(buttonRow));
+    dialog.send(keys::escape);
+    EXPECT_EQ(dialog.waitForExit(), 1);
+}
+
+TEST(FolderFetchInTheTerminal, ARefusedConnectionBringsUpTheAlertBox) {
+    DeviceBehaviour refusing;
+    refusing.refuse = true;
+    DeviceSimulator device(refusing);
+    PtyDialog dialog({});
+    const int buttonRow = readyToFetch(dialog, device.address());
+
+    dialog.send(keys::space);
+    ScreenFrame screen = dialog.waitFor([](const ScreenFrame& s) { return s.contains("Could not retrieve Folder Names."); },
+                            "the alert");
     const int alertRow = screen.rowOf("Could not retrieve Folder Names.");
-    EXPECT_TRUE(screen.rowOf("[ OK ]") > alertRow) << screen.picture();
-    EXPECT_TRUE(screen.cursorOn(screen.rowOf("[ OK ]")));
+    const int okRow = screen.rowOf("[ OK ]");
+    EXPECT_GT(okRow, alertRow) << screen.picture();
+    EXPECT_TRUE(screen.cursorOn(okRow));
+    EXPECT_TRUE(besideTheButton(screen, buttonRow).empty()) << "the indicator is hidden before the alert";
 
     // Keys other than the dismissing ones do not reach the panel.
     screen = dialog.press(keys::tab);
@@ -59,9 +93,6 @@ TEST(FolderFetchInTheTerminal, SpinsWhileWaitingThenShowsTheAlertBox) {
     screen = dialog.press(keys::enter);
     EXPECT_FALSE(screen.contains("Could not retrieve Folder Names.")) << screen.picture();
     EXPECT_TRUE(screen.cursorOn(buttonRow)) << "the cursor is back on the button";
-    const std::string& line = screen.text[static_cast<size_t>(buttonRow)];
-    EXPECT_EQ(line.find_first_not_of(' ', line.find("Names ]") + 7), std::string::npos)
-        << "the progress indicator is hidden again: " << line;
     dialog.send(keys::escape);
     EXPECT_EQ(dialog.waitForExit(), 1);
 }

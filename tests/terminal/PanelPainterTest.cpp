@@ -219,3 +219,14 @@ TEST_F(PanelPainterTest, TwoColumnCharactersStayWholeWhenOverwritten) {
     EXPECT_EQ(narrow.write(0, 0, "ab\U0001F512", style::plain, 3), 3);
     EXPECT_EQ(narrow.rowText(0), "ab ");
 }
+
+TEST_F(PanelPainterTest, EachCellOfAMatrixReachesToTheNextControlOnItsOwnRow) {
+    NSView view;
+    NSMatrix& matrix = place(view, std::make_unique<NSMatrix>(), 0, 0);
+    matrix.addCell(std::make_unique<NSButtonCell>("Login Name and Password"));
+    matrix.addCell(std::make_unique<NSButtonCell>("User Number and more"));
+    placeField(view, 1, 16, "");
+    const Canvas canvas = paint(view, ascii);
+    EXPECT_EQ(line(canvas, 0).substr(0, 28), " ( ) Login Name and Password");
+    EXPECT_EQ(line(canvas, 1).substr(0, 19), " ( ) User Number __") << "cut one column before the field";
+}
