@@ -14,6 +14,7 @@
 #include <string>
 
 #include "folders/FolderRecord.h"
+#include "folders/SOAPClientCallback.h"
 #include "platform/controls/Outlet.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/StringEncoding.h"
@@ -35,7 +36,7 @@ inline constexpr const char* kJobHandlingPanelKind = "nelvo.print.pde.zlm420k.Jo
 inline constexpr const char* kJobHandlingPanelName = "Job Handling";
 inline constexpr const char* kPreferenceDomainPrefix = "nelvo.mfp.";
 
-class NelvoPrintPdeZlm420kJC : public PDEPanel {
+class NelvoPrintPdeZlm420kJC : public PDEPanel, public SOAPClientCallback {
 public:
     // Creation: takes the host's PPD, the device address and the queue's
     // preference domain, and loads the remembered values. `bundle` is the
@@ -88,6 +89,13 @@ public:
     bool SaveFolderPreference();
     bool GetHDDPreference();
     bool SaveHDDPreference();
+
+    // The device's folders: the folder button's fetch, the parse of the
+    // saved answer (`path` is the response file) and the report of a fetch
+    // that timed out or failed.
+    void getFolderNameButtonProc(NSControl* sender);
+    bool parseXML(const std::string& path);
+    void recieveEndCallback() override;
 
     // --- The panel's state, shared by its operations across the files above.
 
