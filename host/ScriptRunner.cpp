@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "host/UsageError.h"
+#include "platform/defaults/UserDefaults.h"
 
 // One command line taken apart: its words, and the text after a word.
 struct ScriptRunner::Command {
@@ -176,7 +177,12 @@ void ScriptRunner::dump(const Command& command) {
 
 void ScriptRunner::prefs(const Command& command) {
     command.expectArguments(0, "prefs");
-    out_ << "{}\n";
+    // What any process stored last, not what this one has cached.
+    NSUserDefaults::resetStandardUserDefaults();
+    NSUserDefaults* store = NSUserDefaults::standardUserDefaults();
+    const std::string domainName = std::string("nelvo.mfp.") + host_->printer().identifier;
+    const std::optional<nlohmann::json> domain = store ? store->persistentDomainForName(domainName) : std::nullopt;
+    out_ << (domain ? *domain : nlohmann::json::object()).dump(2) << "\n";
 }
 
 void ScriptRunner::set(const Command& command) {

@@ -21,6 +21,7 @@
 #include "plugin/HostInterface.h"
 
 class NSBox;
+class NelvoPrintPdeZlm420kJCPDEChoice;
 class NSButton;
 class NSButtonCell;
 class NSControl;
@@ -80,6 +81,15 @@ public:
     bool CheckHardDisk() const { return false; }
     bool isVendroCalimar() const { return false; }
     bool isTiger() const { return false; }
+
+    // Controls bound to PPD options: the marked or default choice of an
+    // option, and a user's selection taken through the host's constraint check.
+    int64_t indexOfMarkedOption(ppd_option_t* option, const char* key);
+    void getSelection(std::shared_ptr<NelvoPrintPdeZlm420kJCPDEChoice>& selection, NSPopUpButton* popUp,
+                      const std::string& key);
+    void getSelection(std::shared_ptr<NelvoPrintPdeZlm420kJCPDEChoice>& selection,
+                      const std::vector<std::shared_ptr<NelvoPrintPdeZlm420kJCPDEChoice>>& choices, NSButton* button,
+                      const std::string& key);
 
     // Remembered defaults of the queue.
     void CheckPreference();
