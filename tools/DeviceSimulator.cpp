@@ -113,6 +113,11 @@ std::vector<RecordedRequest> DeviceSimulator::requests() const {
     return requests_;
 }
 
+void DeviceSimulator::waitForRequests(size_t count) const {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return stopping_ || requests_.size() >= count; });
+}
+
 void DeviceSimulator::waitForAnswers(size_t count) const {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return stopping_ || answered_ >= count; });

@@ -64,6 +64,8 @@ public:
     std::string address() const;
 
     std::vector<RecordedRequest> requests() const;
+    // Blocks until `count` requests have arrived, or the simulator stops.
+    void waitForRequests(size_t count) const;
     // Blocks until `count` answers have been sent in full, or the simulator stops.
     void waitForAnswers(size_t count) const;
     // When the last byte of the latest answer body went out.

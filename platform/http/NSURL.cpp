@@ -26,6 +26,16 @@ std::string withoutBrackets(std::string host) {
     return host;
 }
 
+// libcurl reads "http:///path" as the host "path"; a URL whose authority is
+// empty names no host, and only file URLs may do without one.
+bool hasEmptyAuthority(const std::string& text, const std::string& scheme) {
+    if (scheme == "file") return false;
+    const auto separator = text.find("://");
+    if (separator == std::string::npos) return false;
+    const auto authority = separator + 3;
+    return authority == text.size() || text[authority] == '/';
+}
+
 }  // namespace
 
 std::optional<NSURL> NSURL::URLWithString(const std::string& text) {
@@ -35,7 +45,9 @@ std::optional<NSURL> NSURL::URLWithString(const std::string& text) {
     // question. Spaces and a missing scheme make no URL.
     if (curl_url_set(handle.get(), CURLUPART_URL, text.c_str(), CURLU_NON_SUPPORT_SCHEME) != CURLUE_OK)
         return std::nullopt;
-    return NSURL(text, part(handle.get(), CURLUPART_SCHEME), withoutBrackets(part(handle.get(), CURLUPART_HOST)));
+    std::string scheme = part(handle.get(), CURLUPART_SCHEME);
+    if (hasEmptyAuthority(text, scheme)) return std::nullopt;
+    return NSURL(text, std::move(scheme), withoutBrackets(part(handle.get(), CURLUPART_HOST)));
 }
 
 NSURL::NSURL(std::string text, std::string scheme, std::string host)
