@@ -82,6 +82,65 @@ public:
     bool isVendroCalimar() const { return false; }
     bool isTiger() const { return false; }
 
+    // Action handlers, sent by the controls a user operates (and run by the
+    // reading of stored settings); each ignores its sender.
+    void tabProc(NSControl* sender);
+    void retentionCBoxProc(NSControl* sender);
+    void suspendKeyMatrixProc(NSControl* sender);
+    void suspendKeyETextProc(NSControl* sender);
+    void suspendKeyButtonProc(NSControl* sender);
+    void folderSelectionPopUpButtonProc(NSControl* sender);
+    void folderPasswordETextProc(NSControl* sender);
+    void folderPasswordButtonProc(NSControl* sender);
+    void folderNameButtonProc(NSControl* sender);
+    void folderSelectionMatrixProc(NSControl* sender);
+    void authenticationMatrixProc(NSControl* sender);
+    void loginNameETextProc(NSControl* sender);
+    void loginNameButtonProc(NSControl* sender);
+    void passwordETextProc(NSControl* sender);
+    void passwordButtonProc(NSControl* sender);
+    void userNumberETextProc(NSControl* sender);
+    void userNumberButtonProc(NSControl* sender);
+    void userNameETextProc(NSControl* sender);
+    void userNameButtonProc(NSControl* sender);
+    void jobNameETextProc(NSControl* sender);
+    void jobNameButtonProc(NSControl* sender);
+    void accountNumberETextProc(NSControl* sender);
+    void accountNumberButtonProc(NSControl* sender);
+    void getFolderNameButtonProc(NSControl* sender);
+    void printersAddressButtonProc(NSControl* sender);
+
+    // Enabling rules: each sets one property of one control from the state
+    // of the others.
+    void suspendMatrixEnabled();
+    void suspendKeyStaticTextEnabled();
+    void suspendKeyEditTextEnabled();
+    void suspendKeyButtonEnabled();
+    void folderSelectionStaticTextEnabled();
+    void folderSelectionPopupEnabled();
+    void folderPasswordStaticTextEnabled();
+    void folderPasswordEditTextEnabled();
+    void folderPasswordButtonEnabled();
+    void folderSelectionMatrixEnabled();
+    void folderNameEditTextEnabled();
+    void folderNameButtonEnabled();
+    void loginNameStaticTextEnabled();
+    void loginNameEditTextEnabled();
+    void loginNameButtonEnabled();
+    void passwordStaticTextEnabled();
+    void passwordEditTextEnabled();
+    void passwordButtonEnabled();
+    void userNumberEditTextEnabled();
+    void userNumberButtonEnabled();
+    void userNameEditTextEnabled();
+    void jobNameEditTextEnabled();
+    void accountNumberEditTextEnabled();
+    void accountNumberButtonEnabled();
+
+    // The folder menu: rebuilt from folderList; a folder's menu index by name.
+    void makeFolderPopup();
+    int64_t SearchSameFolderName(const std::optional<std::string>& name);
+
     // Controls bound to PPD options: the marked or default choice of an
     // option, and a user's selection taken through the host's constraint check.
     int64_t indexOfMarkedOption(ppd_option_t* option, const char* key);

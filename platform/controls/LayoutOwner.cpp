@@ -1,0 +1,7 @@
+#include "platform/controls/LayoutOwner.h"
+
+namespace platform {
+
+LayoutOwner::~LayoutOwner() = default;
+
+}  // namespace platform

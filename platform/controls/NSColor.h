@@ -1,0 +1,4 @@
+// The text colours a field can show.
+#pragma once
+
+enum class NSColor { blackColor, grayColor };

@@ -1,0 +1,21 @@
+// Conversions between the UTF-8 text that the system keeps and the UTF-16
+// code units in which the platform counts characters (edit checks, caret
+// positions, the character limits of the input filters).
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+// Invalid input never stops a conversion: each byte (or code unit) that does
+// not start a valid sequence becomes U+FFFD and the conversion goes on after
+// it; a sequence cut off at the end becomes one U+FFFD.
+std::u16string utf16FromUtf8(const std::string& text);
+std::string utf8FromUtf16(const std::u16string& text);
+
+// The length of `text` in UTF-16 code units (a character outside the Basic
+// Multilingual Plane counts 2), with the replacements described above.
+std::size_t utf16Length(const std::string& text);
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/controls/NSImage.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+std::string bigEndian32(std::uint32_t value) {
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
+            static_cast<char>(value)};
+}
+
+// The opening of a PNG file: signature and IHDR chunk up to the height.
+std::string pngHeader(std::uint32_t width, std::uint32_t height) {
+    return std::string("\x89PNG\r\n\x1A\n", 8) + bigEndian32(13) + "IHDR" + bigEndian32(width) + bigEndian32(height) +
+           std::string("\x08\x06\x00\x00\x00", 5);
+}
+
+}  // namespace
+
+TEST(Image, ReadsItsSizeFromThePngHeaderAndCanBeResized) {
+    TempDir dir;
+    const auto path = dir.write("space.png", pngHeader(300, 70000));
+    const auto image = NSImage::imageWithContentsOfFile(path.string());
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->size(), (NSSize{300, 70000}));
+    EXPECT_EQ(image->name(), "space");
+    EXPECT_EQ(image->path(), path.string());
+    image->setSize(18, 18);
+    EXPECT_EQ(image->size(), (NSSize{18, 18}));
+}
+
+TEST(Image, MissingShortOrForeignFilesGiveNoImage) {
+    TempDir dir;
+    EXPECT_EQ(NSImage::imageWithContentsOfFile((dir.path() / "absent.png").string()), nullptr);
+    EXPECT_EQ(NSImage::imageWithContentsOfFile(dir.write("short.png", pngHeader(4, 4).substr(0, 20)).string()), nullptr);
+    EXPECT_EQ(NSImage::imageWithContentsOfFile(dir.write("text.png", std::string(40, 'x')).string()), nullptr);
+    std::string wrongChunk = pngHeader(4, 4);
+    wrongChunk.replace(12, 4, "IDAT");
+    EXPECT_EQ(NSImage::imageWithContentsOfFile(dir.write("chunk.png", wrongChunk).string()), nullptr);
+    EXPECT_EQ(NSImage::imageWithContentsOfFile(dir.write("empty.png", pngHeader(0, 4)).string()), nullptr);
+    EXPECT_EQ(NSImage::imageWithContentsOfFile(dir.path().string()), nullptr);  // a folder
+}
