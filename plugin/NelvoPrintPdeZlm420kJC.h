@@ -159,10 +159,9 @@ public:
     bool GetHDDPreference();
     bool SaveHDDPreference();
 
-    // The device's folders: the folder button's fetch, the parse of the
-    // saved answer (`path` is the response file) and the report of a fetch
-    // that timed out or failed.
-    void getFolderNameButtonProc(NSControl* sender);
+    // The device's folders (with getFolderNameButtonProc above): the parse
+    // of the saved answer (`path` is the response file) and the report of a
+    // fetch that timed out or failed.
     bool parseXML(const std::string& path);
     void recieveEndCallback() override;
 
