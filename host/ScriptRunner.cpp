@@ -8,6 +8,13 @@
 #include <sstream>
 
 #include "host/UsageError.h"
+#include "host/ViewDump.h"
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSMatrix.h"
+#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/NSTabView.h"
+#include "platform/controls/NSTextField.h"
+#include "platform/controls/NSView.h"
 #include "platform/defaults/UserDefaults.h"
 
 // One command line taken apart: its words, and the text after a word.
@@ -170,8 +177,12 @@ void ScriptRunner::settings(const Command& command) {
 
 void ScriptRunner::dump(const Command& command) {
     command.expectArguments(0, "dump");
-    panel(command);
-    nlohmann::json state = {{"controls", nlohmann::json::object()}, {"focus", nullptr}, {"folderList", nullptr}};
+    PDEPanel& shown = panel(command);
+    // What the dialog shows: the panel's view.
+    view_ = shown.panelView();
+    nlohmann::json state = dumpView(view_.get());
+    const nlohmann::json inner = shown.inspectionState();
+    state["folderList"] = inner.is_object() && inner.contains("folderList") ? inner["folderList"] : nullptr;
     out_ << state.dump(2) << "\n";
 }
 
@@ -195,26 +206,69 @@ void ScriptRunner::unset(const Command& command) {
     host_->settings().remove(command.words[1]);
 }
 
+namespace {
+
+int parseIndex(const std::string& text) {
+    size_t used = 0;
+    int index = -1;
+    try {
+        index = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || text.empty()) throw UsageError("'" + text + "' is not an index");
+    return index;
+}
+
+void check(platform::UserResult result, const std::string& name) {
+    if (result != platform::UserResult::done)
+        throw UsageError("cannot operate '" + name + "': " + platform::describe(result));
+}
+
+}  // namespace
+
+NSObject& ScriptRunner::namedObject(const Command& command) {
+    const std::string& name = command.words[1];
+    // The control lies in the view that the dialog shows.
+    view_ = panel(command).panelView();
+    NSObject* object = view_ ? view_->objectNamed(name) : nullptr;
+    if (!object) throw UsageError("the panel has no control named '" + name + "'");
+    return *object;
+}
+
+template <class Control>
+Control& ScriptRunner::control(const Command& command, const char* kindName) {
+    auto* found = dynamic_cast<Control*>(&namedObject(command));
+    if (!found) throw UsageError("'" + command.words[1] + "' is not " + kindName);
+    return *found;
+}
+
 void ScriptRunner::click(const Command& command) {
     command.expectArguments(1, "click NAME");
-    panel(command);
-    throw UsageError("the panel has no control named '" + command.words[1] + "'");
+    check(control<NSButton>(command, "a button").performClick(), command.words[1]);
 }
 
 void ScriptRunner::select(const Command& command) {
     command.expectArguments(2, "select NAME INDEX");
-    panel(command);
-    throw UsageError("the panel has no control named '" + command.words[1] + "'");
+    const int index = parseIndex(command.words[2]);
+    const std::string& name = command.words[1];
+    NSObject* object = &namedObject(command);
+    if (auto* matrix = dynamic_cast<NSMatrix*>(object))
+        check(matrix->userSelectCellAtRow(index), name);
+    else if (auto* popUp = dynamic_cast<NSPopUpButton*>(object))
+        check(popUp->userSelectItemAtIndex(index), name);
+    else if (auto* tabs = dynamic_cast<NSTabView*>(object))
+        check(tabs->userSelectTabViewItemAtIndex(index), name);
+    else
+        throw UsageError("'" + name + "' is not a radio matrix, a pop-up menu or a tab view");
 }
 
 void ScriptRunner::type(const Command& command) {
     if (command.words.size() < 3) throw UsageError("usage: type NAME TEXT");
-    panel(command);
-    throw UsageError("the panel has no control named '" + command.words[1] + "'");
+    check(control<NSTextField>(command, "a text field").userTypeText(command.restAfterWords(2)), command.words[1]);
 }
 
 void ScriptRunner::erase(const Command& command) {
     command.expectArguments(1, "erase NAME");
-    panel(command);
-    throw UsageError("the panel has no control named '" + command.words[1] + "'");
+    check(control<NSTextField>(command, "a text field").userEraseAll(), command.words[1]);
 }

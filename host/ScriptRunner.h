@@ -10,6 +10,8 @@
 #include "host/PlugInLoader.h"
 #include "host/ScriptedHost.h"
 
+class NSObject;
+
 class ScriptRunner {
 public:
     ScriptRunner(LoadedPlugIn& plugIn, std::shared_ptr<ScriptedHost> host, std::ostream& out);
@@ -25,6 +27,11 @@ private:
     using Handler = void (ScriptRunner::*)(const Command&);
 
     PDEPanel& panel(const Command& command);
+    // The control or cell named by the command's first argument, and the
+    // same as a control of one kind.
+    NSObject& namedObject(const Command& command);
+    template <class Control>
+    Control& control(const Command& command, const char* kindName);
     void open(const Command& command);
     void view(const Command& command);
     void show(const Command& command);

@@ -13,6 +13,7 @@
 #include "host/ScriptedHost.h"
 #include "host/SettingsFile.h"
 #include "host/UsageError.h"
+#include "platform/controls/Alert.h"
 
 namespace {
 
@@ -36,6 +37,10 @@ int runDialog(const Options& options) {
     } else if (!options.script && isatty(STDIN_FILENO)) {
         throw UsageError("no script given, and the interactive dialog is not built yet\n" + usageText());
     }
+    // The dialog's alerts are dismissed at once with their default button.
+    platform::setAlertPresenter([](const platform::AlertRequest& alert) {
+        std::cout << "alert: " << alert.message << " [" << alert.defaultButton << "]\n";
+    });
     {
         ScriptRunner runner(plugIn, host, std::cout);
         runner.run(*script);

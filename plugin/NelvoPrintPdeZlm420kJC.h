@@ -15,6 +15,7 @@
 
 #include "folders/FolderRecord.h"
 #include "folders/SOAPClientCallback.h"
+#include "platform/controls/LayoutOwner.h"
 #include "platform/controls/Outlet.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/StringEncoding.h"
@@ -37,7 +38,10 @@ inline constexpr const char* kJobHandlingPanelKind = "nelvo.print.pde.zlm420k.Jo
 inline constexpr const char* kJobHandlingPanelName = "Job Handling";
 inline constexpr const char* kPreferenceDomainPrefix = "nelvo.mfp.";
 
-class NelvoPrintPdeZlm420kJC : public PDEPanel, public SOAPClientCallback {
+class NelvoPrintPdeZlm420kJC : public PDEPanel,
+                               public platform::LayoutOwner,
+                               public SOAPClientCallback,
+                               public std::enable_shared_from_this<NelvoPrintPdeZlm420kJC> {
 public:
     // Creation: takes the host's PPD, the device address and the queue's
     // preference domain, and loads the remembered values. `bundle` is the
@@ -63,6 +67,12 @@ public:
     bool restoreValuesAndReturnError(NSError** error) override;
     bool saveValuesAndReturnError(NSError** error) override;
     std::map<std::string, std::string> summaryInfo() override;
+    // {"folderList": the folder records, or null}
+    nlohmann::json inspectionState() const override;
+
+    // The layout's connections: outlets by field name, actions by handler.
+    void connectOutlet(const std::string& fieldName, NSObject* object) override;
+    NSControl::Action actionForHandler(const std::string& handlerName) override;
 
     // Set-up and the settings exchange.
     void initializeUI();

@@ -116,3 +116,14 @@ ppd_file_t* NelvoPrintPdeZlm420kJC::getPPDOnTiger() { return nullptr; }
 void NelvoPrintPdeZlm420kJC::getPPDSettingsFromPrintSettingsOnTiger() {}
 
 void NelvoPrintPdeZlm420kJC::writePPDSettingsToPrintSettingsOnTiger() {}
+
+nlohmann::json NelvoPrintPdeZlm420kJC::inspectionState() const {
+    nlohmann::json folders = nullptr;
+    if (folderList) {
+        folders = nlohmann::json::array();
+        for (const FolderRecord& folder : *folderList)
+            folders.push_back(
+                {{"name", folder.name}, {"password", folder.password}, {"dir", folder.dir}, {"add", folder.add}});
+    }
+    return {{"folderList", folders}};
+}

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <libintl.h>
 
+#include "platform/controls/LayoutLoader.h"
+
 namespace {
 
 std::string infoString(const nlohmann::json& info, const char* key) {
@@ -66,6 +68,11 @@ std::string NSBundle::localizedStringForKey(const std::string& key, const std::s
     const char* translated = dgettext(domain.c_str(), key.c_str());
     if (translated == key.c_str() || key == translated) return value.empty() ? key : value;
     return translated;
+}
+
+std::shared_ptr<NSView> NSBundle::loadNibNamed(const std::string& name, platform::LayoutOwner& owner) const {
+    const std::optional<std::string> path = pathForResource(name, "json");
+    return path ? platform::loadLayoutFile(*path, owner) : nullptr;
 }
 
 namespace platform {

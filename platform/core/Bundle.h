@@ -12,6 +12,11 @@
 
 #include "platform/core/NSData.h"
 
+class NSView;
+namespace platform {
+class LayoutOwner;
+}
+
 class NSBundle {
 public:
     // The bundle at `path`, or none when it has no readable Contents/Info.json.
@@ -36,6 +41,10 @@ public:
     // has one catalogue.
     std::string localizedStringForKey(const std::string& key, const std::string& value = {},
                                       const std::string& table = {}) const;
+
+    // The layout resource `name` (a .json file) loaded into a view, its
+    // controls connected to `owner`; none when it is missing or malformed.
+    std::shared_ptr<NSView> loadNibNamed(const std::string& name, platform::LayoutOwner& owner) const;
 
 private:
     NSBundle(std::filesystem::path path, nlohmann::json info);

@@ -114,10 +114,5 @@ size_t getBytes(const std::string& text, NSStringEncoding encoding, char* buffer
     return written;
 }
 
-size_t utf16Length(const std::string& text) {
-    size_t units = 0;
-    for (const char32_t point : codePoints(text)) units += point > 0xFFFF ? 2 : 1;
-    return units;
-}
 
 }  // namespace platform

@@ -28,7 +28,4 @@ struct ByteConversion {
 // number of bytes written; writes no terminator.
 size_t getBytes(const std::string& text, NSStringEncoding encoding, char* buffer, const ByteConversion& limits);
 
-// The number of UTF-16 code units of a UTF-8 text.
-size_t utf16Length(const std::string& text);
-
 }  // namespace platform
