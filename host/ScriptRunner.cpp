@@ -118,29 +118,36 @@ const char* yesOrNo(bool answer) { return answer ? "YES" : "NO"; }
 
 }  // namespace
 
+// The answer is taken before its line is begun: a missing panel must not
+// leave half a line, and what the call itself prints must not land inside it.
 void ScriptRunner::restore(const Command& command) {
     command.expectArguments(0, "restore");
-    out_ << "restore: " << yesOrNo(panel(command).restoreValuesAndReturnError(nullptr)) << "\n";
+    const bool answer = panel(command).restoreValuesAndReturnError(nullptr);
+    out_ << "restore: " << yesOrNo(answer) << "\n";
 }
 
 void ScriptRunner::save(const Command& command) {
     command.expectArguments(0, "save");
-    out_ << "save: " << yesOrNo(panel(command).saveValuesAndReturnError(nullptr)) << "\n";
+    const bool answer = panel(command).saveValuesAndReturnError(nullptr);
+    out_ << "save: " << yesOrNo(answer) << "\n";
 }
 
 void ScriptRunner::print(const Command& command) {
     command.expectArguments(0, "print");
-    out_ << "print: " << yesOrNo(panel(command).shouldPrint()) << "\n";
+    const bool answer = panel(command).shouldPrint();
+    out_ << "print: " << yesOrNo(answer) << "\n";
 }
 
 void ScriptRunner::hide(const Command& command) {
     command.expectArguments(0, "hide");
-    out_ << "hide: " << yesOrNo(panel(command).shouldHide()) << "\n";
+    const bool answer = panel(command).shouldHide();
+    out_ << "hide: " << yesOrNo(answer) << "\n";
 }
 
 void ScriptRunner::help(const Command& command) {
     command.expectArguments(0, "help");
-    out_ << "help: " << yesOrNo(panel(command).shouldShowHelp()) << "\n";
+    const bool answer = panel(command).shouldShowHelp();
+    out_ << "help: " << yesOrNo(answer) << "\n";
 }
 
 void ScriptRunner::close(const Command& command) {

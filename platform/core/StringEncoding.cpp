@@ -24,8 +24,19 @@ std::string localeLanguageName() {
     return "C";
 }
 
-bool startsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
+// The language and territory codes of a locale name such as "zh_TW.UTF-8" or
+// "kok_IN@devanagari": compared whole, so that Konkani ("kok") is not taken
+// for Korean ("ko").
+struct LocaleCodes {
+    std::string language;
+    std::string territory;
+};
+
+LocaleCodes localeCodes(const std::string& name) {
+    const std::string base = name.substr(0, name.find_first_of(".@"));
+    const size_t underscore = base.find('_');
+    if (underscore == std::string::npos) return {base, {}};
+    return {base.substr(0, underscore), base.substr(underscore + 1)};
 }
 
 }  // namespace
@@ -58,12 +69,13 @@ NSStringEncoding CFStringConvertEncodingToNSStringEncoding(CFStringEncoding enco
 namespace platform {
 
 CFStringEncoding legacyScriptEncoding() {
-    const std::string name = localeLanguageName();
-    if (startsWith(name, "ja")) return kCFStringEncodingMacJapanese;
-    if (startsWith(name, "ko")) return kCFStringEncodingMacKorean;
-    if (startsWith(name, "zh_TW") || startsWith(name, "zh_HK") || startsWith(name, "zh_MO"))
-        return kCFStringEncodingMacChineseTrad;
-    if (startsWith(name, "zh")) return kCFStringEncodingMacChineseSimp;
+    const LocaleCodes codes = localeCodes(localeLanguageName());
+    if (codes.language == "ja") return kCFStringEncodingMacJapanese;
+    if (codes.language == "ko") return kCFStringEncodingMacKorean;
+    if (codes.language == "zh") {
+        const bool traditional = codes.territory == "TW" || codes.territory == "HK" || codes.territory == "MO";
+        return traditional ? kCFStringEncodingMacChineseTrad : kCFStringEncodingMacChineseSimp;
+    }
     return kCFStringEncodingMacRoman;
 }
 

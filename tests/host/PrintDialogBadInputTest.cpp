@@ -1,0 +1,112 @@
+// print-dialog refusing bad input: one message on standard error, status 2,
+// and the job's settings file as it was.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "PrintDialogRunner.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kGoodSettings = "{\"kept\": \"yes\"}\n";
+
+struct BadInput {
+    const char* name;
+    std::vector<std::string> options;  // "{dir}" stands for the test's folder
+    std::string script;
+    std::string error;                 // the start of standard error
+    std::string out = "";
+    std::string settings = kGoodSettings;
+};
+
+void PrintTo(const BadInput& input, std::ostream* out) { *out << input.name; }
+
+class PrintDialogBadInput : public testing::TestWithParam<BadInput> {
+protected:
+    TempDir dir;
+
+    std::vector<std::string> options() const {
+        std::vector<std::string> options = {"--settings", (dir.path() / "settings.json").string()};
+        for (std::string option : GetParam().options) {
+            if (const size_t at = option.find("{dir}"); at != std::string::npos)
+                option.replace(at, 5, dir.path().string());
+            options.push_back(option);
+        }
+        return options;
+    }
+};
+
+TEST_P(PrintDialogBadInput, IsReportedAndWritesNothingBack) {
+    const BadInput& input = GetParam();
+    const fs::path settings = dir.write("settings.json", input.settings);
+    dir.write("not-a-ppd.ppd", "This is not a PPD.\n");
+    dir.write("empty-bundle/Contents/Info.json", readFile(fs::path(NELVO_BUNDLE_DIR) / "Contents" / "Info.json"));
+
+    const ProgramResult result = runPrintDialog(options(), input.script);
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.err.substr(0, input.error.size()), input.error) << result.err;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+    EXPECT_EQ(result.out, input.out);
+    EXPECT_EQ(readFile(settings), input.settings);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
+}
+
+// Each failing script first changes the settings, which must not reach the file.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PrintDialogBadInput,
+    testing::Values(
+        BadInput{"UnknownCommand", {}, "set kept no\n\n# counted\nfrobnicate now\n",
+                 "print-dialog: line 4: unknown command 'frobnicate'\n"},
+        BadInput{"UnknownControl", {}, "set kept no\nopen\nclick noSuchControl\n",
+                 "print-dialog: line 3: the panel has no control named 'noSuchControl'\n", "panels 1\n"},
+        BadInput{"MissingControlName", {}, "set kept no\nopen\nclick\n", "print-dialog: line 3: usage: click NAME\n",
+                 "panels 1\n"},
+        BadInput{"MissingValue", {}, "set kept\n", "print-dialog: line 1: usage: set KEY VALUE\n"},
+        BadInput{"ExtraArgument", {}, "set kept no\nopen\nview now\n", "print-dialog: line 3: usage: view\n",
+                 "panels 1\n"},
+        // Whether the index or the name is refused first, the line is named.
+        BadInput{"MalformedIndex", {}, "set kept no\nopen\nselect suspendMatrix first\n", "print-dialog: line 3: ",
+                 "panels 1\n"},
+        BadInput{"BeforeOpen", {}, "set kept no\nname\n",
+                 "print-dialog: line 2: 'name' needs an open panel: use 'open' first\n"},
+        BadInput{"AfterClose", {}, "open\nset kept no\nclose\nkind\n",
+                 "print-dialog: line 4: 'kind' needs an open panel", "panels 1\n"},
+        BadInput{"NoPanelForTheType", {}, "open PageSetup\nset kept no\nrestore\n",
+                 "print-dialog: line 3: 'restore' needs an open panel", "panels 0\n"},
+        BadInput{"MissingPPD", {"--ppd", "{dir}/missing.ppd"}, "open\n", "print-dialog: cannot open the PPD "},
+        BadInput{"UnreadablePPD", {"--ppd", "{dir}/not-a-ppd.ppd"}, "open\n", "print-dialog: cannot open the PPD "},
+        BadInput{"MissingBundle", {"--bundle", "{dir}/missing.plugin"}, "open\n",
+                 "print-dialog: cannot read the bundle "},
+        BadInput{"BundleWithoutExecutable", {"--bundle", "{dir}/empty-bundle"}, "open\n",
+                 "print-dialog: cannot load the bundle's executable"},
+        BadInput{"SettingsNotJson", {}, "set kept no\n", "print-dialog: the settings file ", "", "{ \"kept\": "},
+        BadInput{"SettingsNotAnObject", {}, "set kept no\n", "print-dialog: the settings file ", "", "[\"kept\"]"},
+        BadInput{"SettingsValueNotAString", {}, "set kept no\n", "print-dialog: the settings file ", "",
+                 "{\"kept\": \"yes\", \"count\": 1}"},
+        BadInput{"UnknownOption", {"--colour"}, "open\n", "print-dialog: unknown option --colour\n"},
+        BadInput{"TwoScripts", {"{dir}/script.txt"}, "open\n", "print-dialog: more than one script given\n"}),
+    [](const testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
+
+// Cases where the script is not standard input.
+TEST(PrintDialogBadCommandLine, IsReported) {
+    TempDir dir;
+    const std::string program = NELVO_BUILD_DIR "/print-dialog";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{program, (dir.path() / "missing.txt").string()}, "print-dialog: cannot read the script "},
+        {{program, "--printer"}, "print-dialog: option --printer needs a value\n"},
+        {{program, "--printer", "", "-"}, "print-dialog: --printer needs a non-empty identifier\n"},
+    };
+    for (const auto& [argv, error] : cases) {
+        const ProgramResult result = runProgram(argv);
+        EXPECT_EQ(result.exitStatus, 2) << argv.back();
+        EXPECT_EQ(result.err.substr(0, error.size()), error) << argv.back();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+// The bundle loaded with dlopen, as the print dialog loads it.
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "host/PlugInLoader.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/ScopedEnvironment.h"
+
+namespace {
+
+class LoadedBundle : public testing::Test {
+protected:
+    LoadedPlugIn plugIn{NELVO_BUNDLE_DIR};
+    std::shared_ptr<FakeHost> host = FakeHost::withSamplePPD();
+
+    std::optional<PDEPanelList> panelsFor(const std::string& type) {
+        return plugIn.principal().PDEPanelsForType(type, host);
+    }
+};
+
+TEST_F(LoadedBundle, GivesOneNewPanelForThePrintDialogOnEachCall) {
+    const std::optional<PDEPanelList> first = panelsFor(kPrintDialogPDEType);
+    const std::optional<PDEPanelList> second = panelsFor(kPrintDialogPDEType);
+    ASSERT_TRUE(first && second);
+    ASSERT_EQ(first->size(), 1u);
+    ASSERT_EQ(second->size(), 1u);
+    ASSERT_TRUE(first->front() && second->front());
+    EXPECT_NE(first->front(), second->front());
+    EXPECT_EQ(first->front()->panelKind(), "nelvo.print.pde.zlm420k.JobControlKind");
+    // Each panel was made with the host: it asked for the PPD.
+    EXPECT_EQ(host->callCount("ppdFile"), 2u);
+}
+
+TEST_F(LoadedBundle, GivesAnEmptyListForAnyOtherTypeAndMakesNoPanel) {
+    for (const char* type : {"bdb091f4-e57f-11d3-b5cc-0050e4603277", "BDB091F4-E57F-11D3-B5CC-0050E4603277 ", "",
+                             "2B6A1F3C-6D52-4C1B-9E2A-PAGESETUP000"}) {
+        const std::optional<PDEPanelList> panels = panelsFor(type);
+        ASSERT_TRUE(panels) << type;
+        EXPECT_TRUE(panels->empty()) << type;
+    }
+    EXPECT_TRUE(host->calls.empty());
+}
+
+TEST_F(LoadedBundle, PanelFindsItsOwnBundleForItsName) {
+    ScopedEnvironmentVariable language("LANGUAGE", "de");
+    ScopedLocale german(LC_ALL, "de_DE.UTF-8");
+    ASSERT_TRUE(german.selected()) << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
+    const std::optional<PDEPanelList> panels = panelsFor(kPrintDialogPDEType);
+    ASSERT_TRUE(panels && panels->size() == 1);
+    EXPECT_EQ(panels->front()->panelName(), "Auftragsverwaltung");
+}
+
+}  // namespace

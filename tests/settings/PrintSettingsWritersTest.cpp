@@ -1,0 +1,113 @@
+// The two writers of ASCII values into the print settings.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "settings/SettingsKeys.h"
+#include "settings/ValueHelpers.h"
+
+namespace {
+
+using Values = platform::PrintSettings::Values;
+
+TEST(AsciiValue, StoresNonEmptyAsciiTextAndRemovesTheKeyOtherwise) {
+    struct Case {
+        const char* value;
+        std::optional<std::string> stored;
+    };
+    const Case cases[] = {{"1", "1"}, {"a b~", "a b~"}, {"", std::nullopt}, {nullptr, std::nullopt},
+                          {"caf\xe9", std::nullopt}};
+    for (const Case& test : cases) {
+        platform::PrintSettings settings;
+        settings.set("key", "stale");
+        MyPMPrintSetAsciiCStrValue(&settings, "key", test.value);
+        const std::string* stored = settings.find("key");
+        EXPECT_EQ(stored ? std::optional<std::string>(*stored) : std::nullopt, test.stored)
+            << (test.value ? test.value : "(none)");
+    }
+}
+
+TEST(AsciiValue, WithoutSettingsOrKeyDoesNothing) {
+    MyPMPrintSetAsciiCStrValue(nullptr, "key", "1");
+    platform::PrintSettings settings;
+    settings.set("key", "kept");
+    MyPMPrintSetAsciiCStrValue(&settings, nullptr, "1");
+    EXPECT_EQ(settings.values(), Values({{"key", "kept"}}));
+}
+
+const std::string kBase = settings_keys::kLoginName1;
+
+// Settings holding stale parts 1 to 6 under kBase and one other key.
+platform::PrintSettings staleParts() {
+    platform::PrintSettings settings;
+    for (int part = 1; part <= 6; ++part) settings.set(kBase + std::to_string(part), "stale");
+    settings.set("other", "kept");
+    return settings;
+}
+
+// A text of `length` letters that shows where each part was cut.
+std::string lettersOf(size_t length) {
+    std::string text;
+    for (size_t i = 0; i < length; ++i) text.push_back(static_cast<char>('a' + i % 26));
+    return text;
+}
+
+Values expectedParts(const std::string& value, int firstStale) {
+    Values values = {{"other", "kept"}};
+    int part = 1;
+    for (size_t start = 0; start < value.size(); start += 254)
+        values[kBase + std::to_string(part++)] = value.substr(start, 254);
+    for (part = firstStale; part <= 6; ++part) values[kBase + std::to_string(part)] = "stale";
+    return values;
+}
+
+TEST(MultiPartValue, SplitsIntoPartsOf254AndRemovesOneMore) {
+    struct Case {
+        size_t length;
+        int firstStale;  // parts from here on were not touched
+    };
+    for (const Case test : {Case{1, 3}, Case{254, 3}, Case{255, 4}, Case{300, 4}, Case{508, 4}, Case{509, 5}}) {
+        platform::PrintSettings settings = staleParts();
+        const std::string value = lettersOf(test.length);
+        MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), value.c_str());
+        EXPECT_EQ(settings.values(), expectedParts(value, test.firstStale)) << test.length << " characters";
+    }
+}
+
+TEST(MultiPartValue, WithoutAValueRemovesOnlyPartOne) {
+    for (const char* value : {"", static_cast<const char*>(nullptr)}) {
+        platform::PrintSettings settings = staleParts();
+        MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), value);
+        EXPECT_EQ(settings.values(), expectedParts("", 2));
+    }
+}
+
+TEST(MultiPartValue, APartThatIsNotAsciiIsRemoved) {
+    platform::PrintSettings settings = staleParts();
+    std::string value = lettersOf(300);
+    value[260] = '\xe9';
+    MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), value.c_str());
+    Values expected = expectedParts(value, 4);
+    expected.erase(kBase + "2");
+    EXPECT_EQ(settings.values(), expected);
+}
+
+TEST(MultiPartValue, RefusesMissingEmptyAndOverlongBaseKeys) {
+    const std::string longest(98, 'k');
+    platform::PrintSettings settings;
+    MyMultiPMPrintSetAsciiCStrValue(&settings, longest.c_str(), "v");
+    EXPECT_EQ(settings.values(), Values({{longest + "1", "v"}}));
+
+    const std::string overlong(99, 'k');
+    settings.set(overlong + "1", "stale");
+    settings.set("1", "stale");
+    const Values before = settings.values();
+    MyMultiPMPrintSetAsciiCStrValue(&settings, overlong.c_str(), "v");
+    MyMultiPMPrintSetAsciiCStrValue(&settings, "", "v");
+    MyMultiPMPrintSetAsciiCStrValue(&settings, nullptr, "v");
+    MyMultiPMPrintSetAsciiCStrValue(nullptr, kBase.c_str(), "v");
+    EXPECT_EQ(settings.values(), before);
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/core/CoreTime.h"
+#include "settings/ValueHelpers.h"
+#include "tests/support/ScopedEnvironment.h"
+
+namespace {
+
+constexpr int32_t kMinute = 60;
+constexpr int32_t kHour = 60 * kMinute;
+
+// The spool-time text at `at` in `zone`, checking the count it answers.
+std::string spoolTimeAt(CFAbsoluteTime at, CFTimeZone zone) {
+    platform::ScopedFixedClock clock(at, zone);
+    char text[32];
+    std::memset(text, '#', sizeof text);
+    const int written = GetSpoolTime(text, sizeof text);
+    EXPECT_EQ(written, static_cast<int>(std::strlen(text)));
+    return text;
+}
+
+std::string spoolTimeAt(CFAbsoluteTime at, int32_t offset) { return spoolTimeAt(at, CFTimeZone::fixedOffset(offset)); }
+
+// Saturday 5 December 2026, 05:11:09.8 at UTC+9.
+const CFAbsoluteTime kExample = platform::absoluteTimeFromUTC(2026, 12, 4, 20, 11, 9.8);
+
+TEST(SpoolTime, WritesTheLocalTimeAndTheZoneInHundredthsOfAnHour) {
+    struct Case {
+        int32_t offset;
+        const char* text;
+    };
+    const Case cases[] = {
+        {9 * kHour, "Sat, 5 Dec 2026 05:11:09 +0900"},
+        {0, "Fri, 4 Dec 2026 20:11:09 +0000"},
+        {-5 * kHour, "Fri, 4 Dec 2026 15:11:09 -0500"},
+        {5 * kHour + 30 * kMinute, "Sat, 5 Dec 2026 01:41:09 +0550"},
+        {-(3 * kHour + 30 * kMinute), "Fri, 4 Dec 2026 16:41:09 -0350"},
+        {5 * kHour + 45 * kMinute, "Sat, 5 Dec 2026 01:56:09 +0575"},
+        {14 * kHour, "Sat, 5 Dec 2026 10:11:09 +1400"},
+    };
+    for (const Case& test : cases) EXPECT_EQ(spoolTimeAt(kExample, test.offset), test.text) << test.offset;
+}
+
+TEST(SpoolTime, WritesTheDayUnpaddedAndTheSecondsTruncated) {
+    // Midnight of 1 January at UTC+9 is 15:00 UTC the day before.
+    EXPECT_EQ(spoolTimeAt(platform::absoluteTimeFromUTC(2026, 12, 31, 15, 0, 0), 9 * kHour),
+              "Fri, 1 Jan 2027 00:00:00 +0900");
+    EXPECT_EQ(spoolTimeAt(platform::absoluteTimeFromUTC(2026, 3, 9, 7, 8, 59.999), 0),
+              "Mon, 9 Mar 2026 07:08:59 +0000");
+}
+
+TEST(SpoolTime, NamesEveryDayAndMonthInEnglish) {
+    const char* days[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    for (int day = 0; day < 7; ++day)  // 7 December 2026 is a Monday
+        EXPECT_EQ(spoolTimeAt(platform::absoluteTimeFromUTC(2026, 12, 7 + day, 12, 0, 0), 0).substr(0, 3), days[day]);
+    const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(spoolTimeAt(platform::absoluteTimeFromUTC(2026, month, 15, 12, 0, 0), 0).substr(8, 3),
+                  months[month - 1]);
+}
+
+TEST(SpoolTime, FollowsDaylightSavingInTheSystemZone) {
+    ScopedEnvironmentVariable zone("TZ", "America/New_York");
+    EXPECT_EQ(spoolTimeAt(platform::absoluteTimeFromUTC(2026, 7, 4, 16, 30, 0), CFTimeZone::system()),
+              "Sat, 4 Jul 2026 12:30:00 -0400");
+    EXPECT_EQ(spoolTimeAt(platform::absoluteTimeFromUTC(2026, 1, 4, 16, 30, 0), CFTimeZone::system()),
+              "Sun, 4 Jan 2026 11:30:00 -0500");
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+// CUPS deprecates its PPD calls, but a print dialog hands a panel its PPD
+// through them.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
+#include "tests/support/FakeHost.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "tests/support/PpdFixture.h"
+
+FakeHost::FakeHost() {
+    settings.setJobName("Untitled");
+    session_.currentPrinter = &printer;
+}
+
+FakeHost::~FakeHost() { closePPD(); }
+
+std::shared_ptr<FakeHost> FakeHost::withSamplePPD() { return withPPD(samplePPDPath()); }
+
+std::shared_ptr<FakeHost> FakeHost::withPPD(const std::filesystem::path& path) {
+    auto host = std::make_shared<FakeHost>();
+    host->openPPD(path);
+    return host;
+}
+
+void FakeHost::openPPD(const std::filesystem::path& path) {
+    ppd_file_t* opened = ppdOpenFile(path.c_str());
+    if (!opened) {
+        int line = 0;
+        throw std::runtime_error("CUPS cannot open the PPD " + path.string() + ": " +
+                                 ppdErrorString(ppdLastError(&line)));
+    }
+    closePPD();
+    ppd_ = opened;
+    ppdMarkDefaults(ppd_);
+}
+
+void FakeHost::closePPD() {
+    if (ppd_) ppdClose(ppd_);
+    ppd_ = nullptr;
+}
+
+size_t FakeHost::callCount(std::string_view call) const {
+    return static_cast<size_t>(std::count(calls.begin(), calls.end(), call));
+}
+
+bool FakeHost::respondsToWillChangePPDOptionKeyValue() const {
+    calls.push_back("respondsToWillChangePPDOptionKeyValue");
+    return constraintHandling;
+}
+
+ppd_file_t* FakeHost::ppdFile() {
+    calls.push_back("ppdFile");
+    return ppd_;
+}
+
+PMPrintSession FakeHost::printSession() {
+    calls.push_back("printSession");
+    return &session_;
+}
+
+PMPrintSettings FakeHost::printSettings() {
+    calls.push_back("printSettings");
+    return givesPrintSettings ? &settings : nullptr;
+}
+
+bool FakeHost::willChangePPDOptionKeyValue(const std::string& option, const std::string& choice) {
+    calls.push_back("willChangePPDOptionKeyValue " + option + " " + choice);
+    if (refusesOptionChanges) return false;
+    // A host without constraints of its own marks the new choice, as the
+    // print dialog does.
+    if (ppd_) ppdMarkOption(ppd_, option.c_str(), choice.c_str());
+    return true;
+}
