@@ -9,7 +9,8 @@
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSProgressIndicator.h"
 #include "platform/controls/NSTextField.h"
-#include "tests/folders/TestPanel.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestPanel.h"
 #include "tools/DeviceSimulator.h"
 #include "tools/FolderAnswer.h"
 
@@ -58,7 +59,7 @@ protected:
         std::ofstream(folders::responseFilePath()) << folderListAnswer({{"Earlier", false, false}});
     }
 
-    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel = makePanelWithoutPrinter();
+    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel = makePanel(FakeHost::withSamplePPD());
     NSButton button;
     NSTextField address;
     NSProgressIndicator arrow;
@@ -79,6 +80,10 @@ TEST_F(FolderFetch, ReadsTheDevicesFoldersAndLeavesTheIndicatorStoppedAndHidden)
     EXPECT_FALSE(arrow.isAnimating());
     ASSERT_EQ(simulator.requests().size(), 1u);
     EXPECT_EQ(simulator.requests()[0].path, "/nelvo-mfp-srv");
+    // The request body is the bundle's, unchanged.
+    const std::string requestBody = readFile(std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents/Resources/listfiles.xml");
+    ASSERT_FALSE(requestBody.empty());
+    EXPECT_EQ(simulator.requests()[0].body, requestBody);
 }
 
 TEST_F(FolderFetch, AFailedExchangeAlertsOnceAfterStoppingTheIndicatorThenRereadsTheEarlierAnswer) {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/folders/TestPanel.h"
+#include "tests/support/TestPanel.h"
 #include "tests/support/TempDir.h"
 #include "tools/FolderAnswer.h"
 
@@ -31,7 +31,7 @@ protected:
 
     const FolderList& list() const { return *panel->folderList; }
 
-    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel = makePanelWithoutPrinter();
+    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel = makePanel(std::make_shared<FakeHost>());
     TempDir directory;
 };
 
