@@ -22,6 +22,6 @@ void readSettingsFile(const std::filesystem::path& path, platform::PrintSettings
 
 void writeSettingsFile(const std::filesystem::path& path, const platform::PrintSettings& settings) {
     const nlohmann::json values(settings.values());
-    if (!platform::writeFileAtomically(path, values.dump(2) + "\n", 0644))
+    if (!platform::writeFileAtomically(path, values.dump(2) + "\n", 0600))
         throw UsageError("cannot write the settings file " + path.string());
 }

@@ -10,5 +10,6 @@
 // file cannot be read or is not a JSON object of strings.
 void readSettingsFile(const std::filesystem::path& path, platform::PrintSettings& settings);
 
-// Replaces the file with the settings, atomically. Throws UsageError.
+// Replaces the file with the settings, atomically and readable by the user
+// alone: the job's settings hold enciphered credentials. Throws UsageError.
 void writeSettingsFile(const std::filesystem::path& path, const platform::PrintSettings& settings);

@@ -16,6 +16,17 @@ bool isNetworkScheme(const std::string& scheme) {
 
 const char* yesOrNo(bool value) { return value ? "YES" : "NO"; }
 
+// CUPS converts a PPD's texts to UTF-8 but leaves the model name's bytes as
+// the file has them, so a model name in another encoding would not decode
+// and the queue's remembered defaults would be reset on every dialog. Such a
+// name is read as ISO Latin 1, where every byte stands for a character.
+std::optional<std::string> decodeModelName(const char* modelName, NSStringEncoding encoding) {
+    if (!modelName) return std::nullopt;
+    const size_t length = std::strlen(modelName);
+    if (auto decoded = platform::stringFromBytes(modelName, length, encoding)) return decoded;
+    return platform::stringFromBytes(modelName, length, NSISOLatin1StringEncoding);
+}
+
 }  // namespace
 
 std::shared_ptr<NelvoPrintPdeZlm420kJC> NelvoPrintPdeZlm420kJC::initWithCallback(
@@ -41,8 +52,7 @@ NelvoPrintPdeZlm420kJC::NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm4
     ppd = useConstraintHandling ? pdePluginCallbackObject->ppdFile() : getPPDOnTiger();
     if (ppd) {
         ppdEncoding = getEncodingFromPPD(ppd);
-        if (ppd->modelname)
-            modelStringRef = platform::stringFromBytes(ppd->modelname, std::strlen(ppd->modelname), ppdEncoding);
+        modelStringRef = decodeModelName(ppd->modelname, ppdEncoding);
         takeDeviceAddress();
         CheckPreference();
         GetUserPreference();

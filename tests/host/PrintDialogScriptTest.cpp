@@ -24,7 +24,6 @@ save
 print
 hide
 help
-summary
 close
 open 2B6A1F3C-PAGE-SETUP
 open
@@ -40,13 +39,12 @@ KZHoldKey
 KZUserNumber
 KZUserName
 KZJobName
-view: none
+view: loaded
 restore: YES
 save: YES
 print: YES
 hide: YES
 help: YES
-{}
 panels 0
 panels 1
 nelvo.print.pde.zlm420k.JobControlKind

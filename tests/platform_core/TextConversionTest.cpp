@@ -1,4 +1,5 @@
 #include "platform/core/TextConversion.h"
+#include "platform/text/Utf16.h"
 
 #include <gtest/gtest.h>
 

@@ -127,7 +127,7 @@ TEST(PPDEncoding, MapsTheLanguageEncodingExactly) {
 }
 
 // CUPS reads every declared LanguageEncoding as UTF-8 and reports that; the
-// model name is decoded with what it reports.
+// model name is decoded with what it reports, or else as ISO Latin 1.
 TEST(PPDEncoding, OfRealPPDsIsWhatCupsReports) {
     TempDir dir;
     struct Case {
@@ -140,6 +140,9 @@ TEST(PPDEncoding, OfRealPPDsIsWhatCupsReports) {
         {"*LanguageEncoding: ISOLatin1", "Nelvo ZLM-420K", NSUTF8StringEncoding, "Nelvo ZLM-420K"},
         {"*LanguageEncoding: JIS83-RKSJ", "Nelvo B\xc3\xbcro", NSUTF8StringEncoding, "Nelvo Büro"},
         {std::nullopt, "Nelvo B\x8aro", NSMacOSRomanStringEncoding, "Nelvo Bäro"},
+        // Latin-1 bytes that CUPS leaves as they are: read as ISO Latin 1,
+        // not lost.
+        {"*LanguageEncoding: ISOLatin1", "Nelvo B\xfcro", NSUTF8StringEncoding, "Nelvo Büro"},
     };
     for (const Case& test : cases) {
         const auto ppd = writeSamplePPDVariant(dir, {{"*LanguageEncoding:", test.languageEncoding},
