@@ -28,9 +28,15 @@ bool ResponseHeaderParser::addLine(std::string_view line) {
     if (line.starts_with("HTTP/")) {
         statusCode_ = statusOfStatusLine(line);
         headers_.clear();
+        inHeaderBlock_ = true;
         return false;
     }
-    if (trimmed(line).empty()) return statusCode_ >= 200;
+    // Trailer fields after a chunked body come outside any header block.
+    if (!inHeaderBlock_) return false;
+    if (trimmed(line).empty()) {
+        inHeaderBlock_ = false;
+        return statusCode_ >= 200;
+    }
     addField(line);
     return false;
 }

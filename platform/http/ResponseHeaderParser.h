@@ -1,7 +1,7 @@
 // Collects the header lines that libcurl hands over, one response after the
 // other (interim 1xx answers, redirects, the final answer), and tells when
 // the header block of a response that carries a body or ends the exchange
-// is complete.
+// is complete. Trailer fields that follow a chunked body start no response.
 #pragma once
 
 #include <string_view>
@@ -24,6 +24,7 @@ private:
 
     long statusCode_ = 0;
     HTTPHeaderFields headers_;
+    bool inHeaderBlock_ = false;
 };
 
 }  // namespace platform
