@@ -56,6 +56,12 @@ int boundSocket(const std::string& host, int port, int& boundPort) {
 
 }  // namespace
 
+DeviceBehaviour answeringWith(std::string body) {
+    DeviceBehaviour behaviour;
+    behaviour.answerBody = std::move(body);
+    return behaviour;
+}
+
 std::vector<std::string> RecordedRequest::headerValues(const std::string& name) const {
     std::vector<std::string> values;
     for (const auto& [field, value] : headers)
@@ -111,11 +117,6 @@ void DeviceSimulator::stop() {
 std::vector<RecordedRequest> DeviceSimulator::requests() const {
     const std::lock_guard lock(mutex_);
     return requests_;
-}
-
-void DeviceSimulator::waitForRequests(size_t count) const {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return stopping_ || requests_.size() >= count; });
 }
 
 void DeviceSimulator::waitForAnswers(size_t count) const {

@@ -35,6 +35,9 @@ struct DeviceBehaviour {
     bool refuse = false;  // hold the port but refuse every connection
 };
 
+// A device that answers every POST at once with `body`.
+DeviceBehaviour answeringWith(std::string body);
+
 struct RecordedRequest {
     std::string method;
     std::string path;
@@ -64,8 +67,6 @@ public:
     std::string address() const;
 
     std::vector<RecordedRequest> requests() const;
-    // Blocks until `count` requests have arrived, or the simulator stops.
-    void waitForRequests(size_t count) const;
     // Blocks until `count` answers have been sent in full, or the simulator stops.
     void waitForAnswers(size_t count) const;
     // When the last byte of the latest answer body went out.

@@ -23,12 +23,6 @@ std::vector<std::string> namesOf(const std::optional<FolderList>& list) {
     return names;
 }
 
-DeviceBehaviour answering(std::string body) {
-    DeviceBehaviour behaviour;
-    behaviour.answerBody = std::move(body);
-    return behaviour;
-}
-
 // The panel with the three controls of the fetch, the alerts it shows
 // recorded together with the progress indicator's state at that moment.
 class FolderFetch : public testing::Test {
@@ -70,7 +64,7 @@ protected:
 }  // namespace
 
 TEST_F(FolderFetch, ReadsTheDevicesFoldersAndLeavesTheIndicatorStoppedAndHidden) {
-    DeviceSimulator simulator(answering(folderListAnswer({{"Sales", false, false}, {"Board", true, false}})));
+    DeviceSimulator simulator(answeringWith(folderListAnswer({{"Sales", false, false}, {"Board", true, false}})));
     fetchFrom(simulator.address());
 
     EXPECT_EQ(namesOf(panel->folderList), (std::vector<std::string>{"Sales", "Board"}));
@@ -120,7 +114,7 @@ TEST_F(FolderFetch, WithoutAnAddressThatMakesAURLNothingIsSentButTheEarlierAnswe
 
 TEST_F(FolderFetch, AnAnswerThatReportsFailureEmptiesTheListWithoutAlert) {
     panel->folderList = FolderList{{"old", false, false, false}};
-    DeviceSimulator simulator(answering(folderListAnswer({{"Hidden", false, false}}, "unsupported-operation")));
+    DeviceSimulator simulator(answeringWith(folderListAnswer({{"Hidden", false, false}}, "unsupported-operation")));
     fetchFrom(simulator.address());
 
     ASSERT_TRUE(panel->folderList);
@@ -131,7 +125,7 @@ TEST_F(FolderFetch, AnAnswerThatReportsFailureEmptiesTheListWithoutAlert) {
 TEST_F(FolderFetch, APanelWithoutTheButtonFetchesNothing) {
     writeEarlierAnswer();
     panel->getFolderNameButton.reset();
-    DeviceSimulator simulator(answering(folderListAnswer({{"Sales", false, false}})));
+    DeviceSimulator simulator(answeringWith(folderListAnswer({{"Sales", false, false}})));
     fetchFrom(simulator.address());
 
     EXPECT_TRUE(simulator.requests().empty());

@@ -29,12 +29,6 @@ std::string serviceURL(const DeviceSimulator& simulator) {
     return "http://" + simulator.address() + kFolderServicePath;
 }
 
-DeviceBehaviour answering(std::string body) {
-    DeviceBehaviour behaviour;
-    behaviour.answerBody = std::move(body);
-    return behaviour;
-}
-
 class SOAPClient : public testing::Test {
 protected:
     void SetUp() override { writeResponseFile(kEarlierAnswer); }
@@ -63,7 +57,7 @@ protected:
 TEST_F(SOAPClient, PostsTheBodyUnchangedWithExactlyTheThreeFields) {
     const std::string body = readFile(std::filesystem::path(NELVO_SOURCE_DIR) / "resources" / "listfiles.xml");
     ASSERT_FALSE(body.empty());
-    DeviceSimulator simulator(answering("<answer/>"));
+    DeviceSimulator simulator(answeringWith("<answer/>"));
     send(simulator, bytesOf(body));
 
     const auto requests = simulator.requests();
@@ -78,7 +72,7 @@ TEST_F(SOAPClient, PostsTheBodyUnchangedWithExactlyTheThreeFields) {
 }
 
 TEST_F(SOAPClient, WithoutBodyOrWithAnEmptyOneTheRequestSaysContentLengthZero) {
-    DeviceSimulator simulator(answering("<answer/>"));
+    DeviceSimulator simulator(answeringWith("<answer/>"));
     send(simulator, std::nullopt);
     send(simulator, NSData{});
 
@@ -92,7 +86,7 @@ TEST_F(SOAPClient, WithoutBodyOrWithAnEmptyOneTheRequestSaysContentLengthZero) {
 
 TEST_F(SOAPClient, AQuickAnswerReplacesTheResponseFileWithExactlyItsBodyForThisUserOnly) {
     const std::string answer = std::string("<folders>\0\xff</folders>", 21);
-    DeviceSimulator simulator(answering(answer));
+    DeviceSimulator simulator(answeringWith(answer));
     send(simulator, bytesOf("<request/>"));
 
     EXPECT_EQ(context.calls, 0);
@@ -107,7 +101,7 @@ TEST_F(SOAPClient, ALinkPlantedAtTheResponseFileIsReplacedNotWrittenThrough) {
     const auto target = elsewhere.write("target.xml", "untouched");
     std::filesystem::remove(folders::responseFilePath());
     std::filesystem::create_symlink(target, folders::responseFilePath());
-    DeviceSimulator simulator(answering("<answer/>"));
+    DeviceSimulator simulator(answeringWith("<answer/>"));
     send(simulator, bytesOf("<request/>"));
 
     EXPECT_EQ(readFile(target), "untouched");
@@ -116,7 +110,7 @@ TEST_F(SOAPClient, ALinkPlantedAtTheResponseFileIsReplacedNotWrittenThrough) {
 }
 
 TEST_F(SOAPClient, AnHttpErrorWithABodyIsSavedAsTheAnswer) {
-    DeviceBehaviour behaviour = answering("<fault>busy</fault>");
+    DeviceBehaviour behaviour = answeringWith("<fault>busy</fault>");
     behaviour.status = 500;
     DeviceSimulator simulator(behaviour);
     send(simulator, bytesOf("<request/>"));
@@ -126,7 +120,7 @@ TEST_F(SOAPClient, AnHttpErrorWithABodyIsSavedAsTheAnswer) {
 }
 
 TEST_F(SOAPClient, AfterARedirectTheFileHoldsOnlyTheFinalBody) {
-    DeviceBehaviour behaviour = answering("<final/>");
+    DeviceBehaviour behaviour = answeringWith("<final/>");
     behaviour.redirectLocation = "/moved";
     DeviceSimulator simulator(behaviour);
     send(simulator, bytesOf("<request/>"));
@@ -173,12 +167,12 @@ TEST_F(SOAPClient, ARefusedConnectionCallsBackOnceAndTheFileStays) {
 
 TEST_F(SOAPClient, AnAnswerLargerThanTheLimitIsAFailureAndOneAtTheLimitIsSaved) {
     const size_t limit = NelvoPrintPdeZlm420kJCSOAPClient::kMaximumAnswerBytes;
-    DeviceSimulator oversized(answering(std::string(limit + 1, 'x')));
+    DeviceSimulator oversized(answeringWith(std::string(limit + 1, 'x')));
     send(oversized, bytesOf("<request/>"), 60);
     EXPECT_EQ(context.calls, 1);
     EXPECT_EQ(responseFile(), kEarlierAnswer);
 
-    DeviceSimulator atLimit(answering(std::string(limit, 'y')));
+    DeviceSimulator atLimit(answeringWith(std::string(limit, 'y')));
     send(atLimit, bytesOf("<request/>"), 60);
     EXPECT_EQ(context.calls, 1);
     EXPECT_EQ(responseFile().size(), limit);
@@ -187,7 +181,7 @@ TEST_F(SOAPClient, AnAnswerLargerThanTheLimitIsAFailureAndOneAtTheLimitIsSaved) 
 TEST_F(SOAPClient, ReachesADeviceAtABracketedIPv6Address) {
     std::unique_ptr<DeviceSimulator> simulator;
     try {
-        simulator = std::make_unique<DeviceSimulator>(answering("<v6/>"), "::1");
+        simulator = std::make_unique<DeviceSimulator>(answeringWith("<v6/>"), "::1");
     } catch (const std::exception&) {
         GTEST_SKIP() << "no IPv6 loopback here";
     }

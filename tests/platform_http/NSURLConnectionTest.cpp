@@ -80,16 +80,10 @@ void exchange(const NSMutableURLRequest& request, RecordingDelegate& delegate) {
     runUntil([&] { return delegate.ended; });
 }
 
-DeviceBehaviour answering(std::string body) {
-    DeviceBehaviour behaviour;
-    behaviour.answerBody = std::move(body);
-    return behaviour;
-}
-
 }  // namespace
 
 TEST(NSURLConnection, PostsTheBodyUnchangedWithTheFieldsAsSetAndDeliversTheAnswerInOrder) {
-    DeviceSimulator simulator(answering("<answer/>"));
+    DeviceSimulator simulator(answeringWith("<answer/>"));
     std::string body(2 * 1024 * 1024, 'b');  // large enough for a client to hold it back
     body[10] = '\0';
     body[11] = '\xff';
@@ -115,7 +109,7 @@ TEST(NSURLConnection, PostsTheBodyUnchangedWithTheFieldsAsSetAndDeliversTheAnswe
 }
 
 TEST(NSURLConnection, APostWithoutBodySaysContentLengthZero) {
-    DeviceSimulator simulator(answering("ok"));
+    DeviceSimulator simulator(answeringWith("ok"));
     RecordingDelegate delegate;
     exchange(postTo(serviceURL(simulator), std::nullopt), delegate);
 
@@ -128,7 +122,7 @@ TEST(NSURLConnection, APostWithoutBodySaysContentLengthZero) {
 }
 
 TEST(NSURLConnection, AnErrorStatusIsAnAnswerWithItsBody) {
-    DeviceBehaviour behaviour = answering("<fault/>");
+    DeviceBehaviour behaviour = answeringWith("<fault/>");
     behaviour.status = 500;
     DeviceSimulator simulator(behaviour);
     RecordingDelegate delegate;
@@ -151,7 +145,7 @@ TEST(NSURLConnection, ARefusedConnectionFailsWithoutAResponse) {
 }
 
 TEST(NSURLConnection, AFollowedRedirectKeepsThePostAndTellsOnlyTheFinalResponse) {
-    DeviceBehaviour behaviour = answering("<final/>");
+    DeviceBehaviour behaviour = answeringWith("<final/>");
     behaviour.redirectLocation = "/moved";
     DeviceSimulator simulator(behaviour);
     RecordingDelegate delegate;
@@ -170,7 +164,7 @@ TEST(NSURLConnection, AFollowedRedirectKeepsThePostAndTellsOnlyTheFinalResponse)
 
 TEST(NSURLConnection, RedirectsLeadOnlyToHttpAndHttpsAndAtMostTenTimes) {
     for (const char* location : {"file:///etc/passwd", "ftp://127.0.0.1/folders", "/nelvo-mfp-srv"}) {
-        DeviceBehaviour behaviour = answering("<final/>");
+        DeviceBehaviour behaviour = answeringWith("<final/>");
         behaviour.redirectLocation = location;
         DeviceSimulator simulator(behaviour);
         RecordingDelegate delegate;
@@ -187,7 +181,7 @@ TEST(NSURLConnection, RedirectsLeadOnlyToHttpAndHttpsAndAtMostTenTimes) {
 }
 
 TEST(NSURLConnection, AfterCancelTheDelegateHearsNothingMore) {
-    DeviceSimulator simulator(answering(std::string(4 * 1024 * 1024, 'a')));
+    DeviceSimulator simulator(answeringWith(std::string(4 * 1024 * 1024, 'a')));
     RecordingDelegate cancelled;
     cancelled.afterData = [](NSURLConnection* connection) { connection->cancel(); };
     const auto first = NSURLConnection::connectionWithRequest(postTo(serviceURL(simulator), std::nullopt), &cancelled);
@@ -205,7 +199,7 @@ TEST(NSURLConnection, AfterCancelTheDelegateHearsNothingMore) {
 }
 
 TEST(NSURLConnection, TheDelegateMayLetTheConnectionGoWhenItFinishes) {
-    DeviceSimulator simulator(answering("done"));
+    DeviceSimulator simulator(answeringWith("done"));
     RecordingDelegate delegate;
     std::unique_ptr<NSURLConnection> connection;
     delegate.afterFinish = [&] { connection.reset(); };
