@@ -2,7 +2,6 @@
 // its value.
 #pragma once
 
-#include "controls/PanelConditions.h"
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/Outlet.h"
