@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "controls/LoginnameInputFilterCallback.h"
 #include "folders/FolderRecord.h"
 #include "folders/SOAPClientCallback.h"
 #include "platform/controls/LayoutOwner.h"
@@ -39,6 +40,7 @@ inline constexpr const char* kJobHandlingPanelName = "Job Handling";
 inline constexpr const char* kPreferenceDomainPrefix = "nelvo.mfp.";
 
 class NelvoPrintPdeZlm420kJC : public PDEPanel,
+                               public LoginnameInputFilterCallback,
                                public platform::LayoutOwner,
                                public SOAPClientCallback,
                                public std::enable_shared_from_this<NelvoPrintPdeZlm420kJC> {
@@ -150,6 +152,16 @@ public:
     // The folder menu: rebuilt from folderList; a folder's menu index by name.
     void makeFolderPopup();
     int64_t SearchSameFolderName(const std::optional<std::string>& name);
+
+    // The localized form of an untranslated title or label: of a text, or of
+    // a text field's text, a box's, button's or cell's title; none for none
+    // and for an object of another kind.
+    std::optional<std::string> localizedStringValue(const std::optional<std::string>& text) const;
+    std::optional<std::string> localizedStringValue(const NSTextField* field) const;
+    std::optional<std::string> localizedStringValue(const NSBox* box) const;
+    std::optional<std::string> localizedStringValue(const NSButton* button) const;
+    std::optional<std::string> localizedStringValue(const NSButtonCell* cell) const;
+    std::optional<std::string> localizedStringValue(const NSObject* object) const;
 
     // Controls bound to PPD options: the marked or default choice of an
     // option, and a user's selection taken through the host's constraint check.

@@ -31,8 +31,10 @@ TEST(PrintDialogSummary, ReportsTheControlsAsTheUserLeavesThem) {
     ASSERT_EQ(summaries.size(), 3u) << result.out;
     EXPECT_EQ(summaries[0], nlohmann::json::object());
     EXPECT_EQ(summaries[1], (nlohmann::json{{"Job Retention", "Off"}, {"User Name", ""}, {"Job Name", ""}}));
+    // Sample print does not go with quick file: the filing choice gives way
+    // to the main folder.
     EXPECT_EQ(summaries[2], (nlohmann::json{{"Job Retention", "On"},
-                                            {"Folder", "Quick File"},
+                                            {"Folder", "Main Folder"},
                                             {"Retention", "Sample Print"},
                                             {"User Name", ""},
                                             {"Job Name", "Quarterly Report"}}));
