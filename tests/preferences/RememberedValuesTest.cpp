@@ -129,6 +129,7 @@ TEST(MainJob, TheTypicalPrintIsRememberedAndTheNextDialogRestoresThePassCodeLock
     EXPECT_EQ(controls["suspendKeyEditText"]["text"], "123");
     EXPECT_EQ(controls["suspendKeyButton"]["state"], 1);
     EXPECT_NE(second.out.find("nelvo.print.PrintSettings.holdButton=1\n"), std::string::npos) << second.out;
+    EXPECT_NE(second.out.find("nelvo.print.PrintSettings.jobSuspend2Key=" + passCode + "\n"), std::string::npos);
 }
 
 }  // namespace
