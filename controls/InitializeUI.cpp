@@ -1,9 +1,144 @@
-// The one-time set-up of the panel's controls.
+// The one-time set-up of the panel's controls: localized texts, input
+// filters, lock icons, the folder menu and the hidden progress indicator.
+// Values, selections and enabled states stay as the view gives them until
+// the stored settings are read.
+#include <memory>
+
+#include "controls/LoginnameInputFilter.h"
+#include "controls/MyIntegerNumberFilter.h"
+#include "controls/MyRomanFilter.h"
+#include "controls/SystemIcon.h"
+#include "platform/controls/NSBox.h"
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSButtonCell.h"
+#include "platform/controls/NSProgressIndicator.h"
+#include "platform/controls/NSTabView.h"
+#include "platform/controls/NSTextField.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
+namespace {
+
+using Panel = NelvoPrintPdeZlm420kJC;
+
+// Only the first three tabs carry texts of the panel's own.
+constexpr int kLocalizedTabs = 3;
+
+constexpr uint64_t kPasswordMaximum = 31;
+constexpr uint64_t kFolderNameMaximum = 255;
+constexpr uint64_t kUserNameMaximum = 32;
+constexpr uint64_t kJobNameMaximum = 80;
+
+template <class Titled>
+void localizeTitle(const Panel& panel, const Outlet<Titled>& control) {
+    if (const auto title = panel.localizedStringValue(control.get())) control->setTitle(*title);
+}
+
+void localizeText(const Panel& panel, const Outlet<NSTextField>& label) {
+    if (const auto text = panel.localizedStringValue(label.get())) label->setStringValue(*text);
+}
+
+void localizeTabs(const Panel& panel) {
+    if (!panel.tabView) return;
+    for (int index = 0; index < kLocalizedTabs && index < panel.tabView->numberOfTabViewItems(); ++index) {
+        NSTabViewItem* item = panel.tabView->tabViewItemAtIndex(index);
+        if (const auto label = panel.localizedStringValue(item->label())) item->setLabel(*label);
+    }
+    panel.tabView->selectFirstTabViewItem();
+}
+
+// The field owns its filter from here on.
+template <class CountingFilter>
+void installCountingFilter(const Outlet<NSTextField>& field, uint64_t maximum) {
+    auto filter = std::make_unique<CountingFilter>();
+    filter->setFormat("##0");
+    filter->SetmaxCharactersCount(maximum);
+    field->cell().setFormatter(std::move(filter));
+}
+
+void installLoginNameFilter(Panel& panel) {
+    auto filter = std::make_unique<LoginnameInputFilter>();
+    filter->setCallback(&panel);
+    panel.loginNameEditText->cell().setFormatter(std::move(filter));
+}
+
+// The open padlock while unlocked (state 0), the closed one while locked.
+void giveLockIcons(const Panel& panel, const Outlet<NSButton>& lockButton) {
+    lockButton->setImage(initWithSystemIconType(kUnlockedIconType, panel.pdeBundle.get()));
+    lockButton->setAlternateImage(initWithSystemIconType(kLockedIconType, panel.pdeBundle.get()));
+}
+
+void setUpRetention(Panel& panel) {
+    localizeTitle(panel, panel.retentionCheckBox);
+    localizeTitle(panel, panel.suspendBox);
+    localizeTitle(panel, panel.holdOnlyRadioButton);
+    localizeTitle(panel, panel.holdAfterRadioButton);
+    localizeTitle(panel, panel.samplePrintRadioButton);
+    localizeText(panel, panel.suspendKeyStaticText);
+    installCountingFilter<MyIntegerNumberFilter>(panel.suspendKeyEditText, panel.getPasswordMax());
+    giveLockIcons(panel, panel.suspendKeyButton);
+}
+
+void setUpFiling(Panel& panel) {
+    localizeTitle(panel, panel.filingBox);
+    localizeText(panel, panel.folderSelectionStaticText);
+    panel.makeFolderPopup();
+    localizeTitle(panel, panel.quickFileRadioButton);
+    localizeTitle(panel, panel.mainFolderRadioButton);
+    localizeTitle(panel, panel.customFolderRadioButton);
+    localizeText(panel, panel.folderPasswordStaticText);
+    installCountingFilter<MyIntegerNumberFilter>(panel.folderPasswordEditText, panel.getPasswordMax());
+    giveLockIcons(panel, panel.folderPasswordButton);
+}
+
+void setUpAuthentication(Panel& panel) {
+    localizeTitle(panel, panel.authenticationRadioButton);
+    localizeText(panel, panel.loginNameStaticText);
+    installLoginNameFilter(panel);
+    giveLockIcons(panel, panel.loginNameButton);
+    localizeText(panel, panel.passwordStaticText);
+    installCountingFilter<MyRomanFilter>(panel.passwordEditText, kPasswordMaximum);
+    giveLockIcons(panel, panel.passwordButton);
+    // The folder name's filter has its place here in the order of set-up.
+    if (panel.folderNameEditText) installCountingFilter<MyRomanFilter>(panel.folderNameEditText, kFolderNameMaximum);
+    localizeTitle(panel, panel.userNumberRadioButton);
+    installCountingFilter<MyIntegerNumberFilter>(panel.userNumberEditText, panel.getPasswordMax());
+    giveLockIcons(panel, panel.userNumberButton);
+    localizeText(panel, panel.accountNumberStaticText);
+    installCountingFilter<MyIntegerNumberFilter>(panel.accountNumberEditText, panel.getPasswordMax());
+    giveLockIcons(panel, panel.accountNumberButton);
+}
+
+void setUpJobIdentity(Panel& panel) {
+    localizeTitle(panel, panel.jobIDBox);
+    localizeText(panel, panel.userNameStaticText);
+    if (panel.userNameEditText) installCountingFilter<MyRomanFilter>(panel.userNameEditText, kUserNameMaximum);
+    giveLockIcons(panel, panel.userNameButton);
+    localizeText(panel, panel.jobNameStaticText);
+    if (panel.jobNameEditText) installCountingFilter<MyRomanFilter>(panel.jobNameEditText, kJobNameMaximum);
+    giveLockIcons(panel, panel.jobNameButton);
+}
+
+void setUpDeviceAddress(Panel& panel) {
+    localizeText(panel, panel.printersAddressStaticText);
+    if (panel.mfpURL) panel.printersAddressEditText->setStringValue(*panel.mfpURL);
+    localizeTitle(panel, panel.getFolderNameButton);
+    giveLockIcons(panel, panel.folderNameButton);
+    panel.chasingArrow->setHidden(true);
+}
+
+}  // namespace
+
 void NelvoPrintPdeZlm420kJC::initializeUI() {
     PDEProlog(this, "--initializeUI:");
-    if (!hasInited) hasInited = true;
+    if (!hasInited) {
+        localizeTabs(*this);
+        setUpRetention(*this);
+        setUpFiling(*this);
+        setUpAuthentication(*this);
+        setUpJobIdentity(*this);
+        setUpDeviceAddress(*this);
+        hasInited = true;
+    }
     PDEEpilog(this, "--initializeUI:=void");
 }

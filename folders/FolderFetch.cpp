@@ -1,4 +1,63 @@
-// Fetching the device's folder list.
+// The folder button: fetch the device's folder list, read it, remember it
+// and show it in the folder menu.
+#include "folders/FolderServiceURL.h"
+#include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
+#include "folders/ResponseFile.h"
+#include "platform/controls/Alert.h"
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSProgressIndicator.h"
+#include "platform/controls/NSTextField.h"
+#include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
-void NelvoPrintPdeZlm420kJC::getFolderNameButtonProc(NSControl* /*sender*/) {}
+namespace {
+
+constexpr const char* kFetchFailedMessage = "Could not retrieve Folder Names.";
+constexpr const char* kOKButton = "OK";
+
+void startProgress(NelvoPrintPdeZlm420kJC& panel) {
+    panel.chasingArrow->startAnimation();
+    panel.chasingArrow->setHidden(false);
+}
+
+void stopProgress(NelvoPrintPdeZlm420kJC& panel) {
+    panel.chasingArrow->stopAnimation();
+    panel.chasingArrow->setHidden(true);
+}
+
+std::string localized(const NelvoPrintPdeZlm420kJC& panel, const std::string& key) {
+    return panel.pdeBundle ? panel.pdeBundle->localizedStringForKey(key) : key;
+}
+
+// Sends the folder request to the device at `address` and waits for the
+// exchange to end (about 21 seconds at most). An address that makes no URL
+// sends nothing.
+void requestFolders(NelvoPrintPdeZlm420kJC& panel, const std::string& address) {
+    startProgress(panel);
+    if (auto client = NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(folderServiceURLText(address), &panel))
+        client->sendMessage(panel.requestData);
+    stopProgress(panel);
+}
+
+}  // namespace
+
+void NelvoPrintPdeZlm420kJC::getFolderNameButtonProc(NSControl* sender) {
+    PDEProlog(this, "getFolderNameButtonProc:(%p)", sender);
+    if (!getFolderNameButton) return;
+    const std::string address = printersAddressEditText->stringValue();
+    if (!address.empty()) requestFolders(*this, address);
+    // Also after a failed fetch, or none: an earlier answer is read again.
+    parseXML(folders::responseFilePath());
+    SaveFolderPreference();
+    makeFolderPopup();
+    PDEEpilog(this, "getFolderNameButtonProc:=void");
+}
+
+void NelvoPrintPdeZlm420kJC::recieveEndCallback() {
+    PDEProlog(this, "--recieveEndCallback:");
+    const std::string message = localized(*this, kFetchFailedMessage);
+    const std::string button = localized(*this, kOKButton);
+    stopProgress(*this);
+    NSRunInformationalAlertPanel("", message, button);
+    PDEEpilog(this, "--recieveEndCallback:=void");
+}

@@ -1,6 +1,64 @@
-// The filing menu built from the device's folder list.
+// The filing menu: its two fixed items, quick file and main folder, then a
+// separator and one item per folder of the device's list; and the menu
+// index of a folder by its name.
+#include "controls/PanelConditions.h"
+#include "controls/SystemIcon.h"
+#include "platform/controls/NSMenu.h"
+#include "platform/controls/NSMenuItem.h"
+#include "platform/controls/NSPopUpButton.h"
+#include "platform/text/CaseFolding.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
-void NelvoPrintPdeZlm420kJC::makeFolderPopup() {}
+namespace {
 
-int64_t NelvoPrintPdeZlm420kJC::SearchSameFolderName(const std::optional<std::string>& /*name*/) { return 1; }
+constexpr int kFixedItems = 2;
+
+// Removing from the end keeps a rebuild linear in the number of items.
+void removeListedFolders(NSMenu& menu) {
+    while (menu.numberOfItems() > kFixedItems) menu.removeItemAtIndex(menu.numberOfItems() - 1);
+}
+
+void refreshFixedItems(const NelvoPrintPdeZlm420kJC& panel, NSMenu& menu) {
+    for (int index = 0; index < kFixedItems; ++index) {
+        NSMenuItem* item = menu.itemAtIndex(index);
+        if (!item) continue;
+        if (const auto title = panel.localizedStringValue(item->title())) item->setTitle(*title);
+        item->setImage(panel.spaceImage);
+    }
+}
+
+void appendListedFolders(const NelvoPrintPdeZlm420kJC& panel, NSMenu& menu) {
+    if (!panel.folderList || panel.folderList->empty()) return;
+    menu.addItem(NSMenuItem::separatorItem());
+    // One padlock for every protected folder of this menu.
+    std::shared_ptr<NSImage> lockIcon;
+    for (const FolderRecord& folder : *panel.folderList) {
+        auto item = std::make_unique<NSMenuItem>(folder.name, "");
+        if (folder.password && !lockIcon) lockIcon = initWithSystemIconType(kLockedIconType, panel.pdeBundle.get());
+        item->setImage(folder.password ? lockIcon : panel.spaceImage);
+        menu.addItem(std::move(item));
+    }
+}
+
+}  // namespace
+
+void NelvoPrintPdeZlm420kJC::makeFolderPopup() {
+    if (!folderSelectionPopup) return;
+    NSMenu& menu = folderSelectionPopup->menu();
+    const int selected = folderSelectionPopup->indexOfSelectedItem();
+    removeListedFolders(menu);
+    refreshFixedItems(*this, menu);
+    appendListedFolders(*this, menu);
+    // The pop-up falls back to its first item, quick file, when the selected
+    // item goes; the main folder is the neutral choice.
+    if (selected >= kFixedItems) folderSelectionPopup->selectItemAtIndex(controls::kMainFolderIndex);
+}
+
+int64_t NelvoPrintPdeZlm420kJC::SearchSameFolderName(const std::optional<std::string>& name) {
+    if (!name || !folderList || folderList->empty()) return controls::kMainFolderIndex;
+    const platform::CaseInsensitiveMatch wanted(*name);
+    for (std::size_t index = 0; index < folderList->size(); ++index)
+        if (wanted.matches((*folderList)[index].name))
+            return controls::kFirstListedFolderIndex + static_cast<int64_t>(index);
+    return controls::kMainFolderIndex;
+}

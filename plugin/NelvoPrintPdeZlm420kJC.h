@@ -13,7 +13,9 @@
 #include <optional>
 #include <string>
 
+#include "controls/LoginnameInputFilterCallback.h"
 #include "folders/FolderRecord.h"
+#include "folders/SOAPClientCallback.h"
 #include "platform/controls/LayoutOwner.h"
 #include "platform/controls/Outlet.h"
 #include "platform/core/Bundle.h"
@@ -38,7 +40,9 @@ inline constexpr const char* kJobHandlingPanelName = "Job Handling";
 inline constexpr const char* kPreferenceDomainPrefix = "nelvo.mfp.";
 
 class NelvoPrintPdeZlm420kJC : public PDEPanel,
+                               public LoginnameInputFilterCallback,
                                public platform::LayoutOwner,
+                               public SOAPClientCallback,
                                public std::enable_shared_from_this<NelvoPrintPdeZlm420kJC> {
 public:
     // Creation: takes the host's PPD, the device address and the queue's
@@ -149,6 +153,16 @@ public:
     void makeFolderPopup();
     int64_t SearchSameFolderName(const std::optional<std::string>& name);
 
+    // The localized form of an untranslated title or label: of a text, or of
+    // a text field's text, a box's, button's or cell's title; none for none
+    // and for an object of another kind.
+    std::optional<std::string> localizedStringValue(const std::optional<std::string>& text) const;
+    std::optional<std::string> localizedStringValue(const NSTextField* field) const;
+    std::optional<std::string> localizedStringValue(const NSBox* box) const;
+    std::optional<std::string> localizedStringValue(const NSButton* button) const;
+    std::optional<std::string> localizedStringValue(const NSButtonCell* cell) const;
+    std::optional<std::string> localizedStringValue(const NSObject* object) const;
+
     // Controls bound to PPD options: the marked or default choice of an
     // option, and a user's selection taken through the host's constraint check.
     int64_t indexOfMarkedOption(ppd_option_t* option, const char* key);
@@ -166,6 +180,12 @@ public:
     bool SaveFolderPreference();
     bool GetHDDPreference();
     bool SaveHDDPreference();
+
+    // The device's folders (with getFolderNameButtonProc above): the parse
+    // of the saved answer (`path` is the response file) and the report of a
+    // fetch that timed out or failed.
+    bool parseXML(const std::string& path);
+    void recieveEndCallback() override;
 
     // --- The panel's state, shared by its operations across the files above.
 

@@ -11,6 +11,8 @@
 
 #include "platform/core/StringEncoding.h"
 
+class NSPopUpButton;
+
 class NelvoPrintPdeZlm420kJCPDEChoice {
 public:
     static std::shared_ptr<NelvoPrintPdeZlm420kJCPDEChoice> choiceWithChoice(ppd_choice_t* choice);
@@ -40,3 +42,9 @@ std::optional<PDEChoiceList> ArrayFromPPDOption(ppd_option_t* option);
 // The first wrapper whose keyword is exactly `keyword`; none when there is
 // no keyword or no such wrapper.
 std::shared_ptr<PDEChoice> FindChoiceForString(const std::optional<std::string>& keyword, const PDEChoiceList& choices);
+
+// Replaces the pop-up's items by one item per wrapper, in list order, titled
+// with the wrapper's userTitle in `encoding` (empty when it cannot be
+// decoded) and carrying the wrapper as its represented object. The
+// selection is left as the pop-up keeps it.
+void InitPopUpFromArray(NSPopUpButton* popUp, const PDEChoiceList& choices, NSStringEncoding encoding);

@@ -31,7 +31,7 @@ bool encodingWindowsLatin1();
 // removes the key.
 void MyPMPrintSetAsciiCStrValue(PMPrintSettings settings, const char* key, const char* value);
 
-// Stores `value` in parts of 254 characters under `baseKey` followed by the
-// part number (1, 2, ...), after removing part 1 and, for a value, the parts
-// up to one past the last written.
+// Stores `value` in pieces of 254 characters under `baseKey` followed by the
+// piece number (1, 2, ...), after removing the first piece and, for a value,
+// the pieces up to one past the last written.
 void MyMultiPMPrintSetAsciiCStrValue(PMPrintSettings settings, const char* baseKey, const char* value);

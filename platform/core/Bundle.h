@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-using NSData = std::vector<unsigned char>;
+#include "platform/core/NSData.h"
 
 class NSView;
 namespace platform {

@@ -44,6 +44,21 @@ std::string fileNameOf(const std::string& domain) {
     return name + ".json";
 }
 
+// Moves an unparsable file to <file>.corrupt, or <file>.corrupt.N when an
+// earlier one is already kept there.
+bool moveAside(const std::filesystem::path& file) {
+    constexpr int kMostKeptAside = 100;
+    std::error_code error;
+    for (int copy = 0; copy < kMostKeptAside; ++copy) {
+        std::string aside = file.string() + ".corrupt";
+        if (copy > 0) aside += "." + std::to_string(copy);
+        if (std::filesystem::exists(aside, error)) continue;
+        std::filesystem::rename(file, aside, error);
+        return !error;
+    }
+    return false;
+}
+
 bool makePrivateFolder(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -74,9 +89,13 @@ NSUserDefaults::Domain& NSUserDefaults::load(const std::string& name) {
     const auto cached = domains_.find(name);
     if (cached != domains_.end()) return cached->second;
     Domain domain;
-    std::ifstream in(fileForDomain(name));
-    if (in) {
-        nlohmann::json contents = nlohmann::json::parse(in, nullptr, false);
+    const std::filesystem::path file = fileForDomain(name);
+    std::error_code error;
+    if (std::filesystem::exists(file, error)) {
+        // A file that is there but cannot be read is kept aside like one that
+        // cannot be parsed, rather than written over.
+        std::ifstream in(file);
+        nlohmann::json contents = in ? nlohmann::json::parse(in, nullptr, false) : nlohmann::json();
         if (contents.is_object())
             domain.contents = std::move(contents);
         else
@@ -99,12 +118,13 @@ bool NSUserDefaults::write(const std::string& name, Domain& domain) {
     if (!makePrivateFolder(folder_)) return false;
     const std::filesystem::path file = fileForDomain(name);
     if (domain.unparsable) {
-        std::error_code error;
-        std::filesystem::rename(file, file.string() + ".corrupt", error);
-        if (error) return false;
+        if (!moveAside(file)) return false;
         domain.unparsable = false;
     }
-    if (!platform::writeFileAtomically(file, domain.contents->dump(2) + "\n", 0600)) return false;
+    // Text that is not valid UTF-8 cannot be written as JSON: it is written
+    // with replacement characters rather than losing the whole domain.
+    const std::string text = domain.contents->dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    if (!platform::writeFileAtomically(file, text, 0600)) return false;
     domain.changed = false;
     return true;
 }

@@ -26,9 +26,9 @@ public:
     // Replaces the domain in the cache; synchronize writes it.
     void setPersistentDomain(const nlohmann::json& domain, const std::string& name);
     // Writes every changed domain: mode 0600, replaced atomically. A file
-    // that could not be parsed is first moved aside to <file>.corrupt, so
-    // nothing the user had is destroyed silently. Answers whether all were
-    // written.
+    // that could not be read or parsed is first moved aside to
+    // <file>.corrupt (<file>.corrupt.1, ... when that is taken), so nothing
+    // the user had is destroyed silently. Answers whether all were written.
     bool synchronize();
 
     const std::filesystem::path& folder() const { return folder_; }

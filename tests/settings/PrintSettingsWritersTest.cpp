@@ -38,7 +38,7 @@ TEST(AsciiValue, WithoutSettingsOrKeyDoesNothing) {
 
 const std::string kBase = settings_keys::kLoginName1;
 
-// Settings holding stale parts 1 to 6 under kBase and one other key.
+// Settings holding stale pieces numbered 1 to 6 under kBase and one other key.
 platform::PrintSettings staleParts() {
     platform::PrintSettings settings;
     for (int part = 1; part <= 6; ++part) settings.set(kBase + std::to_string(part), "stale");

@@ -1,0 +1,99 @@
+// The handlers of retention and filing. Quick file goes only with the hold
+// mode "hold after print", so a change on either side moves the other; and
+// switching retention off resets the choices that only retention uses.
+#include "controls/FieldClearing.h"
+#include "controls/PanelConditions.h"
+#include "platform/controls/NSMatrix.h"
+#include "platform/controls/NSPopUpButton.h"
+#include "plugin/NelvoPrintPdeZlm420kJC.h"
+
+using namespace controls;
+
+namespace {
+
+// The hold-mode row that goes with quick file.
+constexpr int kHoldAfterPrintRow = 1;
+
+// Moves whichever folder control shows quick file to the main folder, and
+// runs its handler: setting a control sends no action.
+void leaveQuickFile(NelvoPrintPdeZlm420kJC& panel) {
+    if (panel.folderSelectionPopup && panel.folderSelectionPopup->indexOfSelectedItem() == kQuickFileIndex) {
+        panel.folderSelectionPopup->selectItemAtIndex(kMainFolderIndex);
+        panel.folderSelectionPopUpButtonProc(panel.folderSelectionPopup.get());
+    }
+    if (panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == kQuickFileIndex) {
+        panel.folderSelectionMatrix->selectCellAtRow(kMainFolderIndex, 0);
+        panel.folderSelectionMatrixProc(panel.folderSelectionMatrix.get());
+    }
+}
+
+// Quick file was chosen: the hold mode follows, and a pass code does not apply.
+void holdForQuickFile(NelvoPrintPdeZlm420kJC& panel) {
+    if (panel.suspendMatrix->selectedRow() != kHoldAfterPrintRow)
+        panel.suspendMatrix->selectCellAtRow(kHoldAfterPrintRow, 0);
+    clearUnlessLocked(panel.suspendKeyEditText, panel.suspendKeyButton);
+}
+
+}  // namespace
+
+void NelvoPrintPdeZlm420kJC::retentionCBoxProc(NSControl* /*sender*/) {
+    if (!retentionCheckBox) return;
+    if (retentionCheckBox->state() != 1) {
+        suspendMatrix->selectCellAtRow(0, 0);
+        clearUnlessLocked(suspendKeyEditText, suspendKeyButton);
+        leaveQuickFile(*this);
+        clearUnlessLocked(folderPasswordEditText, folderPasswordButton);
+        clearUnlessLocked(folderNameEditText, folderNameButton);
+    }
+    suspendMatrixEnabled();
+    suspendKeyStaticTextEnabled();
+    suspendKeyEditTextEnabled();
+    suspendKeyButtonEnabled();
+    folderSelectionStaticTextEnabled();
+    folderSelectionPopupEnabled();
+    folderPasswordStaticTextEnabled();
+    folderPasswordEditTextEnabled();
+    folderPasswordButtonEnabled();
+    folderSelectionMatrixEnabled();
+    folderNameEditTextEnabled();
+    folderNameButtonEnabled();
+}
+
+void NelvoPrintPdeZlm420kJC::suspendKeyMatrixProc(NSControl* /*sender*/) {
+    if (!suspendMatrix) return;
+    if (suspendMatrix->selectedRow() == kHoldAfterPrintRow) return;
+    // The rules that the change affects run inside the folder handlers.
+    leaveQuickFile(*this);
+}
+
+void NelvoPrintPdeZlm420kJC::folderSelectionPopUpButtonProc(NSControl* /*sender*/) {
+    if (!folderSelectionPopup) return;
+    if (folderSelectionPopup->indexOfSelectedItem() == kQuickFileIndex) holdForQuickFile(*this);
+    // The folder pass code and name stay: only the matrix and retention clear them.
+    suspendKeyStaticTextEnabled();
+    suspendKeyEditTextEnabled();
+    suspendKeyButtonEnabled();
+    folderPasswordStaticTextEnabled();
+    folderPasswordEditTextEnabled();
+    folderPasswordButtonEnabled();
+    folderNameButtonEnabled();
+}
+
+void NelvoPrintPdeZlm420kJC::folderSelectionMatrixProc(NSControl* /*sender*/) {
+    // Sent by the matrix; the other handlers test for it before they run this.
+    if (!folderSelectionMatrix) return;
+    const int row = folderSelectionMatrix->selectedRow();
+    if (row == kQuickFileIndex) holdForQuickFile(*this);
+    if (row == kQuickFileIndex || row == kMainFolderIndex) {
+        clearUnlessLocked(folderPasswordEditText, folderPasswordButton);
+        clearUnlessLocked(folderNameEditText, folderNameButton);
+    }
+    suspendKeyStaticTextEnabled();
+    suspendKeyEditTextEnabled();
+    suspendKeyButtonEnabled();
+    folderPasswordStaticTextEnabled();
+    folderPasswordEditTextEnabled();
+    folderPasswordButtonEnabled();
+    folderNameEditTextEnabled();
+    folderNameButtonEnabled();
+}

@@ -1,0 +1,3 @@
+#include "controls/LoginnameInputFilterCallback.h"
+
+LoginnameInputFilterCallback::~LoginnameInputFilterCallback() = default;

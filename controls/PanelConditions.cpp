@@ -1,0 +1,36 @@
+#include "controls/PanelConditions.h"
+
+#include "platform/controls/NSMatrix.h"
+#include "platform/controls/NSPopUpButton.h"
+#include "plugin/NelvoPrintPdeZlm420kJC.h"
+
+namespace controls {
+
+bool retentionOn(const NelvoPrintPdeZlm420kJC& panel) { return panel.retentionCheckBox->state() != 0; }
+
+bool quickFileChosen(const NelvoPrintPdeZlm420kJC& panel) {
+    const bool inPopUp =
+        panel.folderSelectionPopup && panel.folderSelectionPopup->indexOfSelectedItem() == kQuickFileIndex;
+    const bool inMatrix = panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == kQuickFileIndex;
+    return inPopUp || inMatrix;
+}
+
+bool customFolderRowChosen(const NelvoPrintPdeZlm420kJC& panel) {
+    return panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == kCustomFolderRow;
+}
+
+bool listedFolderNeedsPassCode(const NelvoPrintPdeZlm420kJC& panel) {
+    if (!panel.folderSelectionPopup || !panel.folderList) return false;
+    const int index = panel.folderSelectionPopup->indexOfSelectedItem();
+    if (index < kFirstListedFolderIndex) return false;
+    const auto position = static_cast<std::size_t>(index - kFirstListedFolderIndex);
+    return position < panel.folderList->size() && (*panel.folderList)[position].password;
+}
+
+bool folderPassCodeWanted(const NelvoPrintPdeZlm420kJC& panel) {
+    return listedFolderNeedsPassCode(panel) || customFolderRowChosen(panel);
+}
+
+bool loginNameMode(const NelvoPrintPdeZlm420kJC& panel) { return panel.authenticationMatrix->selectedRow() == 0; }
+
+}  // namespace controls

@@ -1,0 +1,60 @@
+// Sends one SOAP request to the device's folder service and waits for the
+// answer, turning the thread's run loop meanwhile. A complete answer,
+// whatever its HTTP status, is saved to the response file; a time-out or a
+// failure is told to the context instead. One client serves one exchange.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "folders/SOAPClientCallback.h"
+#include "platform/core/NSData.h"
+#include "platform/http/NSURL.h"
+#include "platform/http/NSURLConnection.h"
+#include "platform/runloop/NSTimer.h"
+
+class NelvoPrintPdeZlm420kJCSOAPClient : public NSURLConnectionDelegate {
+public:
+    static constexpr NSTimeInterval kDefaultTimeLimit = 20.0;
+    // A larger answer is no folder list; it ends the exchange as a failure
+    // instead of growing the buffer without bound.
+    static constexpr size_t kMaximumAnswerBytes = 8 * 1024 * 1024;
+
+    // The client for the URL `server`, or none when it is not a valid URL.
+    // The context is not owned. `timeLimit` bounds the whole exchange.
+    static std::unique_ptr<NelvoPrintPdeZlm420kJCSOAPClient> initWithServerName(
+        const std::string& server, SOAPClientCallback* context, NSTimeInterval timeLimit = kDefaultTimeLimit);
+    ~NelvoPrintPdeZlm420kJCSOAPClient() override;
+
+    // POSTs `body` and returns when the exchange has ended; nothing of the
+    // exchange (timer, connection) outlives the call.
+    void sendMessage(const std::optional<NSData>& body);
+
+    void connection(NSURLConnection* connection, const NSHTTPURLResponse& response) override;
+    void connection(NSURLConnection* connection, const NSData& data) override;
+    void connectionDidFinishLoading(NSURLConnection* connection) override;
+    void connection(NSURLConnection* connection, const NSError& error) override;
+    void firedByTimer(NSTimer& timer);
+
+private:
+    enum ExchangeState : int { running = 0, done = 1, timedOut = 2, failed = 3 };
+
+    NelvoPrintPdeZlm420kJCSOAPClient(NSURL url, SOAPClientCallback* context, NSTimeInterval timeLimit);
+    NSMutableURLRequest makeRequest(const std::optional<NSData>& body) const;
+    void waitForEnd();
+    // The first end of the exchange decides it; what comes after is late.
+    void endExchange(ExchangeState state);
+    void closeExchange();
+    void reportOutcome();
+
+    SOAPClientCallback* m_context;
+    NSURL url;
+    int finished = running;
+    std::optional<NSHTTPURLResponse> responseData;
+    std::optional<NSData> receivedData;
+    NSTimeInterval timeLimit_;
+    std::unique_ptr<NSURLConnection> connection_;
+    std::shared_ptr<NSTimer> timer_;
+};

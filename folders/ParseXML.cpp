@@ -1,0 +1,91 @@
+// Reading the device's folder answer from the response file into the
+// panel's folder list.
+#include <cstring>
+#include <pugixml.hpp>
+
+#include "folders/MyGetChild.h"
+#include "folders/ResponseFile.h"
+#include "plugin/Logging.h"
+#include "plugin/NelvoPrintPdeZlm420kJC.h"
+
+namespace {
+
+// Comments and processing instructions stay children, as in the device's
+// tree; white space between elements forms no child.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_pi;
+
+bool isElementNamed(pugi::xml_node node, const char* name) {
+    return node.type() == pugi::node_element && std::strcmp(node.name(), name) == 0;
+}
+
+// The text of all the node's descendants, in document order.
+std::string textContent(pugi::xml_node node) {
+    struct TextCollector : pugi::xml_tree_walker {
+        std::string text;
+        bool for_each(pugi::xml_node& descendant) override {
+            if (descendant.type() == pugi::node_pcdata || descendant.type() == pugi::node_cdata)
+                text += descendant.value();
+            return true;
+        }
+    } collector;
+    node.traverse(collector);
+    return collector.text;
+}
+
+// A document with exactly one top-level element, or none for anything else.
+bool loadAnswer(const std::string& path, pugi::xml_document& document) {
+    const std::optional<std::string> contents = folders::readOwnPrivateFile(path);
+    if (!contents) return false;
+    if (!document.load_buffer(contents->data(), contents->size(), kParseOptions)) return false;
+    size_t elements = 0;
+    for (const pugi::xml_node node : document.children())
+        if (node.type() == pugi::node_element) ++elements;
+    return elements == 1;
+}
+
+// The record of one entry of "files"; none for an entry without "name",
+// which the menu could give no title.
+std::optional<FolderRecord> folderRecordOf(pugi::xml_node entry) {
+    std::optional<std::string> name;
+    FolderRecord record;
+    for (const pugi::xml_node child : entry.children()) {
+        if (isElementNamed(child, "name"))
+            name = textContent(child);
+        else if (isElementNamed(child, "password") && textContent(child) == "true")
+            record.password = true;
+        else if (isElementNamed(child, "dir") && textContent(child) == "true")
+            record.dir = true;
+    }
+    if (!name) return std::nullopt;
+    record.name = std::move(*name);
+    return record;
+}
+
+}  // namespace
+
+pugi::xml_node MyGetChild(pugi::xml_node node) { return node.last_child(); }
+
+bool NelvoPrintPdeZlm420kJC::parseXML(const std::string& path) {
+    PDEProlog(this, "--parseXML:(%@)", path.c_str());
+    pugi::xml_document document;
+    if (!loadAnswer(path, document)) return false;
+
+    // Envelope, its last child (the body), and the body's last child.
+    const pugi::xml_node answer = MyGetChild(MyGetChild(document.document_element()));
+    folderList.emplace();
+    if (!answer.first_child()) return false;
+
+    bool succeeded = true;  // an answer without "result-code" counts as success
+    pugi::xml_node files;
+    for (const pugi::xml_node child : answer.children()) {
+        if (isElementNamed(child, "result-code"))
+            succeeded = textContent(child) == "ok";
+        else if (isElementNamed(child, "files"))
+            files = child;
+    }
+    if (!files || !succeeded) return false;
+
+    for (const pugi::xml_node entry : files.children())
+        if (std::optional<FolderRecord> record = folderRecordOf(entry)) folderList->push_back(std::move(*record));
+    return true;
+}

@@ -1,0 +1,19 @@
+// The file that holds the device's latest folder answer: "vwxyz.xml" in the
+// user's private temporary directory.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace folders {
+
+// The temporary directory followed by "vwxyz.xml"; "/tmp/vwxyz.xml" when
+// the system gives no temporary directory.
+std::string responseFilePath();
+
+// The file's contents when it is a regular file of this user that no one
+// else may change; none otherwise. In a shared directory another user could
+// have planted the file or a link in its place.
+std::optional<std::string> readOwnPrivateFile(const std::string& path);
+
+}  // namespace folders

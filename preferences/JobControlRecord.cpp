@@ -1,0 +1,82 @@
+#include "preferences/JobControlRecord.h"
+
+#include <limits>
+
+namespace job_control {
+namespace {
+
+const nlohmann::json* member(const nlohmann::json& record, const char* key) {
+    if (!record.is_object()) return nullptr;
+    const auto found = record.find(key);
+    return found == record.end() ? nullptr : &*found;
+}
+
+template <class T>
+T fieldOr(const nlohmann::json& folder, const char* key, bool (nlohmann::json::*isType)() const noexcept, T fallback) {
+    const nlohmann::json* value = member(folder, key);
+    return value && (value->*isType)() ? value->get<T>() : fallback;
+}
+
+FolderRecord folderFromJson(const nlohmann::json& folder) {
+    FolderRecord record;
+    record.name = fieldOr<std::string>(folder, "name", &nlohmann::json::is_string, std::string());
+    record.password = fieldOr<bool>(folder, "password", &nlohmann::json::is_boolean, false);
+    record.dir = fieldOr<bool>(folder, "dir", &nlohmann::json::is_boolean, false);
+    record.add = fieldOr<bool>(folder, "add", &nlohmann::json::is_boolean, false);
+    return record;
+}
+
+}  // namespace
+
+std::optional<nlohmann::json> recordOf(const nlohmann::json& domain) {
+    const nlohmann::json* record = member(domain, kRecord);
+    if (!record || !record->is_object()) return std::nullopt;
+    return *record;
+}
+
+std::optional<std::string> stringValue(const nlohmann::json& record, const char* key) {
+    const nlohmann::json* value = member(record, key);
+    if (!value || !value->is_string()) return std::nullopt;
+    return value->get<std::string>();
+}
+
+std::optional<bool> booleanValue(const nlohmann::json& record, const char* key) {
+    const nlohmann::json* value = member(record, key);
+    if (!value || !value->is_boolean()) return std::nullopt;
+    return value->get<bool>();
+}
+
+std::optional<int32_t> int32Value(const nlohmann::json& record, const char* key) {
+    const nlohmann::json* value = member(record, key);
+    if (!value) return std::nullopt;
+    if (value->is_number_unsigned()) {
+        const uint64_t number = value->get<uint64_t>();
+        if (number > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())) return std::nullopt;
+        return static_cast<int32_t>(number);
+    }
+    if (value->is_number_integer()) {
+        const int64_t number = value->get<int64_t>();
+        if (number < std::numeric_limits<int32_t>::min() || number > std::numeric_limits<int32_t>::max())
+            return std::nullopt;
+        return static_cast<int32_t>(number);
+    }
+    return std::nullopt;
+}
+
+FolderList folderListValue(const nlohmann::json& record) {
+    FolderList folders;
+    const nlohmann::json* files = member(record, kFiles);
+    if (!files || !files->is_array()) return folders;
+    for (const nlohmann::json& folder : *files)
+        if (folder.is_object()) folders.push_back(folderFromJson(folder));
+    return folders;
+}
+
+nlohmann::json folderListJson(const FolderList& folders) {
+    nlohmann::json files = nlohmann::json::array();
+    for (const FolderRecord& folder : folders)
+        files.push_back({{"name", folder.name}, {"password", folder.password}, {"dir", folder.dir}, {"add", folder.add}});
+    return files;
+}
+
+}  // namespace job_control

@@ -1,0 +1,50 @@
+// The job-control record: the dictionary under "Job Control" in the queue's
+// defaults domain, its keys, and typed reads of what a record holds (a file
+// edited by hand or by another program may hold anything).
+#pragma once
+
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+#include "folders/FolderRecord.h"
+
+namespace job_control {
+
+inline constexpr const char* kRecord = "Job Control";
+
+inline constexpr const char* kModelName = "Model Name";
+inline constexpr const char* kReleaseNumber = "Release Number";
+inline constexpr const char* kHoldButton = "hold button";
+inline constexpr const char* kPassCode = "pass code";
+inline constexpr const char* kAuthentication = "authentication";
+inline constexpr const char* kUserLoginName = "user login name";
+inline constexpr const char* kUserPassword = "user password";
+inline constexpr const char* kUserNumber = "user number";
+inline constexpr const char* kAccountNumber = "account number";
+inline constexpr const char* kUserName = "user name";
+inline constexpr const char* kJobName = "job name";
+inline constexpr const char* kFolderPassCode = "folder pass code";
+inline constexpr const char* kFolderName = "folder name";
+inline constexpr const char* kAddress = "address";
+inline constexpr const char* kFiles = "files";
+
+// The release whose records this panel reads; any other is reset.
+inline constexpr const char* kCurrentRelease = "2.00";
+
+// The record of a domain, when the domain holds one that is a dictionary.
+std::optional<nlohmann::json> recordOf(const nlohmann::json& domain);
+
+// A key's value when it has the type asked for; none otherwise.
+std::optional<std::string> stringValue(const nlohmann::json& record, const char* key);
+std::optional<bool> booleanValue(const nlohmann::json& record, const char* key);
+// Only a number that is exactly a signed 32-bit integer (not 1.0, not 2^31).
+std::optional<int32_t> int32Value(const nlohmann::json& record, const char* key);
+
+// The folder records of "files"; entries that are not dictionaries are
+// skipped and fields of another type read as empty or false.
+FolderList folderListValue(const nlohmann::json& record);
+nlohmann::json folderListJson(const FolderList& folders);
+
+}  // namespace job_control

@@ -1,0 +1,61 @@
+// The filing menu rebuilt from the folder list, and folders found by name.
+#include <gtest/gtest.h>
+
+#include "platform/controls/NSMenuItem.h"
+#include "tests/controls/PanelFixture.h"
+
+namespace {
+
+using FolderMenu = PanelTest;
+
+// Each item as "title [image]", a separator as "---".
+std::vector<std::string> itemsOf(const NSPopUpButton& popUp) {
+    std::vector<std::string> items;
+    for (int index = 0; index < popUp.numberOfItems(); ++index) {
+        const NSMenuItem* item = popUp.itemAtIndex(index);
+        items.push_back(item->isSeparatorItem() ? "---"
+                                                : item->title() + " [" + (item->image() ? item->image()->name() : "") + "]");
+    }
+    return items;
+}
+
+TEST_F(FolderMenu, ShowsTheFixedItemsASeparatorAndTheFoldersInListOrder) {
+    listThreeFolders();
+    EXPECT_EQ(itemsOf(*panel->folderSelectionPopup),
+              (std::vector<std::string>{"Quick File [space]", "Main Folder [space]", "---", "Public [space]",
+                                        "Sales [lock]", "Archive [space]"}));
+    EXPECT_EQ(panel->folderSelectionPopup->itemAtIndex(4)->image()->size(), (NSSize{18, 18}));
+
+    panel->folderList = FolderList{{"Only", true, false, false}};
+    panel->makeFolderPopup();
+    EXPECT_EQ(itemsOf(*panel->folderSelectionPopup),
+              (std::vector<std::string>{"Quick File [space]", "Main Folder [space]", "---", "Only [lock]"}));
+    panel->folderList = FolderList{};
+    panel->makeFolderPopup();
+    EXPECT_EQ(panel->folderSelectionPopup->numberOfItems(), 2) << "no separator without folders";
+}
+
+TEST_F(FolderMenu, ARebuildThatRemovesTheShownFolderShowsTheMainFolder) {
+    listThreeFolders();
+    panel->folderSelectionPopup->selectItemAtIndex(5);
+    panel->makeFolderPopup();
+    EXPECT_EQ(panel->folderSelectionPopup->indexOfSelectedItem(), 1) << "not quick file";
+    panel->folderSelectionPopup->selectItemAtIndex(0);
+    panel->makeFolderPopup();
+    EXPECT_EQ(panel->folderSelectionPopup->indexOfSelectedItem(), 0) << "a fixed item stays chosen";
+}
+
+TEST_F(FolderMenu, FindsAFolderByNameWhateverItsLetterCase) {
+    EXPECT_EQ(panel->SearchSameFolderName("Public"), 1) << "no list";
+    listThreeFolders();
+    panel->folderList->push_back({"B\u00FCro \u00C4rzte", false, false, false});
+    panel->folderList->push_back({"Stra\u00DFe", false, false, false});
+    EXPECT_EQ(panel->SearchSameFolderName("pUBLIC"), 3);
+    EXPECT_EQ(panel->SearchSameFolderName("archive"), 5);
+    EXPECT_EQ(panel->SearchSameFolderName("B\u00DCRO \u00E4RZTE"), 6);
+    EXPECT_EQ(panel->SearchSameFolderName("STRASSE"), 1) << "simple case mapping: one character to one";
+    EXPECT_EQ(panel->SearchSameFolderName("Sale"), 1);
+    EXPECT_EQ(panel->SearchSameFolderName(std::nullopt), 1);
+}
+
+}  // namespace

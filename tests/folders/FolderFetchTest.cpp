@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "folders/ResponseFile.h"
+#include "platform/controls/Alert.h"
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSProgressIndicator.h"
+#include "platform/controls/NSTextField.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestPanel.h"
+#include "tools/DeviceSimulator.h"
+#include "tools/FolderAnswer.h"
+
+namespace {
+
+std::vector<std::string> namesOf(const std::optional<FolderList>& list) {
+    std::vector<std::string> names;
+    if (list)
+        for (const FolderRecord& record : *list) names.push_back(record.name);
+    return names;
+}
+
+// The panel with the three controls of the fetch, the alerts it shows
+// recorded together with the progress indicator's state at that moment.
+class FolderFetch : public testing::Test {
+protected:
+    struct ShownAlert {
+        platform::AlertRequest request;
+        bool indicatorHidden;
+        bool indicatorAnimating;
+    };
+
+    void SetUp() override {
+        std::filesystem::remove(folders::responseFilePath());
+        panel->getFolderNameButton.connect(&button);
+        panel->printersAddressEditText.connect(&address);
+        panel->chasingArrow.connect(&arrow);
+        arrow.setHidden(true);
+        earlierPresenter = platform::setAlertPresenter([this](const platform::AlertRequest& request) {
+            alerts.push_back({request, arrow.isHidden(), arrow.isAnimating()});
+        });
+    }
+    void TearDown() override { platform::setAlertPresenter(earlierPresenter); }
+
+    void fetchFrom(const std::string& typedAddress) {
+        address.setStringValue(typedAddress);
+        panel->getFolderNameButtonProc(&button);
+    }
+    static void writeEarlierAnswer() {
+        std::ofstream(folders::responseFilePath()) << folderListAnswer({{"Earlier", false, false}});
+    }
+
+    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel = makePanel(FakeHost::withSamplePPD());
+    NSButton button;
+    NSTextField address;
+    NSProgressIndicator arrow;
+    std::vector<ShownAlert> alerts;
+    platform::AlertPresenter earlierPresenter;
+};
+
+}  // namespace
+
+TEST_F(FolderFetch, ReadsTheDevicesFoldersAndLeavesTheIndicatorStoppedAndHidden) {
+    DeviceSimulator simulator(answeringWith(folderListAnswer({{"Sales", false, false}, {"Board", true, false}})));
+    fetchFrom(simulator.address());
+
+    EXPECT_EQ(namesOf(panel->folderList), (std::vector<std::string>{"Sales", "Board"}));
+    EXPECT_TRUE(panel->folderList->at(1).password);
+    EXPECT_TRUE(alerts.empty());
+    EXPECT_TRUE(arrow.isHidden());
+    EXPECT_FALSE(arrow.isAnimating());
+    ASSERT_EQ(simulator.requests().size(), 1u);
+    EXPECT_EQ(simulator.requests()[0].path, "/nelvo-mfp-srv");
+    // The request body is the bundle's, unchanged.
+    const std::string requestBody = readFile(std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents/Resources/listfiles.xml");
+    ASSERT_FALSE(requestBody.empty());
+    EXPECT_EQ(simulator.requests()[0].body, requestBody);
+}
+
+TEST_F(FolderFetch, AFailedExchangeAlertsOnceAfterStoppingTheIndicatorThenRereadsTheEarlierAnswer) {
+    writeEarlierAnswer();
+    DeviceBehaviour behaviour;
+    behaviour.refuse = true;
+    DeviceSimulator simulator(behaviour);
+    fetchFrom(simulator.address());
+
+    ASSERT_EQ(alerts.size(), 1u);
+    EXPECT_EQ(alerts[0].request.title, "");
+    EXPECT_EQ(alerts[0].request.message, "Could not retrieve Folder Names.");
+    EXPECT_EQ(alerts[0].request.defaultButton, "OK");
+    EXPECT_EQ(alerts[0].request.alternateButton, "");
+    EXPECT_EQ(alerts[0].request.otherButton, "");
+    EXPECT_TRUE(alerts[0].indicatorHidden);
+    EXPECT_FALSE(alerts[0].indicatorAnimating);
+    EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"Earlier"});
+}
+
+TEST_F(FolderFetch, WithoutAnAddressThatMakesAURLNothingIsSentButTheEarlierAnswerIsReadAgain) {
+    for (const char* typed : {"", "my printer"}) {
+        std::filesystem::remove(folders::responseFilePath());
+        panel->folderList = FolderList{{"unchanged", false, false, false}};
+        fetchFrom(typed);
+        EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"unchanged"}) << typed;
+
+        writeEarlierAnswer();
+        fetchFrom(typed);
+        EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"Earlier"}) << typed;
+    }
+    EXPECT_TRUE(alerts.empty());
+}
+
+TEST_F(FolderFetch, AnAnswerThatReportsFailureEmptiesTheListWithoutAlert) {
+    panel->folderList = FolderList{{"old", false, false, false}};
+    DeviceSimulator simulator(answeringWith(folderListAnswer({{"Hidden", false, false}}, "unsupported-operation")));
+    fetchFrom(simulator.address());
+
+    ASSERT_TRUE(panel->folderList);
+    EXPECT_TRUE(panel->folderList->empty());
+    EXPECT_TRUE(alerts.empty());
+}
+
+TEST_F(FolderFetch, APanelWithoutTheButtonFetchesNothing) {
+    writeEarlierAnswer();
+    panel->getFolderNameButton.reset();
+    DeviceSimulator simulator(answeringWith(folderListAnswer({{"Sales", false, false}})));
+    fetchFrom(simulator.address());
+
+    EXPECT_TRUE(simulator.requests().empty());
+    // The list stays the one loaded from the queue's defaults: none remembered.
+    ASSERT_TRUE(panel->folderList);
+    EXPECT_TRUE(panel->folderList->empty());
+}

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
+#include "folders/ResponseFile.h"
+#include "platform/runloop/NSRunLoop.h"
+#include "tests/support/TempDir.h"
+#include "tools/DeviceSimulator.h"
+
+namespace {
+
+constexpr NSTimeInterval kShortTimeLimit = 0.2;
+const std::string kEarlierAnswer = "<earlier answer/>";
+
+class CountingContext : public SOAPClientCallback {
+public:
+    void recieveEndCallback() override { ++calls; }
+    int calls = 0;
+};
+
+NSData bytesOf(const std::string& text) { return NSData(text.begin(), text.end()); }
+
+std::string serviceURL(const DeviceSimulator& simulator) {
+    return "http://" + simulator.address() + kFolderServicePath;
+}
+
+class SOAPClient : public testing::Test {
+protected:
+    void SetUp() override { writeResponseFile(kEarlierAnswer); }
+
+    static void writeResponseFile(const std::string& contents) {
+        std::filesystem::remove(folders::responseFilePath());
+        std::ofstream(folders::responseFilePath(), std::ios::binary) << contents;
+    }
+    static std::string responseFile() { return readFile(folders::responseFilePath()); }
+
+    // One exchange as the fetch makes it: create, send once, release.
+    void send(const DeviceSimulator& simulator, const std::optional<NSData>& body,
+              NSTimeInterval timeLimit = kShortTimeLimit) {
+        auto client = NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(serviceURL(simulator), &context, timeLimit);
+        ASSERT_TRUE(client);
+        client->sendMessage(body);
+        // Neither the timer nor the connection outlives the exchange.
+        EXPECT_FALSE(NSRunLoop::currentRunLoop().hasAttachments());
+    }
+
+    CountingContext context;
+};
+
+}  // namespace
+
+TEST_F(SOAPClient, PostsTheBodyUnchangedWithExactlyTheThreeFields) {
+    const std::string body = readFile(std::filesystem::path(NELVO_SOURCE_DIR) / "resources" / "listfiles.xml");
+    ASSERT_FALSE(body.empty());
+    DeviceSimulator simulator(answeringWith("<answer/>"));
+    send(simulator, bytesOf(body));
+
+    const auto requests = simulator.requests();
+    ASSERT_EQ(requests.size(), 1u);
+    const RecordedRequest& request = requests[0];
+    EXPECT_EQ(request.method, "POST");
+    EXPECT_EQ(request.path, "/nelvo-mfp-srv");
+    EXPECT_EQ(request.headerValues("SOAPAction"), std::vector<std::string>{"\"SoapActionDummy\""});
+    EXPECT_EQ(request.headerValues("Content-Type"), std::vector<std::string>{"application/soap; charset=\"utf-8\""});
+    EXPECT_EQ(request.headerValues("Content-Length"), std::vector<std::string>{std::to_string(body.size())});
+    EXPECT_EQ(request.body, body);
+}
+
+TEST_F(SOAPClient, WithoutBodyOrWithAnEmptyOneTheRequestSaysContentLengthZero) {
+    DeviceSimulator simulator(answeringWith("<answer/>"));
+    send(simulator, std::nullopt);
+    send(simulator, NSData{});
+
+    const auto requests = simulator.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    for (const RecordedRequest& request : requests) {
+        EXPECT_EQ(request.headerValues("Content-Length"), std::vector<std::string>{"0"});
+        EXPECT_EQ(request.body, "");
+    }
+}
+
+TEST_F(SOAPClient, AQuickAnswerReplacesTheResponseFileWithExactlyItsBodyForThisUserOnly) {
+    const std::string answer = std::string("<folders>\0\xff</folders>", 21);
+    DeviceSimulator simulator(answeringWith(answer));
+    send(simulator, bytesOf("<request/>"));
+
+    EXPECT_EQ(context.calls, 0);
+    EXPECT_EQ(responseFile(), answer);
+    struct stat info {};
+    ASSERT_EQ(stat(folders::responseFilePath().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(SOAPClient, ALinkPlantedAtTheResponseFileIsReplacedNotWrittenThrough) {
+    const TempDir elsewhere;
+    const auto target = elsewhere.write("target.xml", "untouched");
+    std::filesystem::remove(folders::responseFilePath());
+    std::filesystem::create_symlink(target, folders::responseFilePath());
+    DeviceSimulator simulator(answeringWith("<answer/>"));
+    send(simulator, bytesOf("<request/>"));
+
+    EXPECT_EQ(readFile(target), "untouched");
+    EXPECT_FALSE(std::filesystem::is_symlink(folders::responseFilePath()));
+    EXPECT_EQ(responseFile(), "<answer/>");
+}
+
+TEST_F(SOAPClient, AnHttpErrorWithABodyIsSavedAsTheAnswer) {
+    DeviceBehaviour behaviour = answeringWith("<fault>busy</fault>");
+    behaviour.status = 500;
+    DeviceSimulator simulator(behaviour);
+    send(simulator, bytesOf("<request/>"));
+
+    EXPECT_EQ(context.calls, 0);
+    EXPECT_EQ(responseFile(), "<fault>busy</fault>");
+}
+
+TEST_F(SOAPClient, AfterARedirectTheFileHoldsOnlyTheFinalBody) {
+    DeviceBehaviour behaviour = answeringWith("<final/>");
+    behaviour.redirectLocation = "/moved";
+    DeviceSimulator simulator(behaviour);
+    send(simulator, bytesOf("<request/>"));
+
+    EXPECT_EQ(context.calls, 0);
+    EXPECT_EQ(responseFile(), "<final/>");
+    EXPECT_EQ(simulator.requests().size(), 2u);
+}
+
+TEST_F(SOAPClient, ADeviceThatNeverAnswersTimesOutOnceAndTheFileStays) {
+    DeviceBehaviour behaviour;
+    behaviour.neverAnswer = true;
+    DeviceSimulator simulator(behaviour);
+    send(simulator, bytesOf("<request/>"));
+
+    EXPECT_EQ(context.calls, 1);
+    EXPECT_EQ(responseFile(), kEarlierAnswer);
+    EXPECT_EQ(simulator.requests().size(), 1u);
+}
+
+TEST_F(SOAPClient, ByDefaultASilentDeviceTimesOutAfterTwentySeconds) {
+    DeviceBehaviour behaviour;
+    behaviour.neverAnswer = true;
+    DeviceSimulator simulator(behaviour);
+    const auto start = std::chrono::steady_clock::now();
+    send(simulator, bytesOf("<request/>"), NelvoPrintPdeZlm420kJCSOAPClient::kDefaultTimeLimit);
+    const std::chrono::duration<double> waited = std::chrono::steady_clock::now() - start;
+
+    EXPECT_EQ(context.calls, 1);
+    EXPECT_GE(waited.count(), 20.0);
+    EXPECT_LT(waited.count(), 25.0);
+    EXPECT_EQ(responseFile(), kEarlierAnswer);
+}
+
+TEST_F(SOAPClient, ARefusedConnectionCallsBackOnceAndTheFileStays) {
+    DeviceBehaviour behaviour;
+    behaviour.refuse = true;
+    DeviceSimulator simulator(behaviour);
+    send(simulator, bytesOf("<request/>"), 60);
+
+    EXPECT_EQ(context.calls, 1);
+    EXPECT_EQ(responseFile(), kEarlierAnswer);
+}
+
+TEST_F(SOAPClient, AnAnswerLargerThanTheLimitIsAFailureAndOneAtTheLimitIsSaved) {
+    const size_t limit = NelvoPrintPdeZlm420kJCSOAPClient::kMaximumAnswerBytes;
+    DeviceSimulator oversized(answeringWith(std::string(limit + 1, 'x')));
+    send(oversized, bytesOf("<request/>"), 60);
+    EXPECT_EQ(context.calls, 1);
+    EXPECT_EQ(responseFile(), kEarlierAnswer);
+
+    DeviceSimulator atLimit(answeringWith(std::string(limit, 'y')));
+    send(atLimit, bytesOf("<request/>"), 60);
+    EXPECT_EQ(context.calls, 1);
+    EXPECT_EQ(responseFile().size(), limit);
+}
+
+TEST_F(SOAPClient, ReachesADeviceAtABracketedIPv6Address) {
+    std::unique_ptr<DeviceSimulator> simulator;
+    try {
+        simulator = std::make_unique<DeviceSimulator>(answeringWith("<v6/>"), "::1");
+    } catch (const std::exception&) {
+        GTEST_SKIP() << "no IPv6 loopback here";
+    }
+    send(*simulator, bytesOf("<request/>"));
+    EXPECT_EQ(responseFile(), "<v6/>");
+}
+
+TEST(SOAPClientCreation, TextThatIsNoURLMakesNoClient) {
+    CountingContext context;
+    for (const char* server : {"http://my printer/nelvo-mfp-srv", "http:///nelvo-mfp-srv", "http://fe80::1/nelvo-mfp-srv"})
+        EXPECT_FALSE(NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(server, &context)) << server;
+    EXPECT_EQ(context.calls, 0);
+}

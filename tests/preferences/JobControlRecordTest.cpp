@@ -1,0 +1,209 @@
+// The queue's job-control record: validated when a panel is made, loaded
+// by the mask of remembered locks, saved in its stored forms.
+#include <gtest/gtest.h>
+
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSButtonCell.h"
+#include "platform/controls/NSMatrix.h"
+#include "platform/controls/NSTextField.h"
+#include "settings/SettingsKeys.h"
+#include "tests/preferences/PreferenceFixture.h"
+#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/TestPanel.h"
+
+namespace {
+
+// A folder list as comparable text: name, then P (pass code) and D (dir) flags.
+std::string describe(const std::optional<FolderList>& folders) {
+    if (!folders) return "none";
+    std::string text;
+    for (const FolderRecord& folder : *folders)
+        text += folder.name + (folder.password ? "P" : "-") + (folder.dir ? "D" : "-") + (folder.add ? "A" : "-") + ";";
+    return text;
+}
+
+std::string fixedKeyHex(const std::string& clear, size_t blocks) {
+    return hexOf(referenceCipher(clear, fixedKey(), blocks));
+}
+
+TEST(CheckPreference, AFirstPanelForAQueueWritesOnlyTheIdentification) {
+    const auto panel = makePanel(FakeHost::withSamplePPD());
+    EXPECT_EQ(storedRecord(), nlohmann::json({{"Model Name", kSampleModel}, {"Release Number", "2.00"}}));
+    EXPECT_EQ(panel->prefHoldButtonFlag, 0u);
+    ASSERT_TRUE(panel->folderList);
+    EXPECT_TRUE(panel->folderList->empty());
+}
+
+TEST(CheckPreference, ARecordOfAnotherModelOrReleaseIsResetAndTheDomainsOtherKeysSurvive) {
+    const nlohmann::json remembered = {{"hold button", 1}, {"pass code", fixedKeyHex("123", 1)}, {"address", "10.0.0.7"}};
+    for (const auto& [model, release] : std::vector<std::pair<std::string, std::string>>{
+             {kSampleModel, "2.0"}, {"nelvo zlm-420k", "2.00"}, {"Nelvo ZLM-420", "2.00"}}) {
+        nlohmann::json record = remembered;
+        record["Model Name"] = model;
+        record["Release Number"] = release;
+        storeDomain({{"Job Control", record}, {"Other Panel", {{"x", 1}}}});
+        const auto panel = makePanel(FakeHost::withSamplePPD());
+        EXPECT_EQ(panel->prefHoldButtonFlag, 0u) << model << " " << release;
+        EXPECT_FALSE(panel->addressStringRef);
+        EXPECT_EQ(storedDomain(), nlohmann::json({{"Job Control", {{"Model Name", kSampleModel}, {"Release Number", "2.00"}}},
+                                                  {"Other Panel", {{"x", 1}}}}));
+    }
+    // The record of this model and release is kept whole.
+    storeDomain({{"Job Control", validRecord(remembered)}});
+    const auto panel = makePanel(FakeHost::withSamplePPD());
+    EXPECT_EQ(panel->prefHoldButtonFlag, 1u);
+    EXPECT_EQ(panel->addressStringRef, "10.0.0.7");
+    EXPECT_EQ(storedRecord(), validRecord(remembered));
+}
+
+// The nine remembered values, '-' for each one not loaded.
+std::string loaded(const NelvoPrintPdeZlm420kJC& panel) {
+    std::string text;
+    for (const auto& value : {panel.prefSuspendKeyStringRef, panel.prefLoginNameStringRef, panel.prefPasswordStringRef,
+                              panel.prefUserNameStringRef, panel.prefJobNameStringRef, panel.prefFolderPassStringRef,
+                              panel.prefUserNumberStringRef, panel.prefAccountNumberStringRef,
+                              panel.prefFolderNameStringRef})
+        text += value.value_or("-");
+    return text;
+}
+
+TEST(GetUserPreference, TheMaskDecidesWhatLoadsAndAuthenticationAlwaysLoads) {
+    nlohmann::json record = validRecord({{"pass code", "P"}, {"user login name", "L"}, {"user password", "W"},
+                                         {"user name", "U"}, {"job name", "J"}, {"folder pass code", "F"},
+                                         {"user number", "N"}, {"account number", "A"}, {"folder name", "D"},
+                                         {"authentication", false}});
+    for (const auto& [mask, expected] : std::vector<std::pair<int, std::string>>{
+             {0, "---------"}, {511, "PLWUJFNAD"}, {1 | 64, "P-----N--"}, {-1, "PLWUJFNAD"}}) {
+        record["hold button"] = mask;
+        storeDomain({{"Job Control", record}});
+        const auto panel = makePanel(FakeHost::withSamplePPD());
+        EXPECT_EQ(loaded(*panel), expected) << mask;
+        EXPECT_EQ(panel->prefHoldButtonFlag, static_cast<uint32_t>(mask));
+        EXPECT_EQ(panel->prefAuthenticationBooleanRef, false);
+    }
+    // A bit whose key is missing keeps its bit and loads nothing.
+    record.erase("pass code");
+    record["hold button"] = 1;
+    storeDomain({{"Job Control", record}});
+    const auto panel = makePanel(FakeHost::withSamplePPD());
+    EXPECT_EQ(panel->prefHoldButtonFlag, 1u);
+    EXPECT_EQ(loaded(*panel), "---------");
+}
+
+TEST(GetUserPreference, AMaskThatIsNotExactlyASigned32BitIntegerLoadsNothing) {
+    for (const nlohmann::json& mask : {nlohmann::json(1.0), nlohmann::json(1.5), nlohmann::json(2147483648LL),
+                                       nlohmann::json(-2147483649LL), nlohmann::json("1"), nlohmann::json(true),
+                                       nlohmann::json::array({1})}) {
+        nlohmann::json record = validRecord({{"pass code", "P"}, {"authentication", true}});
+        record["hold button"] = mask;
+        storeDomain({{"Job Control", record}});
+        const auto panel = makePanel(FakeHost::withSamplePPD());
+        EXPECT_EQ(panel->prefHoldButtonFlag, 0u) << mask.dump();
+        EXPECT_FALSE(panel->prefSuspendKeyStringRef) << mask.dump();
+        EXPECT_FALSE(panel->prefAuthenticationBooleanRef) << mask.dump();
+    }
+}
+
+class SaveUserPreference : public testing::Test {
+protected:
+    nlohmann::json save() {
+        EXPECT_TRUE(panel_->SaveUserPreference());
+        return storedRecord();
+    }
+
+    std::shared_ptr<FakeHost> host_ = FakeHost::withSamplePPD();
+    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel_ = openPanel(host_);
+};
+
+TEST_F(SaveUserPreference, WritesEveryValueKeyWhateverTheLocks) {
+    panel_->userNameEditText->setStringValue("Zo\u00eb");
+    const nlohmann::json record = save();
+    EXPECT_EQ(record, nlohmann::json({{"Model Name", kSampleModel}, {"Release Number", "2.00"}, {"hold button", 0},
+                                      {"pass code", ""}, {"authentication", true}, {"user login name", ""},
+                                      {"user password", ""}, {"user number", ""}, {"account number", ""},
+                                      {"user name", "Zo\u00eb"}, {"job name", ""}, {"folder pass code", ""},
+                                      {"folder name", ""}}));
+    // Only the authentication method comes back without locks.
+    panel_->GetUserPreference();
+    EXPECT_EQ(panel_->prefHoldButtonFlag, 0u);
+    EXPECT_EQ(panel_->prefAuthenticationBooleanRef, true);
+    EXPECT_FALSE(panel_->prefUserNameStringRef);
+}
+
+TEST_F(SaveUserPreference, KeepsTheFirstCharactersThatTheStoredFormsTake) {
+    const std::string k16 = "abcdefghijklmnop";
+    panel_->suspendKeyEditText->setStringValue("12345678901234567890");
+    panel_->passwordEditText->setStringValue(k16 + k16 + "01234567");
+    panel_->loginNameEditText->setStringValue(k16);
+    panel_->userNumberEditText->setStringValue("7");
+    panel_->accountNumberEditText->setStringValue("12");
+    panel_->folderPasswordEditText->setStringValue("12\u00e9");
+    panel_->authenticationMatrix->selectCellAtRow(1, 0);
+    const nlohmann::json record = save();
+    EXPECT_EQ(record["pass code"], fixedKeyHex("1234567890123456", 1));
+    EXPECT_EQ(record["user password"], fixedKeyHex(k16 + k16, 2));
+    EXPECT_EQ(record["user login name"], referenceBase64Of(referenceCipher(k16, fixedKey(), 1)));
+    EXPECT_EQ(record["user login name"].get<std::string>().size(), 24u);
+    EXPECT_EQ(record["user number"], fixedKeyHex("7", 1));
+    EXPECT_EQ(record["account number"], fixedKeyHex("12", 1));
+    EXPECT_EQ(record["folder pass code"], "");
+    EXPECT_EQ(record["authentication"], false);
+
+    panel_->passwordEditText->setStringValue("abc");
+    EXPECT_EQ(save()["user password"], fixedKeyHex("abc", 1) + std::string(32, '0'));
+}
+
+TEST_F(SaveUserPreference, ALockedLoginNameIsSavedInClearOrNotAtAll) {
+    panel_->loginNameEditText->setStringValue("\u2022\u2022\u2022\u2022");
+    panel_->loginNameButton->setState(1);
+    panel_->loginNameStringRef = "jdoe";
+    const std::string jdoe = referenceBase64Of(referenceCipher("jdoe", fixedKey(), 1));
+    EXPECT_EQ(save()["user login name"], jdoe);
+    EXPECT_EQ(storedRecord()["hold button"], 2);
+
+    panel_->loginNameStringRef.reset();
+    EXPECT_EQ(save()["user login name"], jdoe);
+}
+
+TEST_F(SaveUserPreference, AKeyWhoseControlIsAbsentKeepsItsStoredValue) {
+    panel_->passwordEditText->setStringValue("abc");
+    save();
+    panel_->passwordEditText.reset();
+    panel_->suspendKeyButton->setState(1);
+    panel_->folderNameButton->setState(1);
+    const nlohmann::json record = save();
+    EXPECT_EQ(record["user password"], fixedKeyHex("abc", 1) + std::string(32, '0'));
+    EXPECT_EQ(record["hold button"], 257);
+}
+
+TEST(FolderPreference, RoundTripsTheListAndKeepsWhatItDoesNotOwn) {
+    storeDomain({{"Job Control", validRecord({{"files", nlohmann::json::array({"junk", {{"name", 5}, {"dir", "yes"}}})},
+                                              {"pass code", "kept"}})}});
+    auto panel = openPanel(FakeHost::withSamplePPD());
+    // Entries that are not dictionaries are skipped; fields of another type read as empty.
+    EXPECT_EQ(describe(panel->folderList), "---;");
+    panel->folderList = FolderList{{"Reports", true, false, false}, {"Scans", false, true, false}};
+    panel->printersAddressEditText->setStringValue("10.0.0.7");
+    EXPECT_TRUE(panel->SaveFolderPreference());
+    EXPECT_EQ(storedRecord()["pass code"], "kept");
+    auto next = makePanel(FakeHost::withSamplePPD());
+    EXPECT_EQ(describe(next->folderList), "ReportsP--;Scans-D-;");
+    EXPECT_EQ(next->addressStringRef, "10.0.0.7");
+    // No list keeps the stored one.
+    next->folderList.reset();
+    next->SaveFolderPreference();
+    EXPECT_EQ(storedRecord()["files"].size(), 2u);
+}
+
+TEST(PreferencesWithoutPPD, LeaveTheStoreUntouched) {
+    auto host = std::make_shared<FakeHost>();
+    const auto panel = openPanel(host);
+    EXPECT_FALSE(panel->preferenceName);
+    panel->suspendKeyButton->setState(1);
+    EXPECT_TRUE(panel->shouldPrint());
+    EXPECT_FALSE(panel->SaveUserPreference());
+    EXPECT_FALSE(panel->SaveFolderPreference());
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "user-defaults"));
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// Remembered values across dialogs: what one print remembers, the next
+// dialog for the queue shows locked, once; and a damaged or unwritable store
+// never stops a print.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSButtonCell.h"
+#include "platform/controls/NSMatrix.h"
+#include "platform/controls/NSTextField.h"
+#include "platform/defaults/UserDefaults.h"
+#include "settings/SettingsKeys.h"
+#include "tests/host/PrintDialogRunner.h"
+#include "tests/preferences/PreferenceFixture.h"
+#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestPanel.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace settings_keys;
+
+fs::path defaultsFolder() { return fs::path(std::getenv("XDG_CONFIG_HOME")) / "user-defaults"; }
+
+// A print in which the user locks a pass code, a user number, the user and
+// job names and the folder pass code.
+void printWithLockedValues(const std::shared_ptr<FakeHost>& host) {
+    const auto panel = openPanel(host);
+    panel->restoreValuesAndReturnError(nullptr);
+    panel->retentionCheckBox->setState(1);
+    panel->suspendKeyEditText->setStringValue("123");
+    panel->suspendKeyButton->setState(1);
+    panel->authenticationMatrix->selectCellAtRow(1, 0);
+    panel->userNumberEditText->setStringValue("4242");
+    panel->userNumberButton->setState(1);
+    panel->userNameEditText->setStringValue("Jane");
+    panel->userNameButton->setState(1);
+    panel->jobNameEditText->setStringValue("Minutes");
+    panel->jobNameButton->setState(1);
+    panel->folderPasswordEditText->setStringValue("77");
+    panel->folderPasswordButton->setState(1);
+    panel->shouldPrint();
+}
+
+TEST(RememberedValues, WinAtTheFirstRestoreOfTheNextDialogAndNotAtTheSecond) {
+    auto host = FakeHost::withSamplePPD();
+    printWithLockedValues(host);
+
+    // Another job, whose settings hold other values and no locks.
+    auto other = FakeHost::withSamplePPD();
+    other->settings.set(kJobSuspend, "2");
+    other->settings.set(kJobSuspend2Key, hexOf(referenceCipher("999", fixedKey(), 1)));
+    other->settings.set(kAuthentication, "1");
+    other->settings.set(kUserName, hexOf("Other"));
+    other->settings.set(kHoldButton, "0");
+    const auto next = openPanel(other);
+    EXPECT_EQ(next->prefHoldButtonFlag, 1u | 8u | 16u | 32u | 64u);
+    next->restoreValuesAndReturnError(nullptr);
+    EXPECT_EQ(next->suspendKeyEditText->stringValue(), "123");
+    EXPECT_EQ(next->suspendKeyButton->state(), 1);
+    EXPECT_EQ(next->authenticationMatrix->selectedRow(), 1);
+    EXPECT_EQ(next->userNumberEditText->stringValue(), "4242");
+    EXPECT_EQ(next->userNumberButton->state(), 1);
+    EXPECT_EQ(next->userNameEditText->stringValue(), "Jane");
+    EXPECT_EQ(next->jobNameEditText->stringValue(), "Minutes");
+    EXPECT_EQ(next->folderPasswordEditText->stringValue(), "77");
+    EXPECT_EQ(next->folderPasswordButton->state(), 1);
+    EXPECT_EQ(next->prefHoldButtonFlag, 0u);
+
+    next->restoreValuesAndReturnError(nullptr);
+    EXPECT_EQ(next->suspendKeyEditText->stringValue(), "999");
+    EXPECT_EQ(next->suspendKeyButton->state(), 0);
+    EXPECT_EQ(next->authenticationMatrix->selectedRow(), 0);
+    EXPECT_EQ(next->userNameEditText->stringValue(), "Other");
+}
+
+TEST(RememberedValues, ATornDefaultsFileIsKeptAsideAndThePanelStartsAfresh) {
+    fs::create_directories(defaultsFolder());
+    const fs::path file = defaultsFolder() / (std::string(kQueueDomain) + ".json");
+    std::ofstream(file) << "{\"Job Control\": {\"hold button\": 1, \"pass co";
+    const auto panel = makePanel(FakeHost::withSamplePPD());
+    EXPECT_EQ(panel->prefHoldButtonFlag, 0u);
+    EXPECT_EQ(readFile(file.string() + ".corrupt"), "{\"Job Control\": {\"hold button\": 1, \"pass co");
+    EXPECT_EQ(storedRecord(), nlohmann::json({{"Model Name", kSampleModel}, {"Release Number", "2.00"}}));
+}
+
+TEST(RememberedValues, AStoreThatCannotBeWrittenNeverStopsAPrint) {
+    fs::remove_all(defaultsFolder());
+    std::ofstream(defaultsFolder()) << "in the way";
+    auto host = FakeHost::withSamplePPD();
+    const auto panel = openPanel(host);
+    panel->restoreValuesAndReturnError(nullptr);
+    panel->suspendKeyEditText->setStringValue("1");
+    panel->suspendKeyButton->setState(1);
+    EXPECT_TRUE(panel->shouldPrint());
+    EXPECT_EQ(valueOf(*host, kHoldButton), "1");
+    // Nothing was remembered, so nothing is loaded again.
+    EXPECT_EQ(panel->prefHoldButtonFlag, 0u);
+    EXPECT_EQ(readFile(defaultsFolder()), "in the way");
+}
+
+TEST(MainJob, TheTypicalPrintIsRememberedAndTheNextDialogRestoresThePassCodeLocked) {
+    const TempDir config("nelvo-main-job");
+    const std::map<std::string, std::string> environment = {{"XDG_CONFIG_HOME", config.path().string()}};
+    const auto first = runPrintDialog({}, readFile(NELVO_SOURCE_DIR "/examples/typical-print.txt"), environment);
+    ASSERT_EQ(first.exitStatus, 0) << first.err;
+    EXPECT_NE(first.out.find("nelvo.print.PrintSettings.jobSuspend=2\n"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("nelvo.print.PrintSettings.holdButton=1\n"), std::string::npos);
+    EXPECT_NE(first.out.find("nelvo.print.PrintSettings.folderPath=" + hexOf("*standard") + "\n"), std::string::npos);
+    const std::string passCode = hexOf(referenceCipher("123", fixedKey(), 1));
+    EXPECT_NE(first.out.find("nelvo.print.PrintSettings.jobSuspend2Key=" + passCode + "\n"), std::string::npos);
+    EXPECT_NE(first.out.find("\"pass code\": \"" + passCode + "\""), std::string::npos);
+
+    const auto second = runPrintDialog({}, readFile(NELVO_SOURCE_DIR "/examples/next-print.txt"), environment);
+    ASSERT_EQ(second.exitStatus, 0) << second.err;
+    const size_t start = second.out.find("{\n");
+    ASSERT_NE(start, std::string::npos) << second.out;
+    // The dump is followed by more output: parse up to its end.
+    size_t depth = 0, end = start;
+    for (; end < second.out.size(); ++end) {
+        if (second.out[end] == '{') ++depth;
+        if (second.out[end] == '}' && --depth == 0) break;
+    }
+    const auto controls = nlohmann::json::parse(second.out.substr(start, end - start + 1))["controls"];
+    EXPECT_EQ(controls["suspendKeyEditText"]["text"], "123");
+    EXPECT_EQ(controls["suspendKeyButton"]["state"], 1);
+    EXPECT_NE(second.out.find("nelvo.print.PrintSettings.holdButton=1\n"), std::string::npos) << second.out;
+    EXPECT_NE(second.out.find("nelvo.print.PrintSettings.jobSuspend2Key=" + passCode + "\n"), std::string::npos);
+}
+
+}  // namespace

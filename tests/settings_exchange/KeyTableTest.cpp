@@ -1,0 +1,119 @@
+// The print-settings keys that a save leaves, for the main combinations of
+// the controls: which keys are there and which are gone.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSMatrix.h"
+#include "platform/controls/NSTextField.h"
+#include "settings/SettingsKeys.h"
+#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/TestPanel.h"
+
+namespace {
+
+using namespace settings_keys;
+using Keys = std::set<std::string>;
+using P = NelvoPrintPdeZlm420kJC;
+
+const Keys kKeysOfEverySave = {kSpoolTime, kFiling, kJobSuspend, kAuthentication, kHoldButton};
+
+class KeyTable : public testing::Test {
+protected:
+    void SetUp() override {
+        panel_->restoreValuesAndReturnError(nullptr);
+        // The restore fills in the user's and the job's names.
+        panel_->userNameEditText->setStringValue("");
+        panel_->jobNameEditText->setStringValue("");
+    }
+    Keys save() {
+        panel_->saveValuesAndReturnError(nullptr);
+        Keys keys;
+        for (const auto& [key, value] : host_->settings.values()) keys.insert(key);
+        return keys;
+    }
+    std::string value(const char* key) const { return valueOf(*host_, key).value_or("(absent)"); }
+
+    platform::ScopedFixedClock clock_ = fixedSaveClock();
+    std::shared_ptr<FakeHost> host_ = FakeHost::withSamplePPD();
+    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel_ = openPanel(host_);
+};
+
+TEST_F(KeyTable, AnEmptySaveLeavesOnlyTheKeysOfEverySave) {
+    EXPECT_EQ(save(), kKeysOfEverySave);
+    EXPECT_EQ(value(kSpoolTime), hexOf(kFixedSpoolTime));
+    EXPECT_EQ(value(kFiling) + value(kJobSuspend) + value(kAuthentication) + value(kHoldButton), "0010");
+}
+
+TEST_F(KeyTable, RetentionCarriesTheMainFolderItsModeDigitAndThePassCode) {
+    panel_->retentionCheckBox->setState(1);
+    panel_->suspendKeyEditText->setStringValue("123");
+    const char* digits[] = {"2", "1", "3"};
+    for (int row = 0; row < 3; ++row) {
+        panel_->suspendMatrix->selectCellAtRow(row, 0);
+        Keys expected = kKeysOfEverySave;
+        expected.insert({kFolderPath, kFolderPath2, kJobSuspendKey, kJobSuspend2Key});
+        EXPECT_EQ(save(), expected);
+        EXPECT_EQ(value(kJobSuspend), digits[row]);
+    }
+    EXPECT_EQ(value(kFolderPath), hexOf("*standard"));
+    EXPECT_EQ(value(kFolderPath2), hexOf("*standard"));
+
+    // Off again: a typed pass code and the main folder go.
+    panel_->retentionCheckBox->setState(0);
+    EXPECT_EQ(save(), kKeysOfEverySave);
+}
+
+TEST_F(KeyTable, MissingControlsRemoveTheirKeys) {
+    panel_->retentionCheckBox->setState(1);
+    panel_->suspendKeyEditText->setStringValue("123");
+    save();
+    panel_->folderSelectionPopup.reset();
+    panel_->folderSelectionMatrix.reset();
+    panel_->authenticationRadioButton.reset();
+    panel_->suspendMatrix.reset();
+    // Without filing controls the main folder still travels.
+    EXPECT_EQ(save(), (Keys{kSpoolTime, kFolderPath, kFolderPath2, kHoldButton}));
+}
+
+TEST_F(KeyTable, EachLockButtonSetsItsOwnBit) {
+    const std::pair<Outlet<NSButton> P::*, uint32_t> locks[] = {
+        {&P::suspendKeyButton, 1},     {&P::loginNameButton, 2},      {&P::passwordButton, 4},
+        {&P::userNameButton, 8},       {&P::jobNameButton, 16},       {&P::folderPasswordButton, 32},
+        {&P::userNumberButton, 64},    {&P::accountNumberButton, 128}, {&P::folderNameButton, 256}};
+    for (const auto& [button, bit] : locks) {
+        ((*panel_).*button)->setState(1);
+        save();
+        EXPECT_EQ(value(kHoldButton), std::to_string(bit));
+        ((*panel_).*button)->setState(0);
+    }
+    for (const auto& lock : locks) ((*panel_).*lock.first)->setState(1);
+    save();
+    EXPECT_EQ(value(kHoldButton), "511");
+}
+
+TEST_F(KeyTable, EveryValueEnteredAddsItsPairOfKeysAndEmptiedLosesThem) {
+    const Outlet<NSTextField> P::*fields[] = {&P::loginNameEditText,     &P::passwordEditText, &P::userNumberEditText,
+                                              &P::accountNumberEditText, &P::userNameEditText, &P::jobNameEditText,
+                                              &P::folderPasswordEditText};
+    for (auto field : fields) ((*panel_).*field)->setStringValue("7");
+    Keys expected = kKeysOfEverySave;
+    expected.insert({"nelvo.print.PrintSettings.loginName11", "nelvo.print.PrintSettings.loginName01", kPassword,
+                     kPassword2, kUserNumber, kUserNumber2, kAccountNumber, kAccountNumber2, kUserName, kUserName2,
+                     kJobName, kJobName2, kFolderPassword, kFolderPassword2});
+    EXPECT_EQ(save(), expected);
+    for (auto field : fields) ((*panel_).*field)->setStringValue("");
+    EXPECT_EQ(save(), kKeysOfEverySave);
+}
+
+TEST(KeyTableUnset, NothingIsWrittenBeforeTheControlsAreSetUpOrWithoutPrintSettings) {
+    auto host = FakeHost::withSamplePPD();
+    makePanel(host)->saveValuesAndReturnError(nullptr);
+    EXPECT_TRUE(host->settings.values().empty());
+    host->givesPrintSettings = false;
+    openPanel(host)->saveValuesAndReturnError(nullptr);
+    EXPECT_TRUE(host->settings.values().empty());
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+// The device-simulator program's command line.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/DeviceSimulator.h"
+
+struct SimulatorOptions {
+    std::string host = "127.0.0.1";
+    int port = 0;
+    DeviceBehaviour behaviour;
+    std::optional<size_t> exitAfterAnswers;
+    bool quiet = false;
+};
+
+// The options of `arguments` (without the program name). Reads the body
+// file when one is given. Throws std::invalid_argument with a message.
+SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments);
+
+std::string simulatorUsage();

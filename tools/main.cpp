@@ -1,0 +1,70 @@
+// device-simulator: serves the device's folder service on a loopback port,
+// prints "listening on HOST:PORT", then logs every request it receives.
+#include <pthread.h>
+#include <signal.h>
+
+#include <iostream>
+#include <mutex>
+#include <stdexcept>
+
+#include "tools/DeviceSimulator.h"
+#include "tools/SimulatorOptions.h"
+
+namespace {
+
+void printRequest(const RecordedRequest& request) {
+    std::cout << "request: " << request.method << " " << request.path << "\n";
+    for (const auto& [name, value] : request.headers) std::cout << "header: " << name << ": " << value << "\n";
+    std::cout << "body: " << request.body.size() << " bytes\n" << request.body;
+    if (!request.body.empty() && request.body.back() != '\n') std::cout << "\n";
+    std::cout << "end of request\n" << std::flush;
+}
+
+// Until SIGINT or SIGTERM; the signals are blocked in every thread so that
+// this thread alone takes them.
+void waitForTerminationSignal(const sigset_t& signals) {
+    int signal = 0;
+    sigwait(&signals, &signal);
+}
+
+int run(const SimulatorOptions& options) {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    if (!options.exitAfterAnswers) pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+    std::mutex outputMutex;
+    DeviceSimulator::RequestObserver observer;
+    if (!options.quiet)
+        observer = [&outputMutex](const RecordedRequest& request) {
+            const std::lock_guard lock(outputMutex);
+            printRequest(request);
+        };
+    DeviceSimulator simulator(options.behaviour, options.host, options.port, observer);
+    {
+        const std::lock_guard lock(outputMutex);
+        std::cout << (options.behaviour.refuse ? "refusing on " : "listening on ") << simulator.address() << "\n"
+                  << std::flush;
+    }
+    if (options.exitAfterAnswers)
+        simulator.waitForAnswers(*options.exitAfterAnswers);
+    else
+        waitForTerminationSignal(signals);
+    simulator.stop();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(parseSimulatorOptions(std::vector<std::string>(argv + 1, argv + argc)));
+    } catch (const std::invalid_argument& error) {
+        std::cerr << "device-simulator: " << error.what() << "\n" << simulatorUsage();
+        return 2;
+    } catch (const std::exception& error) {
+        std::cerr << "device-simulator: " << error.what() << "\n";
+        return 1;
+    }
+}
