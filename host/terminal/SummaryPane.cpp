@@ -31,17 +31,21 @@ void paintFrame(Canvas& canvas, const std::string& title) {
     canvas.write(kSummaryBottom, right, glyphs.bottomRight, style::plain);
 }
 
-// `text` cut into lines of at most `width` columns.
+// `text` in lines of at most `width` columns: broken between words, and a
+// word wider than a line cut where the line ends.
 std::vector<std::vector<DisplayCell>> wrapped(const std::string& text, int width, const Glyphs& glyphs) {
-    std::vector<std::vector<DisplayCell>> lines(1);
-    int used = 0;
-    for (const DisplayCell& cell : displayCells(text, glyphs)) {
-        if (used + cell.width > width) {
-            lines.emplace_back();
-            used = 0;
+    std::vector<std::vector<DisplayCell>> lines;
+    for (const std::string& words : wrapWords(text, width, glyphs)) {
+        lines.emplace_back();
+        int used = 0;
+        for (const DisplayCell& cell : displayCells(words, glyphs)) {
+            if (used + cell.width > width) {
+                lines.emplace_back();
+                used = 0;
+            }
+            lines.back().push_back(cell);
+            used += cell.width;
         }
-        lines.back().push_back(cell);
-        used += cell.width;
     }
     return lines;
 }
@@ -50,18 +54,18 @@ std::vector<std::vector<DisplayCell>> wrapped(const std::string& text, int width
 
 void paintSummaryPane(Canvas& canvas, const std::map<std::string, std::string>& summary, const HostTexts& texts) {
     paintFrame(canvas, texts.summaryTitle);
-    const int left = kSummaryLeft + 1;
+    const int left = kSummaryLeft + 2;
+    const int width = kInnerWidth - 2;
     int row = kSummaryTop + 1;
     if (summary.empty()) {
-        canvas.write(row, left, texts.summaryEmpty, style::dim, kInnerWidth);
+        for (const auto& line : wrapped(texts.summaryEmpty, width, canvas.glyphs()))
+            if (row < kSummaryBottom) canvas.write(row++, left, line, style::dim, width);
         return;
     }
     for (const auto& [title, value] : summary) {
-        if (row >= kSummaryBottom) break;
-        canvas.write(row++, left, title, style::bold, kInnerWidth);
-        for (const auto& line : wrapped(value, kInnerWidth - 2, canvas.glyphs())) {
-            if (row >= kSummaryBottom) break;
-            canvas.write(row++, left + 2, line, style::plain, kInnerWidth - 2);
-        }
+        for (const auto& line : wrapped(title, width, canvas.glyphs()))
+            if (row < kSummaryBottom) canvas.write(row++, left, line, style::bold, width);
+        for (const auto& line : wrapped(value, width - 2, canvas.glyphs()))
+            if (row < kSummaryBottom) canvas.write(row++, left + 2, line, style::plain, width - 2);
     }
 }

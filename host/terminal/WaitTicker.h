@@ -1,12 +1,9 @@
 // Keeps the screen alive while the panel waits inside a handler (the folder
 // fetch runs the thread's run loop until the device answers): while a
-// ticker lives, `tick` is called every `interval` from the run loop, on
-// this thread, each time the loop runs.
-//
-// Built on the platform's run loop where the platform has one
-// (RunLoopWaitTicker.cpp); without it the ticker never ticks
-// (InertWaitTicker.cpp) and the screen shows what it showed when the
-// handler began. The build picks the file.
+// ticker lives, `tick` is called every `interval` from the thread's run
+// loop, whenever something runs it. A chain of one-shot timers, each
+// scheduling the next when it fires; the ticker owns the pending one, so
+// letting the ticker go takes it off the run loop.
 #pragma once
 
 #include <chrono>

@@ -77,7 +77,8 @@ TEST(TypicalPrint, FromTheKeyboardGivesTheScriptedJob) {
     EXPECT_GT(screen.cursorColumn, screen.columnOf(passRow, "123") + 3);
     screen = dialog.press(keys::space);
     EXPECT_NE(screen.text[static_cast<size_t>(passRow)].find("[\U0001F512]"), std::string::npos) << screen.picture();
-    EXPECT_TRUE(screen.contains("Pass Code:          123___")) << "locking keeps the code\n" << screen.picture();
+    EXPECT_TRUE(screen.contains("Pass Code:          123")) << "locking keeps the code\n" << screen.picture();
+    EXPECT_NE(screen.styleAt(passRow, screen.columnOf(passRow, "123")) & 1, 0) << "and dims the field";
 
     dialog.send(keys::f10);
     ASSERT_EQ(dialog.waitForExit(), 0) << dialog.output();
@@ -92,12 +93,12 @@ TEST(TypicalPrint, FromTheKeyboardGivesTheScriptedJob) {
     ASSERT_EQ(scripted.exitStatus, 0) << scripted.err;
     EXPECT_EQ(interactive, settingsIn(scriptedJob));
 
-    // What the Overview's typical print carries, once the panel writes it.
-    if (interactive.contains("nelvo.print.PrintSettings.jobSuspend")) {
-        EXPECT_EQ(interactive["nelvo.print.PrintSettings.jobSuspend"], "2");
-        EXPECT_EQ(interactive["nelvo.print.PrintSettings.holdButton"], "1");
-        EXPECT_TRUE(interactive.contains("nelvo.print.PrintSettings.jobSuspend2Key"));
-    }
+    // What the typical print carries: hold only, filing "0", the pass code
+    // locked (mask 1) in its fixed-key form.
+    EXPECT_EQ(interactive.value("nelvo.print.PrintSettings.jobSuspend", ""), "2");
+    EXPECT_EQ(interactive.value("nelvo.print.PrintSettings.filing", ""), "0");
+    EXPECT_EQ(interactive.value("nelvo.print.PrintSettings.holdButton", ""), "1");
+    EXPECT_TRUE(interactive.contains("nelvo.print.PrintSettings.jobSuspend2Key"));
     // After the dialog closes it prints the job's settings.
     for (const auto& [key, value] : interactive.items())
         EXPECT_NE(dialog.output().find(key + "=" + value.get<std::string>()), std::string::npos) << key;
@@ -114,6 +115,13 @@ TEST(TypicalPrint, CancelClosesWithoutPrinting) {
     dialog.send(keys::escape);
     EXPECT_EQ(dialog.waitForExit(), 1);
     EXPECT_FALSE(std::filesystem::exists(job)) << "a cancelled dialog writes no job";
-    // Nor did the panel remember anything for the queue.
-    EXPECT_FALSE(std::filesystem::exists(directory.path() / "defaults" / "user-defaults"));
+
+    // Nor does the queue remember more than a dialog that was only opened.
+    const ProgramResult opened = runProgram({NELVO_BUILD_DIR "/print-dialog", "-"}, "open\nview\nrestore\nshow\nclose\n",
+                                            ownDefaults(directory, "opened"));
+    ASSERT_EQ(opened.exitStatus, 0) << opened.err;
+    const auto remembered = [&](const std::string& name) {
+        return readFile(directory.path() / name / "user-defaults" / "nelvo.mfp.Office_MFP.json");
+    };
+    EXPECT_EQ(remembered("defaults"), remembered("opened"));
 }

@@ -1,21 +1,19 @@
-// The ticker on the platform's run loop: a chain of one-shot timers, each
-// scheduling the next when it fires. The ticker owns the pending timer, so
-// letting the ticker go takes it off the run loop.
+#include "host/terminal/WaitTicker.h"
+
 #include <memory>
 #include <utility>
 
-#include "host/terminal/WaitTicker.h"
 #include "platform/runloop/NSTimer.h"
 
 namespace {
 
-class RunLoopWaitTicker : public WaitTicker {
+class TimerChain : public WaitTicker {
 public:
-    RunLoopWaitTicker(std::chrono::milliseconds interval, std::function<void()> tick)
+    TimerChain(std::chrono::milliseconds interval, std::function<void()> tick)
         : seconds_(std::chrono::duration<double>(interval).count()), tick_(std::move(tick)) {
         schedule();
     }
-    ~RunLoopWaitTicker() override {
+    ~TimerChain() override {
         if (timer_) timer_->invalidate();
     }
 
@@ -36,5 +34,5 @@ private:
 }  // namespace
 
 std::unique_ptr<WaitTicker> WaitTicker::start(std::chrono::milliseconds interval, std::function<void()> tick) {
-    return std::make_unique<RunLoopWaitTicker>(interval, std::move(tick));
+    return std::make_unique<TimerChain>(interval, std::move(tick));
 }

@@ -1,6 +1,7 @@
 // The folder fetch from the terminal: the progress indicator turns while
-// the panel waits for the device, and a device that refuses the connection
-// brings up the alert as a modal box.
+// the panel waits for the device, the fetched folders are chosen from the
+// menu, and a device that refuses the connection brings up the alert as a
+// modal box.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -45,7 +46,7 @@ std::string besideTheButton(const ScreenFrame& frame, int buttonRow) {
 
 }  // namespace
 
-TEST(FolderFetchInTheTerminal, TheProgressIndicatorTurnsWhileTheDeviceTakesItsTime) {
+TEST(FolderFetchInTheTerminal, TheIndicatorTurnsWhileWaitingAndAFetchedFolderIsChosen) {
     DeviceBehaviour slow;
     slow.answerDelay = std::chrono::milliseconds(1500);
     slow.answerBody = folderListAnswer({{"Reports", false, false}, {"Payroll", true, false}});
@@ -64,9 +65,29 @@ TEST(FolderFetchInTheTerminal, TheProgressIndicatorTurnsWhileTheDeviceTakesItsTi
             return marks.size() >= 3;
         },
         "the progress indicator turning");
-    const ScreenFrame after = dialog.waitFor([&](const ScreenFrame& s) { return besideTheButton(s, buttonRow).empty(); },
-                                             "the progress indicator hidden after the answer");
-    EXPECT_TRUE(after.cursorOn(buttonRow));
+    ScreenFrame screen = dialog.waitFor([&](const ScreenFrame& s) { return besideTheButton(s, buttonRow).empty(); },
+                                        "the progress indicator hidden after the answer");
+    EXPECT_TRUE(screen.cursorOn(buttonRow));
+
+    // Retention on, then the folder menu: the device's folders after the
+    // fixed items, the protected one with a padlock.
+    dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return s.cursorOn(s.rowOf("Job Retention")); },
+                      "the cursor on the retention check box");
+    dialog.press(keys::space);
+    screen = dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return s.cursorOn(s.rowOf("Folder:")); },
+                               "the cursor on the folder pop-up");
+    screen = dialog.press(keys::space);
+    const int payrollRow = screen.rowOf("\U0001F512 Payroll");
+    ASSERT_GT(payrollRow, screen.rowOf("Reports")) << screen.picture();
+    screen = dialog.pressUntil(keys::down, [&](const ScreenFrame& s) { return s.cursorOn(payrollRow); },
+                               "the highlight on Payroll");
+    screen = dialog.press(keys::enter);
+    EXPECT_TRUE(screen.contains("[\U0001F512 Payroll")) << screen.picture();
+    // A protected folder wants its pass code: the field is usable and the
+    // panel gives it the keyboard focus, so the cursor is in it.
+    const int folderPassRow = screen.rowOf("Folder Pass Code:");
+    EXPECT_TRUE(screen.cursorOn(folderPassRow)) << screen.picture();
+    EXPECT_EQ(screen.styleAt(folderPassRow, screen.columnOf(folderPassRow, "Folder Pass Code:")) & 1, 0);
     dialog.send(keys::escape);
     EXPECT_EQ(dialog.waitForExit(), 1);
 }
