@@ -173,6 +173,14 @@ bool DeviceSimulator::holdAnswer() {
 // last byte is known.
 void DeviceSimulator::sendBody(httplib::Response& response, int status) {
     response.status = status;
+    if (behaviour_.answerBody.empty()) {
+        // A provider of no bytes is never asked for any, and the answer would
+        // never go out: an empty body is sent as plain content.
+        response.set_content("", kAnswerContentType);
+        const std::lock_guard lock(mutex_);
+        lastBodyByte_ = Clock::now();
+        return;
+    }
     const auto body = std::make_shared<const std::string>(behaviour_.answerBody);
     response.set_content_provider(
         body->size(), kAnswerContentType, [this, body](size_t offset, size_t length, httplib::DataSink& sink) {

@@ -122,14 +122,26 @@ TEST_F(FolderFetch, AnAnswerThatReportsFailureEmptiesTheListWithoutAlert) {
     EXPECT_TRUE(alerts.empty());
 }
 
+TEST_F(FolderFetch, AnEmptyOrNonXMLAnswerIsDeliveredButLeavesTheListAsItWasWithoutAlert) {
+    for (const char* body : {"", "<unclosed"}) {
+        writeEarlierAnswer();
+        panel->folderList = FolderList{{"unchanged", false, false, false}};
+        DeviceSimulator simulator(answeringWith(body));
+        fetchFrom(simulator.address());
+
+        EXPECT_EQ(readFile(folders::responseFilePath()), body);
+        EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"unchanged"}) << body;
+    }
+    EXPECT_TRUE(alerts.empty());
+}
+
 TEST_F(FolderFetch, APanelWithoutTheButtonFetchesNothing) {
     writeEarlierAnswer();
+    panel->folderList = FolderList{{"unchanged", false, false, false}};
     panel->getFolderNameButton.reset();
     DeviceSimulator simulator(answeringWith(folderListAnswer({{"Sales", false, false}})));
     fetchFrom(simulator.address());
 
     EXPECT_TRUE(simulator.requests().empty());
-    // The list stays the one loaded from the queue's defaults: none remembered.
-    ASSERT_TRUE(panel->folderList);
-    EXPECT_TRUE(panel->folderList->empty());
+    EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"unchanged"});
 }
