@@ -1,5 +1,7 @@
 #include "tests/support/RunProgram.h"
 
+#include "tests/support/ChildEnvironment.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -9,8 +11,6 @@
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -35,23 +35,6 @@ struct Pipe {
         end = -1;
     }
 };
-
-std::vector<std::string> environmentWith(const std::map<std::string, std::string>& extraEnv) {
-    std::vector<std::string> entries;
-    for (char** entry = environ; *entry; ++entry) {
-        const std::string text = *entry;
-        if (!extraEnv.contains(text.substr(0, text.find('=')))) entries.push_back(text);
-    }
-    for (const auto& [name, value] : extraEnv) entries.push_back(name + "=" + value);
-    return entries;
-}
-
-std::vector<char*> pointersTo(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts) pointers.push_back(text.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
 
 pid_t spawn(std::vector<std::string> argv, std::vector<std::string> environment, Pipe& in, Pipe& out, Pipe& err) {
     posix_spawn_file_actions_t actions;

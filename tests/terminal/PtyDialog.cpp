@@ -1,5 +1,7 @@
 #include "tests/terminal/PtyDialog.h"
 
+#include "tests/support/ChildEnvironment.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -13,8 +15,6 @@
 #include <cstring>
 #include <stdexcept>
 
-extern char** environ;
-
 namespace {
 
 // Generous: the sanitizer build is slow, and a deadline only ends a test
@@ -23,23 +23,12 @@ constexpr std::chrono::seconds kPatience{30};
 // The dialog writes its screens to this descriptor.
 constexpr int kDumpDescriptor = 9;
 
-std::vector<std::string> environmentWith(const std::map<std::string, std::string>& overrides) {
+// The dialog's environment: a known terminal and locale unless the test
+// says otherwise.
+std::vector<std::string> dialogEnvironment(const std::map<std::string, std::string>& overrides) {
     std::map<std::string, std::string> variables = {{"TERM", "xterm"}, {"LC_ALL", "C.UTF-8"}, {"LANGUAGE", ""}};
     for (const auto& [name, value] : overrides) variables[name] = value;
-    std::vector<std::string> entries;
-    for (char** entry = environ; *entry; ++entry) {
-        const std::string text = *entry;
-        if (!variables.contains(text.substr(0, text.find('=')))) entries.push_back(text);
-    }
-    for (const auto& [name, value] : variables) entries.push_back(name + "=" + value);
-    return entries;
-}
-
-std::vector<char*> pointersTo(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts) pointers.push_back(text.data());
-    pointers.push_back(nullptr);
-    return pointers;
+    return environmentWith(variables);
 }
 
 }  // namespace
@@ -47,7 +36,7 @@ std::vector<char*> pointersTo(std::vector<std::string>& texts) {
 PtyDialog::PtyDialog(const Setup& setup) {
     std::vector<std::string> argv = {NELVO_BUILD_DIR "/print-dialog", "--screen-dump", std::to_string(kDumpDescriptor)};
     argv.insert(argv.end(), setup.arguments.begin(), setup.arguments.end());
-    std::vector<std::string> environment = environmentWith(setup.environment);
+    std::vector<std::string> environment = dialogEnvironment(setup.environment);
     // Made before the fork: the child may only make async-signal-safe calls.
     std::vector<char*> arguments = pointersTo(argv);
     std::vector<char*> variables = pointersTo(environment);
