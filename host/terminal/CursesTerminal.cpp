@@ -130,6 +130,9 @@ ScreenSize CursesTerminal::size() const {
 }
 
 void CursesTerminal::show(const Canvas& canvas) {
+    // While the panel waits for the device no key is read, so a new size is
+    // taken here, and the next screen painted fits it.
+    sizeChanged();
     const ScreenSize screenSize = size();
     for (int row = 0; row < canvas.rows() && row < screenSize.rows; ++row) {
         for (int column = 0; column < canvas.columns() && column < screenSize.columns; ++column) {
