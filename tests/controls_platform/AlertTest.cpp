@@ -11,11 +11,10 @@ TEST(Alert, GoesToTheInstalledPresenterAndAnswersTheDefaultButton) {
 
     EXPECT_EQ(NSRunInformationalAlertPanel("", "Could not retrieve Folder Names.", "OK"), NSAlertDefaultReturn);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].title, "");
-    EXPECT_EQ(shown[0].message, "Could not retrieve Folder Names.");
-    EXPECT_EQ(shown[0].defaultButton, "OK");
-    EXPECT_EQ(shown[0].alternateButton, "");
-    EXPECT_EQ(shown[0].otherButton, "");
+    const platform::AlertRequest& alert = shown[0];
+    EXPECT_EQ((std::vector<std::string>{alert.title, alert.message, alert.defaultButton, alert.alternateButton,
+                                        alert.otherButton}),
+              (std::vector<std::string>{"", "Could not retrieve Folder Names.", "OK", "", ""}));
 
     platform::setAlertPresenter(previous);
 }

@@ -9,7 +9,6 @@
 #include "platform/controls/NSProgressIndicator.h"
 #include "platform/controls/NSTabView.h"
 #include "platform/controls/NSTextField.h"
-#include "platform/controls/Outlet.h"
 #include "tests/controls_platform/RecordingOwner.h"
 #include "tests/support/TempDir.h"
 
@@ -51,9 +50,9 @@ std::shared_ptr<NSView> loadText(const TempDir& dir, const std::string& text, Re
 
 }  // namespace
 
-TEST(LayoutLoader, BuildsControlsWithTheirStatesTextsAndTabs) {
+TEST(LayoutLoader, BuildsControlsWithTheirStatesTextsAndTabsAndConnectsThemAndTheirActions) {
     TempDir dir;
-    RecordingOwner owner;
+    RecordingOwner owner({"retentionCBoxProc:", "suspendKeyMatrixProc:", "tabProc:"});
     const auto view = loadText(dir, kFixture, owner);
     ASSERT_TRUE(view);
 
@@ -104,32 +103,23 @@ TEST(LayoutLoader, BuildsControlsWithTheirStatesTextsAndTabs) {
     EXPECT_EQ(view->controlsOnTab(1), (std::vector<NSControl*>{popUp, label, field}));
     EXPECT_EQ(view->controlsOnTab(NSView::kNoTab).size(), 4u);  // tab view, box, indicator, nameless button
     EXPECT_EQ(view->tabOf(field), 1);
-}
-
-TEST(LayoutLoader, ConnectsNamedControlsAndCellsAndTheirActions) {
-    TempDir dir;
-    RecordingOwner owner({"retentionCBoxProc:", "suspendKeyMatrixProc:", "tabProc:"});
-    const auto view = loadText(dir, kFixture, owner);
-    ASSERT_TRUE(view);
 
     EXPECT_EQ(owner.connectionOrder,
               (std::vector<std::string>{"tabView", "retentionCheckBox", "suspendMatrix", "holdOnlyRadioButton",
                                         "folderSelectionPopup", "suspendKeyStaticText", "suspendKeyEditText",
                                         "filingBox", "chasingArrow"}));
-    Outlet<NSButtonCell> holdOnly;
-    EXPECT_TRUE(holdOnly.connect(owner.outlets.at("holdOnlyRadioButton")));
-    Outlet<NSButton> check;
-    EXPECT_TRUE(check.connect(owner.outlets.at("retentionCheckBox")));
+    EXPECT_EQ(owner.outlets.at("retentionCheckBox"), check);
+    EXPECT_EQ(owner.outlets.at("holdOnlyRadioButton"), matrix->cellAtRow(0, 0));
     EXPECT_EQ(std::set<std::string>(owner.requestedHandlers.begin(), owner.requestedHandlers.end()),
               (std::set<std::string>{"tabProc:", "retentionCBoxProc:", "suspendKeyMatrixProc:", "unknownProc:"}));
 
     EXPECT_EQ(check->performClick(), UserResult::done);
-    view->objectNamed<NSMatrix>("suspendMatrix")->userSelectCellAtRow(0);
-    view->objectNamed<NSTextField>("suspendKeyEditText")->userTypeText("1");  // its handler is unknown
+    matrix->userSelectCellAtRow(0);
+    field->userTypeText("1");  // its handler is unknown
     ASSERT_EQ(owner.calls.size(), 2u);
-    EXPECT_EQ(owner.calls[0], (std::pair<std::string, NSControl*>{"retentionCBoxProc:", check.get()}));
+    EXPECT_EQ(owner.calls[0], (std::pair<std::string, NSControl*>{"retentionCBoxProc:", check}));
     EXPECT_EQ(owner.calls[1].first, "suspendKeyMatrixProc:");
-    EXPECT_FALSE(view->objectNamed<NSTextField>("suspendKeyEditText")->action());
+    EXPECT_FALSE(field->action());
 }
 
 TEST(LayoutLoader, MissingFieldsTakeDefaults) {
@@ -182,57 +172,27 @@ TEST(LayoutLoader, MissingOrMalformedFileGivesNoViewAndConnectsNothing) {
     EXPECT_TRUE(owner.connectionOrder.empty());
 }
 
-TEST(LayoutLoader, PanelLayoutConnectsEveryControlOfThePanel) {
-    // Field name and platform class of every control and cell of the panel.
-    const std::map<std::string, std::string> expected{
-        {"tabView", "NSTabView"},
-        {"retentionCheckBox", "NSButton"},
-        {"suspendBox", "NSBox"},
-        {"suspendMatrix", "NSMatrix"},
-        {"holdOnlyRadioButton", "NSButtonCell"},
-        {"holdAfterRadioButton", "NSButtonCell"},
-        {"samplePrintRadioButton", "NSButtonCell"},
-        {"suspendKeyStaticText", "NSTextField"},
-        {"suspendKeyEditText", "NSTextField"},
-        {"suspendKeyButton", "NSButton"},
-        {"filingBox", "NSBox"},
-        {"folderSelectionStaticText", "NSTextField"},
-        {"folderSelectionPopup", "NSPopUpButton"},
-        {"folderPasswordStaticText", "NSTextField"},
-        {"folderPasswordEditText", "NSTextField"},
-        {"folderPasswordButton", "NSButton"},
-        {"folderSelectionMatrix", "NSMatrix"},
-        {"quickFileRadioButton", "NSButtonCell"},
-        {"mainFolderRadioButton", "NSButtonCell"},
-        {"customFolderRadioButton", "NSButtonCell"},
-        {"folderNameEditText", "NSTextField"},
-        {"folderNameButton", "NSButton"},
-        {"authenticationMatrix", "NSMatrix"},
-        {"authenticationRadioButton", "NSButtonCell"},
-        {"loginNameStaticText", "NSTextField"},
-        {"loginNameEditText", "NSTextField"},
-        {"loginNameButton", "NSButton"},
-        {"passwordStaticText", "NSTextField"},
-        {"passwordEditText", "NSTextField"},
-        {"passwordButton", "NSButton"},
-        {"userNumberMatrix", "NSMatrix"},
-        {"userNumberRadioButton", "NSButtonCell"},
-        {"userNumberEditText", "NSTextField"},
-        {"userNumberButton", "NSButton"},
-        {"accountNumberStaticText", "NSTextField"},
-        {"accountNumberEditText", "NSTextField"},
-        {"accountNumberButton", "NSButton"},
-        {"jobIDBox", "NSBox"},
-        {"userNameStaticText", "NSTextField"},
-        {"userNameEditText", "NSTextField"},
-        {"userNameButton", "NSButton"},
-        {"jobNameStaticText", "NSTextField"},
-        {"jobNameEditText", "NSTextField"},
-        {"jobNameButton", "NSButton"},
-        {"printersAddressStaticText", "NSTextField"},
-        {"printersAddressEditText", "NSTextField"},
-        {"chasingArrow", "NSProgressIndicator"},
-        {"getFolderNameButton", "NSButton"},
+TEST(LayoutLoader, PanelLayoutConnectsEveryControlOfThePanelAndStartsInItsDefaultStates) {
+    // The field names of every control and cell of the panel, by platform class.
+    const std::map<std::string, std::vector<std::string>> expected{
+        {"NSTabView", {"tabView"}},
+        {"NSBox", {"suspendBox", "filingBox", "jobIDBox"}},
+        {"NSMatrix", {"suspendMatrix", "folderSelectionMatrix", "authenticationMatrix", "userNumberMatrix"}},
+        {"NSButtonCell",
+         {"holdOnlyRadioButton", "holdAfterRadioButton", "samplePrintRadioButton", "quickFileRadioButton",
+          "mainFolderRadioButton", "customFolderRadioButton", "authenticationRadioButton", "userNumberRadioButton"}},
+        {"NSPopUpButton", {"folderSelectionPopup"}},
+        {"NSProgressIndicator", {"chasingArrow"}},
+        {"NSButton",
+         {"retentionCheckBox", "suspendKeyButton", "folderPasswordButton", "folderNameButton", "loginNameButton",
+          "passwordButton", "userNumberButton", "accountNumberButton", "userNameButton", "jobNameButton",
+          "getFolderNameButton"}},
+        {"NSTextField",
+         {"suspendKeyStaticText", "suspendKeyEditText", "folderSelectionStaticText", "folderPasswordStaticText",
+          "folderPasswordEditText", "folderNameEditText", "loginNameStaticText", "loginNameEditText",
+          "passwordStaticText", "passwordEditText", "userNumberEditText", "accountNumberStaticText",
+          "accountNumberEditText", "userNameStaticText", "userNameEditText", "jobNameStaticText", "jobNameEditText",
+          "printersAddressStaticText", "printersAddressEditText"}},
     };
     const std::set<std::string> handlers{
         "retentionCBoxProc:", "suspendKeyMatrixProc:", "suspendKeyETextProc:", "suspendKeyButtonProc:",
@@ -246,12 +206,14 @@ TEST(LayoutLoader, PanelLayoutConnectsEveryControlOfThePanel) {
     RecordingOwner owner(handlers);
     const auto view = loadLayoutFile(std::string(NELVO_SOURCE_DIR) + "/resources/JobControl5.json", owner);
     ASSERT_TRUE(view);
-    EXPECT_EQ(owner.connectionOrder.size(), expected.size());
-    for (const auto& [name, className] : expected) {
-        ASSERT_TRUE(owner.outlets.count(name)) << name;
-        EXPECT_STREQ(owner.outlets.at(name)->className(), className.c_str()) << name;
-    }
-    for (const std::string& handler : owner.requestedHandlers) EXPECT_TRUE(handlers.count(handler)) << handler;
+    size_t names = 0;
+    for (const auto& [className, fieldNames] : expected)
+        for (const std::string& name : fieldNames) {
+            ++names;
+            ASSERT_TRUE(owner.outlets.count(name)) << name;
+            EXPECT_STREQ(owner.outlets.at(name)->className(), className.c_str()) << name;
+        }
+    EXPECT_EQ(owner.connectionOrder.size(), names);
     EXPECT_EQ(std::set<std::string>(owner.requestedHandlers.begin(), owner.requestedHandlers.end()), handlers);
 
     for (const auto& [name, object] : owner.outlets) {
@@ -263,18 +225,13 @@ TEST(LayoutLoader, PanelLayoutConnectsEveryControlOfThePanel) {
                 EXPECT_TRUE(field->stringValue().ends_with(":")) << name;
             }
         }
-        if (auto* button = dynamic_cast<NSButton*>(object); button && name.ends_with("Button") &&
-                                                            name != "getFolderNameButton") {
+        if (auto* button = dynamic_cast<NSButton*>(object);
+            button && name.ends_with("Button") && name != "getFolderNameButton") {
             EXPECT_EQ(button->buttonType(), NSButtonType::lockButton) << name;
             EXPECT_EQ(button->state(), 0) << name;
         }
     }
-}
 
-TEST(LayoutLoader, PanelLayoutStartsInItsDefaultStatesOnThreeShortTabs) {
-    RecordingOwner owner;
-    const auto view = loadLayoutFile(std::string(NELVO_SOURCE_DIR) + "/resources/JobControl5.json", owner);
-    ASSERT_TRUE(view);
     EXPECT_EQ(view->objectNamed<NSButton>("retentionCheckBox")->state(), 0);
     EXPECT_EQ(view->objectNamed<NSMatrix>("suspendMatrix")->selectedRow(), 0);
     EXPECT_EQ(view->objectNamed<NSMatrix>("folderSelectionMatrix")->selectedRow(), 1);
@@ -284,6 +241,7 @@ TEST(LayoutLoader, PanelLayoutStartsInItsDefaultStatesOnThreeShortTabs) {
     EXPECT_EQ(popUp->indexOfSelectedItem(), 1);
     EXPECT_TRUE(view->objectNamed<NSProgressIndicator>("chasingArrow")->isHidden());
 
+    // Three tabs short enough for the terminal, and no tag given twice.
     NSTabView* tabs = view->tabView();
     ASSERT_TRUE(tabs);
     EXPECT_EQ(tabs->numberOfTabViewItems(), 3);

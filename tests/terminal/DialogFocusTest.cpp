@@ -96,7 +96,7 @@ TEST(DialogFocus, MovingTheCursorMovesTheKeyboardFocus) {
     EXPECT_EQ(focus.current(), &panel.matrix);
 }
 
-TEST(DialogFocus, FollowsTheFocusThatThePanelMoves) {
+TEST(DialogFocus, AfterAnOperationFollowsTheFocusThatThePanelMovedAndLeavesDimmedFields) {
     TwoTabView panel;
     panel.view.window().makeFirstResponder(&panel.secondField);
     DialogFocus focus(panel.view);
@@ -113,12 +113,7 @@ TEST(DialogFocus, FollowsTheFocusThatThePanelMoves) {
     panel.view.window().makeFirstResponder(&panel.otherTabField);
     focus.afterOperation();
     EXPECT_EQ(focus.current(), &panel.field);
-}
 
-TEST(DialogFocus, LeavesAFieldThatBecomesDimmed) {
-    TwoTabView panel;
-    DialogFocus focus(panel.view);
-    focus.moveTo(&panel.field);
     // A handler locks the field: dimmed, and no field has the focus.
     panel.field.setSelectable(false);
     panel.view.window().makeFirstResponder(nullptr);

@@ -13,18 +13,11 @@
 
 namespace {
 
-int addressRow(const ScreenFrame& frame) {
-    return frame.rowOf("Printer's Address:");
-}
-
 // Types the device's address into the panel and puts the cursor on the
 // folder button; gives the button's row.
 int readyToFetch(PtyDialog& dialog, const std::string& address) {
     dialog.waitForText("Get Folder Names");
-    dialog.pressUntil(
-        keys::backTab,
-        [](const ScreenFrame& s) { return s.cursorOn(addressRow(s)) && s.cursorColumn > s.columnOf(addressRow(s), ":"); },
-        "the cursor in the address field");
+    dialog.enterAddressField();
     dialog.send(keys::deleteKey);
     dialog.send(address);
     dialog.waitForText("Printer's Address:    " + address);
@@ -71,11 +64,8 @@ TEST(FolderFetchInTheTerminal, TheIndicatorTurnsWhileWaitingAndAFetchedFolderIsC
 
     // Retention on, then the folder menu: the device's folders after the
     // fixed items, the protected one with a padlock.
-    dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return s.cursorOn(s.rowOf("Job Retention")); },
-                      "the cursor on the retention check box");
-    dialog.press(keys::space);
-    screen = dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return s.cursorOn(s.rowOf("Folder:")); },
-                               "the cursor on the folder pop-up");
+    dialog.switchRetentionOn();
+    dialog.tabTo("Folder:");
     screen = dialog.press(keys::space);
     const int payrollRow = screen.rowOf("\U0001F512 Payroll");
     ASSERT_GT(payrollRow, screen.rowOf("Reports")) << screen.picture();
@@ -88,8 +78,7 @@ TEST(FolderFetchInTheTerminal, TheIndicatorTurnsWhileWaitingAndAFetchedFolderIsC
     const int folderPassRow = screen.rowOf("Folder Pass Code:");
     EXPECT_TRUE(screen.cursorOn(folderPassRow)) << screen.picture();
     EXPECT_EQ(screen.styleAt(folderPassRow, screen.columnOf(folderPassRow, "Folder Pass Code:")) & 1, 0);
-    dialog.send(keys::escape);
-    EXPECT_EQ(dialog.waitForExit(), 1);
+    EXPECT_EQ(dialog.cancel(), 1);
 }
 
 TEST(FolderFetchInTheTerminal, ARefusedConnectionBringsUpTheAlertBox) {
@@ -114,6 +103,5 @@ TEST(FolderFetchInTheTerminal, ARefusedConnectionBringsUpTheAlertBox) {
     screen = dialog.press(keys::enter);
     EXPECT_FALSE(screen.contains("Could not retrieve Folder Names.")) << screen.picture();
     EXPECT_TRUE(screen.cursorOn(buttonRow)) << "the cursor is back on the button";
-    dialog.send(keys::escape);
-    EXPECT_EQ(dialog.waitForExit(), 1);
+    EXPECT_EQ(dialog.cancel(), 1);
 }

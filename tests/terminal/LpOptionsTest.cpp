@@ -1,6 +1,7 @@
 // lp arguments: what CUPS makes of them must be the job's settings.
 #include <cups/cups.h>
 #include <gtest/gtest.h>
+#include <wordexp.h>
 
 #include <map>
 
@@ -9,35 +10,15 @@
 
 namespace {
 
-// The words a POSIX shell makes of `line` (blanks, single quotes and
-// backslashes: all that the dialog writes).
+// The words a POSIX shell makes of `line`, by the C library's own shell
+// word expansion (commands refused).
 std::vector<std::string> shellWords(const std::string& line) {
-    std::vector<std::string> words;
-    std::string word;
-    bool inWord = false;
-    bool quoted = false;
-    bool escaped = false;
-    for (const char c : line) {
-        if (escaped) {
-            word += c;
-            escaped = false;
-        } else if (quoted) {
-            if (c == '\'') quoted = false;
-            else word += c;
-        } else if (c == '\'') {
-            quoted = inWord = true;
-        } else if (c == ' ') {
-            if (inWord) words.push_back(word);
-            word.clear();
-            inWord = false;
-        } else if (c == '\\') {
-            escaped = inWord = true;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord) words.push_back(word);
+    wordexp_t expansion{};
+    const int failure = wordexp(line.c_str(), &expansion, WRDE_NOCMD | WRDE_UNDEF);
+    EXPECT_EQ(failure, 0) << line;
+    if (failure != 0) return {};
+    std::vector<std::string> words(expansion.we_wordv, expansion.we_wordv + expansion.we_wordc);
+    wordfree(&expansion);
     return words;
 }
 
@@ -70,6 +51,7 @@ TEST(LpArguments, CupsReadsBackEveryValueAsItIs) {
         {"braces", "{not a collection}"},
         {"empty", ""},
         {"tab", "a\tb"},
+        {"shell", "$HOME * ~ `id` $(id)"},
     };
     for (const auto& [key, value] : values) settings.set(key, value);
     const std::string line = lpArguments(settings);

@@ -18,6 +18,7 @@
 #include "platform/controls/NSPopUpButton.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
+#include "tests/controls_platform/EditFilter.h"
 #include "tests/support/ScopedEnvironment.h"
 
 using namespace screen_layout;
@@ -123,22 +124,12 @@ TEST_F(PanelPainterTest, TheSelectionThatAFilterLeftIsShownReversed) {
     NSView view;
     NSTextField& field = placeField(view, 0, 0, "");
     field.userTypeText("abc");
-    // Select "bc" the way a filter does: type past a cut.
-    class SelectLastTwo : public NSFormatter {
-    public:
-        std::string stringForObjectValue(const std::string& value) const override { return value; }
-        bool getObjectValue(std::string& value, const std::string& text, std::string*) const override {
-            value = text;
-            return true;
-        }
-        bool isPartialStringValid(std::u16string& partial, NSRange& proposed, const std::u16string& original, NSRange,
-                                  std::string*) const override {
-            partial = original;
-            proposed = NSRange{1, 2};
-            return false;
-        }
-    };
-    field.cell().setFormatter(std::make_unique<SelectLastTwo>());
+    // Select "bc" the way a filter does: refuse the edit with a selection.
+    field.cell().setFormatter(std::make_unique<EditFilter>([](auto& partial, NSRange& proposed, auto& original, auto) {
+        partial = original;
+        proposed = NSRange{1, 2};
+        return false;
+    }));
     field.userTypeText("d");
     const Canvas canvas = paint(view, ascii, PanelFocus{&field, 0});
     EXPECT_EQ(canvas.at(kPanelTop, kPanelLeft).style & style::reverse, 0);

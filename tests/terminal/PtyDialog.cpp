@@ -150,6 +150,28 @@ ScreenFrame PtyDialog::pressUntil(std::string_view bytes, const std::function<bo
                              "; the last one:\n" + latest_.picture());
 }
 
+ScreenFrame PtyDialog::tabTo(const std::string& text) {
+    return pressUntil(keys::tab, [&](const ScreenFrame& s) { return s.cursorOnRowOf(text); }, "the cursor on " + text);
+}
+
+ScreenFrame PtyDialog::switchRetentionOn() {
+    tabTo("Job Retention");
+    const ScreenFrame screen = press(keys::space);
+    if (!screen.contains("[x] Job Retention"))
+        throw std::runtime_error("retention did not switch on:\n" + screen.picture());
+    return screen;
+}
+
+ScreenFrame PtyDialog::enterAddressField() {
+    return pressUntil(
+        keys::backTab,
+        [](const ScreenFrame& s) {
+            const int row = s.rowOf("Printer's Address:");
+            return s.cursorOn(row) && s.cursorColumn > s.columnOf(row, ":");
+        },
+        "the cursor in the address field");
+}
+
 void PtyDialog::resize(int rows, int columns) {
     winsize size{};
     size.ws_row = static_cast<unsigned short>(rows);
@@ -166,4 +188,9 @@ int PtyDialog::waitForExit() {
     while (waitpid(child_, &status, 0) < 0 && errno == EINTR) {}
     exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return exitStatus_;
+}
+
+int PtyDialog::cancel() {
+    send(keys::escape);
+    return waitForExit();
 }

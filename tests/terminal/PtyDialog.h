@@ -26,8 +26,6 @@ inline constexpr const char* up = "\033OA";
 inline constexpr const char* down = "\033OB";
 inline constexpr const char* backspace = "\177";
 inline constexpr const char* deleteKey = "\033[3~";
-inline constexpr const char* pageDown = "\033[6~";
-inline constexpr const char* f2 = "\033OQ";
 inline constexpr const char* f3 = "\033OR";
 inline constexpr const char* f10 = "\033[21~";
 inline constexpr const char* pasteBegin = "\033[200~";
@@ -61,9 +59,17 @@ public:
     ScreenFrame pressUntil(std::string_view bytes, const std::function<bool(const ScreenFrame&)>& wanted,
                            const std::string& what, int presses = 40);
     void resize(int rows, int columns);
+    // Tabs until the cursor stands on the row showing `text`.
+    ScreenFrame tabTo(const std::string& text);
+    // Tabs to the retention check box and switches it on.
+    ScreenFrame switchRetentionOn();
+    // Puts the cursor into the device address field, after its text.
+    ScreenFrame enterAddressField();
 
     // Waits for the program to end; its exit status.
     int waitForExit();
+    // Presses Escape and waits for the program to end; its exit status.
+    int cancel();
     // Everything the program wrote to the terminal.
     const std::string& output() const { return output_; }
     const ScreenFrame& latest() const { return latest_; }

@@ -24,6 +24,7 @@ struct ScreenFrame {
     int columnOf(int row, std::string_view needle) const;
     uint8_t styleAt(int row, int column) const;
     bool cursorOn(int row) const { return cursorVisible && cursorRow == row; }
+    bool cursorOnRowOf(std::string_view needle) const { return rowOf(needle) >= 0 && cursorOn(rowOf(needle)); }
     // The rows without their trailing blanks, joined by one blank: text
     // that the screen wraps reads as one line.
     std::string flowingText() const;

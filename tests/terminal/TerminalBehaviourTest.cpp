@@ -14,17 +14,6 @@ namespace {
 const std::string kClosedPadlock = "\U0001F512";
 const std::string kOpenPadlock = "\U0001F513";
 
-bool cursorOnRowOf(const ScreenFrame& frame, const std::string& text) {
-    return frame.rowOf(text) >= 0 && frame.cursorOn(frame.rowOf(text));
-}
-
-void switchRetentionOn(PtyDialog& dialog) {
-    dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return cursorOnRowOf(s, "Job Retention"); },
-                      "the cursor on the retention check box");
-    const ScreenFrame screen = dialog.press(keys::space);
-    EXPECT_TRUE(screen.contains("[x] Job Retention")) << screen.picture();
-}
-
 }  // namespace
 
 TEST(TerminalMarks, PadlocksWhereTheTerminalHasThemAsciiElsewhere) {
@@ -55,8 +44,7 @@ TEST(TerminalMarks, PadlocksWhereTheTerminalHasThemAsciiElsewhere) {
             EXPECT_NE(passLine.find("[" + kOpenPadlock + "]"), std::string::npos) << screen.picture();
             EXPECT_TRUE(screen.contains("(\u2022) Main Folder")) << screen.picture();
         }
-        dialog.send(keys::escape);
-        EXPECT_EQ(dialog.waitForExit(), 1);
+        EXPECT_EQ(dialog.cancel(), 1);
         // What reached the terminal itself, not only the dump.
         EXPECT_EQ(dialog.output().find(kOpenPadlock) != std::string::npos, !test.ascii);
     }
@@ -72,8 +60,7 @@ TEST(TerminalLanguage, FollowsTheLocale) {
     EXPECT_TRUE(screen.contains("F10 Drucken")) << screen.picture();
     EXPECT_TRUE(screen.contains("Esc Abbrechen")) << screen.picture();
     EXPECT_FALSE(screen.contains("Job Retention")) << "the panel's texts come from the bundle in German";
-    dialog.send(keys::escape);
-    EXPECT_EQ(dialog.waitForExit(), 1);
+    EXPECT_EQ(dialog.cancel(), 1);
 }
 
 TEST(TerminalSize, RedrawsOnResizeAndAsksForRoomWhenTooSmall) {
@@ -92,16 +79,14 @@ TEST(TerminalSize, RedrawsOnResizeAndAsksForRoomWhenTooSmall) {
                             "the panel at 100 columns");
     EXPECT_TRUE(screen.contains("[ ] Job Retention")) << screen.picture();
     EXPECT_EQ(screen.rows, 30);
-    dialog.send(keys::escape);
-    EXPECT_EQ(dialog.waitForExit(), 1);
+    EXPECT_EQ(dialog.cancel(), 1);
 }
 
 TEST(TerminalFolderMenu, OpensUnderTheButtonAndIsWalkedWithTheArrows) {
     PtyDialog dialog({});
     dialog.waitForText("Job Retention");
-    switchRetentionOn(dialog);
-    ScreenFrame screen = dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return cursorOnRowOf(s, "Folder:"); },
-                                           "the cursor on the folder pop-up");
+    dialog.switchRetentionOn();
+    ScreenFrame screen = dialog.tabTo("Folder:");
     const int buttonRow = screen.rowOf("Folder:");
     EXPECT_TRUE(screen.contains("[Main Folder")) << screen.picture();
 
@@ -126,8 +111,7 @@ TEST(TerminalFolderMenu, OpensUnderTheButtonAndIsWalkedWithTheArrows) {
     screen = dialog.press(keys::escape);
     EXPECT_TRUE(screen.contains("[Quick File")) << screen.picture();
     EXPECT_TRUE(screen.contains("Job Retention"));
-    dialog.send(keys::escape);
-    EXPECT_EQ(dialog.waitForExit(), 1);
+    EXPECT_EQ(dialog.cancel(), 1);
 }
 
 TEST(TerminalDimming, ADimmedFieldRefusesTheCursor) {
@@ -148,12 +132,11 @@ TEST(TerminalDimming, ADimmedFieldRefusesTheCursor) {
     } while (!screen.cursorOn(tabBarRow));
 
     // With retention on, the field is drawn plain and takes the cursor.
-    switchRetentionOn(dialog);
+    dialog.switchRetentionOn();
     screen = dialog.pressUntil(keys::tab, [&](const ScreenFrame& s) { return s.cursorOn(passRow); },
                                "the cursor on the pass-code row");
     EXPECT_EQ(screen.styleAt(passRow, screen.columnOf(passRow, "Pass Code:")) & 1, 0);
-    dialog.send(keys::escape);
-    EXPECT_EQ(dialog.waitForExit(), 1);
+    EXPECT_EQ(dialog.cancel(), 1);
 }
 
 TEST(TerminalSummary, ThePaneComesAndGoesWithItsKey) {
@@ -167,8 +150,7 @@ TEST(TerminalSummary, ThePaneComesAndGoesWithItsKey) {
     EXPECT_TRUE(screen.contains("Pass Code:")) << "and leaves the panel whole\n" << screen.picture();
     screen = dialog.press(keys::f3);
     EXPECT_EQ(screen.rowOf("\u2500 Summary "), -1);
-    dialog.send(keys::escape);
-    EXPECT_EQ(dialog.waitForExit(), 1);
+    EXPECT_EQ(dialog.cancel(), 1);
 }
 
 TEST(TerminalLpOptions, PrintsTheJobAsLpArguments) {

@@ -33,10 +33,6 @@ std::map<std::string, std::string> ownDefaults(const TempDir& directory, const s
     return {{"XDG_CONFIG_HOME", (directory.path() / name).string()}};
 }
 
-bool cursorOnRowOf(const ScreenFrame& frame, const std::string& text) {
-    return frame.rowOf(text) >= 0 && frame.cursorOn(frame.rowOf(text));
-}
-
 }  // namespace
 
 TEST(TypicalPrint, FromTheKeyboardGivesTheScriptedJob) {
@@ -52,10 +48,7 @@ TEST(TypicalPrint, FromTheKeyboardGivesTheScriptedJob) {
     EXPECT_EQ(screen.rows, 24);
     EXPECT_EQ(screen.columns, 80);
 
-    screen = dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return cursorOnRowOf(s, "Job Retention"); },
-                               "the cursor on the retention check box");
-    screen = dialog.press(keys::space);
-    EXPECT_TRUE(screen.contains("[x] Job Retention")) << screen.picture();
+    dialog.switchRetentionOn();
 
     // On to the pass code: the cursor stands at the start of its field.
     const auto inPassCodeField = [](const ScreenFrame& s) {
@@ -109,11 +102,8 @@ TEST(TypicalPrint, CancelClosesWithoutPrinting) {
     const auto job = directory.path() / "job.json";
     PtyDialog dialog({{"--settings", job.string()}, ownDefaults(directory, "defaults")});
     dialog.waitForText("Job Retention");
-    dialog.pressUntil(keys::tab, [](const ScreenFrame& s) { return cursorOnRowOf(s, "Job Retention"); },
-                      "the cursor on the retention check box");
-    dialog.press(keys::space);
-    dialog.send(keys::escape);
-    EXPECT_EQ(dialog.waitForExit(), 1);
+    dialog.switchRetentionOn();
+    EXPECT_EQ(dialog.cancel(), 1);
     EXPECT_FALSE(std::filesystem::exists(job)) << "a cancelled dialog writes no job";
 
     // Nor does the queue remember more than a dialog that was only opened.
