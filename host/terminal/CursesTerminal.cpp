@@ -134,6 +134,7 @@ void CursesTerminal::show(const Canvas& canvas) {
     // taken here, and the next screen painted fits it.
     sizeChanged();
     const ScreenSize screenSize = size();
+    shownSize_ = screenSize;
     for (int row = 0; row < canvas.rows() && row < screenSize.rows; ++row) {
         for (int column = 0; column < canvas.columns() && column < screenSize.columns; ++column) {
             const CanvasCell& cell = canvas.at(row, column);
@@ -258,10 +259,15 @@ Key CursesTerminal::readKey() {
         pending_.reset();
         return key;
     }
-    std::optional<Key> waiting = readWaiting();
-    if (!waiting) {
-        if (!waitForInput()) return Key::of(KeyCode::resize);
-        waiting = readBlocking();
+    for (;;) {
+        std::optional<Key> waiting = readWaiting();
+        if (!waiting) {
+            if (!waitForInput()) return Key::of(KeyCode::resize);
+            waiting = readBlocking();
+        }
+        // ncurses reports a resize that the last screen shown already fits
+        // (it was taken while the panel waited); that one needs no redraw.
+        if (waiting->code == KeyCode::resize && shownSize_ && size() == *shownSize_) continue;
+        return joinable(*waiting) ? joinWaitingCharacters(std::move(*waiting)) : *waiting;
     }
-    return joinable(*waiting) ? joinWaitingCharacters(std::move(*waiting)) : *waiting;
 }

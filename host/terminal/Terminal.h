@@ -9,6 +9,7 @@ class Canvas;
 struct ScreenSize {
     int rows = 0;
     int columns = 0;
+    bool operator==(const ScreenSize&) const = default;
 };
 
 class Terminal {

@@ -1,5 +1,5 @@
 // The folder fetch from the terminal: the progress indicator turns while
-// the panel waits for the device, the fetched folders are chosen from the
+// the panel waits for the device (also across a resize), the fetched folders are chosen from the
 // menu, and a device that refuses the connection brings up the alert as a
 // modal box.
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ std::string besideTheButton(const ScreenFrame& frame, int buttonRow) {
 
 TEST(FolderFetchInTheTerminal, TheIndicatorTurnsWhileWaitingAndAFetchedFolderIsChosen) {
     DeviceBehaviour slow;
-    slow.answerDelay = std::chrono::milliseconds(1500);
+    slow.answerDelay = std::chrono::milliseconds(3000);
     slow.answerBody = folderListAnswer({{"Reports", false, false}, {"Payroll", true, false}});
     DeviceSimulator device(slow);
     PtyDialog dialog({});
@@ -58,6 +58,11 @@ TEST(FolderFetchInTheTerminal, TheIndicatorTurnsWhileWaitingAndAFetchedFolderIsC
             return marks.size() >= 3;
         },
         "the progress indicator turning");
+    // No key is read while the panel waits, yet a new terminal size is
+    // taken at once.
+    dialog.resize(30, 100);
+    dialog.waitFor([&](const ScreenFrame& s) { return s.columns == 100 && !besideTheButton(s, buttonRow).empty(); },
+                   "the waiting screen redrawn at the new size");
     ScreenFrame screen = dialog.waitFor([&](const ScreenFrame& s) { return besideTheButton(s, buttonRow).empty(); },
                                         "the progress indicator hidden after the answer");
     EXPECT_TRUE(screen.cursorOn(buttonRow));
