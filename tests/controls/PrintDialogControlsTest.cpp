@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <nlohmann/json.hpp>
 
 #include "tests/host/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
@@ -11,63 +10,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The view that the script's last `dump` printed: "{" and "}" on lines of their own.
-nlohmann::json lastDump(const std::string& out) {
-    const size_t start = out.rfind("\n{\n");
-    const size_t end = start == std::string::npos ? start : out.find("\n}\n", start);
-    if (end == std::string::npos) return nullptr;
-    return nlohmann::json::parse(out.substr(start + 1, end + 1 - start), nullptr, false);
+// The typical print through print-dialog is run by tests/preferences and
+// tests/terminal; here the refusals of controls the user cannot operate.
+TEST(PrintDialogControls, RefusesAControlTheUserCannotOperateNamingTheLineAndTheReason) {
+    struct Refusal {
+        std::string script;  // after "open" and "view"
+        std::string error;
+    };
+    const Refusal refusals[] = {
+        {"select folderSelectionPopup 0\nclick retentionCheckBox\nclick suspendKeyButton\n",
+         "line 5: cannot operate 'suspendKeyButton': control is disabled"},
+        {"click jobNameButton\ntype jobNameEditText Report\n",
+         "line 4: cannot operate 'jobNameEditText': field is not editable"},
+        {"select suspendMatrix 3\n", "line 3: cannot operate 'suspendMatrix': index is out of range"},
+        {"select folderSelectionPopup -1\n", "line 3: cannot operate 'folderSelectionPopup': index is out of range"},
+    };
+    for (const Refusal& refusal : refusals) {
+        const ProgramResult result = runPrintDialog({}, "open\nview\n" + refusal.script);
+        EXPECT_EQ(result.exitStatus, 2) << refusal.error;
+        EXPECT_EQ(result.err, "print-dialog: " + refusal.error + "\n");
+    }
 }
-
-TEST(PrintDialogControls, TheTypicalPrintLocksAThreeDigitPassCode) {
-    const ProgramResult result = runPrintDialog({}, "open\nview\nrestore\nshow\nclick retentionCheckBox\n"
-                                                    "select suspendMatrix 0\ntype suspendKeyEditText 123\n"
-                                                    "click suspendKeyButton\ndump\nprint\n");
-    ASSERT_EQ(result.exitStatus, 0) << result.err;
-    const nlohmann::json dump = lastDump(result.out);
-    ASSERT_TRUE(dump.is_object()) << result.out;
-    const nlohmann::json& controls = dump["controls"];
-    EXPECT_EQ(controls["retentionCheckBox"]["state"], 1);
-    EXPECT_EQ(controls["suspendMatrix"]["selectedRow"], 0);
-    EXPECT_EQ(controls["suspendKeyEditText"]["text"], "123");
-    EXPECT_EQ(controls["suspendKeyEditText"]["editable"], false);
-    EXPECT_EQ(controls["suspendKeyEditText"]["textColor"], "gray");
-    EXPECT_EQ(controls["suspendKeyButton"]["image"], "lock");
-    EXPECT_EQ(controls["folderSelectionPopup"]["selectedIndex"], 1);
-    EXPECT_EQ(controls["folderPasswordEditText"]["textColor"], "gray");
-    EXPECT_EQ(controls["chasingArrow"]["hidden"], true);
-    EXPECT_EQ(dump["focus"], nullptr);
-    EXPECT_NE(result.out.find("\nprint: YES\n"), std::string::npos);
-}
-
-struct Refusal {
-    const char* name;
-    std::string script;  // after "open" and "view"
-    std::string error;
-};
-
-void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
-
-class PrintDialogRefusal : public testing::TestWithParam<Refusal> {};
-
-TEST_P(PrintDialogRefusal, NamesTheLineAndTheReasonAndEndsWithStatus2) {
-    const ProgramResult result = runPrintDialog({}, "open\nview\n" + GetParam().script);
-    EXPECT_EQ(result.exitStatus, 2);
-    EXPECT_EQ(result.err, "print-dialog: " + GetParam().error + "\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PrintDialogRefusal,
-    testing::Values(
-        Refusal{"DisabledControl", "select folderSelectionPopup 0\nclick retentionCheckBox\nclick suspendKeyButton\n",
-                "line 5: cannot operate 'suspendKeyButton': control is disabled"},
-        Refusal{"FrozenField", "click jobNameButton\ntype jobNameEditText Report\n",
-                "line 4: cannot operate 'jobNameEditText': field is not editable"},
-        Refusal{"RowOutOfRange", "select suspendMatrix 3\n",
-                "line 3: cannot operate 'suspendMatrix': index is out of range"},
-        Refusal{"ItemOutOfRange", "select folderSelectionPopup -1\n",
-                "line 3: cannot operate 'folderSelectionPopup': index is out of range"}),
-    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 TEST(PrintDialogControls, RefusesAControlThatTheLayoutLacks) {
     TempDir dir;

@@ -13,12 +13,10 @@ namespace {
 
 TEST(TemporaryDirectory, IsTMPDIREndingInASlash) {
     TempDir dir;
-    {
-        ScopedEnvironmentVariable tmpdir("TMPDIR", dir.path().string());
-        EXPECT_EQ(NSTemporaryDirectory(), dir.path().string() + "/");
+    for (const std::string& value : {dir.path().string(), dir.path().string() + "/"}) {
+        ScopedEnvironmentVariable tmpdir("TMPDIR", value);
+        EXPECT_EQ(NSTemporaryDirectory(), dir.path().string() + "/") << value;
     }
-    ScopedEnvironmentVariable tmpdir("TMPDIR", dir.path().string() + "/");
-    EXPECT_EQ(NSTemporaryDirectory(), dir.path().string() + "/");
 }
 
 // Without a usable TMPDIR: a folder of the user's own that nobody else may
@@ -33,17 +31,13 @@ void expectPrivateFolder(const std::optional<std::string>& directory) {
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 }
 
-TEST(TemporaryDirectory, IsAPrivateFolderWithoutTMPDIR) {
-    {
-        ScopedEnvironmentVariable tmpdir("TMPDIR", std::nullopt);
+TEST(TemporaryDirectory, IsAPrivateFolderWithoutAUsableTMPDIR) {
+    for (const std::optional<std::string>& value :
+         {std::optional<std::string>(), std::optional<std::string>(""), std::optional<std::string>("/nonexistent/x")}) {
+        SCOPED_TRACE(value.value_or("(unset)"));
+        ScopedEnvironmentVariable tmpdir("TMPDIR", value);
         expectPrivateFolder(NSTemporaryDirectory());
     }
-    {
-        ScopedEnvironmentVariable tmpdir("TMPDIR", "");
-        expectPrivateFolder(NSTemporaryDirectory());
-    }
-    ScopedEnvironmentVariable tmpdir("TMPDIR", "/nonexistent/nelvo-test");
-    expectPrivateFolder(NSTemporaryDirectory());
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "platform/core/TextConversion.h"
-#include "platform/text/Utf16.h"
 
 #include <gtest/gtest.h>
 
@@ -79,12 +78,6 @@ TEST(GetBytes, StopsAtTheByteAndCharacterLimitsAndAtUnconvertibleCharacters) {
         // No terminator and nothing past the bytes written.
         EXPECT_EQ(buffer.substr(written), std::string(kRoomy + 1 - written, '#')) << test.what;
     }
-}
-
-TEST(Utf16Length, CountsCodeUnits) {
-    EXPECT_EQ(platform::utf16Length(""), 0u);
-    EXPECT_EQ(platform::utf16Length("aé日"), 3u);
-    EXPECT_EQ(platform::utf16Length("a😀"), 3u);
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST_F(ChoiceSelection, InitPopUpFromArrayReplacesTheItemsByTheWrappers) {
     InitPopUpFromArray(nullptr, choices, NSUTF8StringEncoding);
 }
 
-TEST_F(ChoiceSelection, FromPopUpAsksTheHostAndKeepsTheSelectionItRefuses) {
+TEST_F(ChoiceSelection, FromPopUpAsksTheHostIfItHandlesConstraintsAndKeepsTheSelectionItRefuses) {
     std::shared_ptr<PDEChoice> selection = tray[0];
     popUp.selectItemAtIndex(2);
     panel->getSelection(selection, &popUp, "KZTray");
@@ -90,14 +90,11 @@ TEST_F(ChoiceSelection, FromPopUpAsksTheHostAndKeepsTheSelectionItRefuses) {
     panel->getSelection(selection, &popUp, "KZTray");
     EXPECT_EQ(selection, tray[2]);
     EXPECT_EQ(host->calls.size(), 2u);
-}
 
-TEST_F(ChoiceSelection, WithoutConstraintHandlingTheHostIsNotAsked) {
+    // Without constraint handling the host is not asked.
     host->constraintHandling = false;
-    host->refusesOptionChanges = true;
     const auto unchecked = makePanel(host);
     host->calls.clear();
-    std::shared_ptr<PDEChoice> selection;
     popUp.selectItemAtIndex(1);
     unchecked->getSelection(selection, &popUp, "KZTray");
     EXPECT_EQ(selection, tray[1]);

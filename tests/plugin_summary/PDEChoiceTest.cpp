@@ -112,16 +112,7 @@ TEST(PDEChoice, ListsTheChoicesOfRealPPDsInOrderWithTheirTitles) {
     }
 }
 
-TEST(PDEChoice, ListOfNoOptionIsNoneAndOfAnOptionWithoutChoicesEmpty) {
-    EXPECT_EQ(ArrayFromPPDOption(nullptr), std::nullopt);
-    const OpenedPPD ppd = openUnmarked(fixturePPD("choices.ppd"));
-    ASSERT_TRUE(ppd);
-    const std::optional<PDEChoiceList> list = ArrayFromPPDOption(ppdFindOption(ppd.get(), "KZNoChoices"));
-    ASSERT_TRUE(list);
-    EXPECT_TRUE(list->empty());
-}
-
-TEST(PDEChoice, FindChoiceForStringGivesTheFirstExactMatch) {
+TEST(PDEChoice, ListsNoOptionAsNoneAndFindChoiceForStringGivesTheFirstExactMatch) {
     const OpenedPPD ppd = openUnmarked(fixturePPD("choices.ppd"));
     ASSERT_TRUE(ppd);
     ppd_option_t* twice = ppdFindOption(ppd.get(), "KZTwice");
@@ -141,6 +132,11 @@ TEST(PDEChoice, FindChoiceForStringGivesTheFirstExactMatch) {
     EXPECT_EQ(FindChoiceForString("tray2", trayList), nullptr);
     EXPECT_EQ(FindChoiceForString("Tray", trayList), nullptr);
     EXPECT_EQ(FindChoiceForString(std::nullopt, trayList), nullptr);
+
+    EXPECT_EQ(ArrayFromPPDOption(nullptr), std::nullopt);
+    const std::optional<PDEChoiceList> none = ArrayFromPPDOption(ppdFindOption(ppd.get(), "KZNoChoices"));
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->empty());
 }
 
 }  // namespace

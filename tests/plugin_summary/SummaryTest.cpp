@@ -37,26 +37,26 @@ protected:
     }
 };
 
-TEST(SummaryInfoBeforeSetUp, IsEmpty) {
-    const auto panel = makePanel(FakeHost::withSamplePPD());
-    EXPECT_EQ(panel->summaryInfo(), Summary{});
-    panel->panelView();
-    EXPECT_FALSE(panel->summaryInfo().empty());
-}
-
-TEST_F(SummaryInfo, WithRetentionOffHoldsTheCheckBoxAndTheNames) {
+// Before the controls are set up the summary is empty: tested through
+// print-dialog in SummaryScriptTest.
+TEST_F(SummaryInfo, HoldsTheCheckBoxAndTheNamesAndWithRetentionOnTheFolderAndTheMode) {
     panel->userNameEditText->setStringValue("Taro");
     panel->folderSelectionPopup->selectItemAtIndex(0);
     EXPECT_EQ(panel->summaryInfo(), (Summary{{"Job Retention", "Off"}, {"User Name", "Taro"}, {"Job Name", "Report"}}));
-}
 
-TEST_F(SummaryInfo, WithRetentionOnAddsTheFolderAndTheMode) {
     retentionOn();
+    panel->userNameEditText->setStringValue("");
     EXPECT_EQ(panel->summaryInfo(), (Summary{{"Job Retention", "On"},
                                              {"Folder", "Quick File"},
                                              {"Retention", "Hold After Print"},
                                              {"User Name", ""},
                                              {"Job Name", "Report"}}));
+    // A menu or matrix without a selection shows an empty value.
+    panel->folderSelectionPopup->selectItemAtIndex(-1);
+    panel->suspendMatrix->selectCellAtRow(-1, 0);
+    const Summary summary = panel->summaryInfo();
+    EXPECT_EQ(summary.at("Folder"), "");
+    EXPECT_EQ(summary.at("Retention"), "");
 }
 
 TEST_F(SummaryInfo, LabelsOfFieldsLoseOnlyTheColonsAtTheirEnds) {
@@ -91,15 +91,6 @@ TEST_F(SummaryInfo, LeavesOutWhatTheLayoutLacks) {
     withoutCheckBox->panelView();
     withoutCheckBox->retentionCheckBox.reset();
     EXPECT_EQ(withoutCheckBox->summaryInfo(), (Summary{{"User Name", ""}, {"Job Name", ""}}));
-}
-
-TEST_F(SummaryInfo, AMenuOrMatrixWithoutSelectionShowsAnEmptyValue) {
-    retentionOn();
-    panel->folderSelectionPopup->selectItemAtIndex(-1);
-    panel->suspendMatrix->selectCellAtRow(-1, 0);
-    const Summary summary = panel->summaryInfo();
-    EXPECT_EQ(summary.at("Folder"), "");
-    EXPECT_EQ(summary.at("Retention"), "");
 }
 
 TEST_F(SummaryInfo, OnAndOffAreInTheUsersLanguage) {

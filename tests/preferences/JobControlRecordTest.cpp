@@ -22,10 +22,6 @@ std::string describe(const std::optional<FolderList>& folders) {
     return text;
 }
 
-std::string fixedKeyHex(const std::string& clear, size_t blocks) {
-    return hexOf(referenceCipher(clear, fixedKey(), blocks));
-}
-
 TEST(CheckPreference, AFirstPanelForAQueueWritesOnlyTheIdentification) {
     const auto panel = makePanel(FakeHost::withSamplePPD());
     EXPECT_EQ(storedRecord(), nlohmann::json({{"Model Name", kSampleModel}, {"Release Number", "2.00"}}));

@@ -4,6 +4,7 @@
 #include <clocale>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "settings/ValueHelpers.h"
 #include "tests/support/ScopedEnvironment.h"
@@ -42,16 +43,13 @@ TEST(EncodingWindowsLatin1, IsNoForEastAsianLanguagesOnly) {
 }
 
 TEST(EncodingWindowsLatin1, TakesLcAllBeforeLcMessagesBeforeLang) {
-    {
-        Environment environment("en_US", "ja_JP", "ja_JP");
-        EXPECT_TRUE(encodingWindowsLatin1());
+    using Text = std::optional<std::string>;
+    const std::tuple<Text, Text, Text, bool> cases[] = {
+        {"en_US", "ja_JP", "ja_JP", true}, {std::nullopt, "ko_KR", "en_US", false}, {"", "", "zh_CN", false}};
+    for (const auto& [lcAll, lcMessages, lang, windowsLatin1] : cases) {
+        Environment environment(lcAll, lcMessages, lang);
+        EXPECT_EQ(encodingWindowsLatin1(), windowsLatin1) << lcAll.value_or("-") << lcMessages.value_or("-");
     }
-    {
-        Environment environment(std::nullopt, "ko_KR", "en_US");
-        EXPECT_FALSE(encodingWindowsLatin1());
-    }
-    Environment environment("", "", "zh_CN");
-    EXPECT_FALSE(encodingWindowsLatin1());
 }
 
 TEST(EncodingWindowsLatin1, TakesTheLocaleTheProgramSelectedBeforeTheEnvironment) {

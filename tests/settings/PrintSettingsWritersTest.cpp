@@ -11,7 +11,7 @@ namespace {
 
 using Values = platform::PrintSettings::Values;
 
-TEST(AsciiValue, StoresNonEmptyAsciiTextAndRemovesTheKeyOtherwise) {
+TEST(AsciiValue, StoresNonEmptyAsciiTextRemovesTheKeyOtherwiseAndNeedsSettingsAndAKey) {
     struct Case {
         const char* value;
         std::optional<std::string> stored;
@@ -26,9 +26,7 @@ TEST(AsciiValue, StoresNonEmptyAsciiTextAndRemovesTheKeyOtherwise) {
         EXPECT_EQ(stored ? std::optional<std::string>(*stored) : std::nullopt, test.stored)
             << (test.value ? test.value : "(none)");
     }
-}
-
-TEST(AsciiValue, WithoutSettingsOrKeyDoesNothing) {
+    // Without settings or a key nothing is done.
     MyPMPrintSetAsciiCStrValue(nullptr, "key", "1");
     platform::PrintSettings settings;
     settings.set("key", "kept");
@@ -62,25 +60,20 @@ Values expectedParts(const std::string& value, int firstStale) {
     return values;
 }
 
-TEST(MultiPartValue, SplitsIntoPartsOf254AndRemovesOneMore) {
+TEST(MultiPartValue, SplitsIntoPartsOf254AndRemovesOneMoreEvenWithoutAValue) {
     struct Case {
         size_t length;
         int firstStale;  // parts from here on were not touched
     };
-    for (const Case test : {Case{1, 3}, Case{254, 3}, Case{255, 4}, Case{300, 4}, Case{508, 4}, Case{509, 5}}) {
+    for (const Case test : {Case{0, 2}, Case{1, 3}, Case{254, 3}, Case{255, 4}, Case{300, 4}, Case{508, 4}, Case{509, 5}}) {
         platform::PrintSettings settings = staleParts();
         const std::string value = lettersOf(test.length);
         MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), value.c_str());
         EXPECT_EQ(settings.values(), expectedParts(value, test.firstStale)) << test.length << " characters";
     }
-}
-
-TEST(MultiPartValue, WithoutAValueRemovesOnlyPartOne) {
-    for (const char* value : {"", static_cast<const char*>(nullptr)}) {
-        platform::PrintSettings settings = staleParts();
-        MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), value);
-        EXPECT_EQ(settings.values(), expectedParts("", 2));
-    }
+    platform::PrintSettings settings = staleParts();
+    MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), nullptr);
+    EXPECT_EQ(settings.values(), expectedParts("", 2)) << "no value at all";
 }
 
 TEST(MultiPartValue, APartThatIsNotAsciiIsRemoved) {

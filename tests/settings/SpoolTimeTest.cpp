@@ -24,32 +24,27 @@ std::string spoolTimeAt(CFAbsoluteTime at, CFTimeZone zone) {
 
 std::string spoolTimeAt(CFAbsoluteTime at, int32_t offset) { return spoolTimeAt(at, CFTimeZone::fixedOffset(offset)); }
 
-// Saturday 5 December 2026, 05:11:09.8 at UTC+9.
-const CFAbsoluteTime kExample = platform::absoluteTimeFromUTC(2026, 12, 4, 20, 11, 9.8);
-
 TEST(SpoolTime, WritesTheLocalTimeAndTheZoneInHundredthsOfAnHour) {
+    // Saturday 5 December 2026, 05:11:09.8 at UTC+9.
+    const CFAbsoluteTime example = platform::absoluteTimeFromUTC(2026, 12, 4, 20, 11, 9.8);
     struct Case {
+        CFAbsoluteTime at;
         int32_t offset;
         const char* text;
     };
     const Case cases[] = {
-        {9 * kHour, "Sat, 5 Dec 2026 05:11:09 +0900"},
-        {0, "Fri, 4 Dec 2026 20:11:09 +0000"},
-        {-5 * kHour, "Fri, 4 Dec 2026 15:11:09 -0500"},
-        {5 * kHour + 30 * kMinute, "Sat, 5 Dec 2026 01:41:09 +0550"},
-        {-(3 * kHour + 30 * kMinute), "Fri, 4 Dec 2026 16:41:09 -0350"},
-        {5 * kHour + 45 * kMinute, "Sat, 5 Dec 2026 01:56:09 +0575"},
-        {14 * kHour, "Sat, 5 Dec 2026 10:11:09 +1400"},
+        {example, 9 * kHour, "Sat, 5 Dec 2026 05:11:09 +0900"},
+        {example, 0, "Fri, 4 Dec 2026 20:11:09 +0000"},
+        {example, -5 * kHour, "Fri, 4 Dec 2026 15:11:09 -0500"},
+        {example, 5 * kHour + 30 * kMinute, "Sat, 5 Dec 2026 01:41:09 +0550"},
+        {example, -(3 * kHour + 30 * kMinute), "Fri, 4 Dec 2026 16:41:09 -0350"},
+        {example, 5 * kHour + 45 * kMinute, "Sat, 5 Dec 2026 01:56:09 +0575"},
+        {example, 14 * kHour, "Sat, 5 Dec 2026 10:11:09 +1400"},
+        // The day unpadded across a year boundary, the seconds truncated.
+        {platform::absoluteTimeFromUTC(2026, 12, 31, 15, 0, 0), 9 * kHour, "Fri, 1 Jan 2027 00:00:00 +0900"},
+        {platform::absoluteTimeFromUTC(2026, 3, 9, 7, 8, 59.999), 0, "Mon, 9 Mar 2026 07:08:59 +0000"},
     };
-    for (const Case& test : cases) EXPECT_EQ(spoolTimeAt(kExample, test.offset), test.text) << test.offset;
-}
-
-TEST(SpoolTime, WritesTheDayUnpaddedAndTheSecondsTruncated) {
-    // Midnight of 1 January at UTC+9 is 15:00 UTC the day before.
-    EXPECT_EQ(spoolTimeAt(platform::absoluteTimeFromUTC(2026, 12, 31, 15, 0, 0), 9 * kHour),
-              "Fri, 1 Jan 2027 00:00:00 +0900");
-    EXPECT_EQ(spoolTimeAt(platform::absoluteTimeFromUTC(2026, 3, 9, 7, 8, 59.999), 0),
-              "Mon, 9 Mar 2026 07:08:59 +0000");
+    for (const Case& test : cases) EXPECT_EQ(spoolTimeAt(test.at, test.offset), test.text) << test.text;
 }
 
 TEST(SpoolTime, NamesEveryDayAndMonthInEnglish) {

@@ -62,7 +62,7 @@ std::string replaced(std::string text, int64_t length) {
     return text;
 }
 
-TEST(ReplaceSpaceCode, TurnsControlCharactersAndQuotesIntoSpaces) {
+TEST(ReplaceSpaceCode, TurnsControlCharactersAndQuotesOfTheFirstLengthBytesIntoSpaces) {
     const std::string text = "a\rb\nc\td\"e";
     EXPECT_EQ(replaced(text, static_cast<int64_t>(text.size())), "a b c\td e");
 
@@ -70,9 +70,7 @@ TEST(ReplaceSpaceCode, TurnsControlCharactersAndQuotesIntoSpaces) {
     EXPECT_EQ(replaced(changed, 5), "     ");
     const std::string kept("\x00\x09\x7f\x80\xff !'~", 9);
     EXPECT_EQ(replaced(kept, 9), kept);
-}
-
-TEST(ReplaceSpaceCode, ChangesOnlyTheFirstLengthBytes) {
+    // Only the first `length` bytes change.
     EXPECT_EQ(replaced("\r\r\r", 2), "  \r");
     EXPECT_EQ(replaced("\r\r", 0), "\r\r");
     EXPECT_EQ(replaced("\r\r", -1), "\r\r");

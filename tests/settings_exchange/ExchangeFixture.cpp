@@ -51,6 +51,10 @@ std::string referenceCipher(const std::string& clear, const std::string& key, si
 
 std::string fixedKey() { return std::string(reinterpret_cast<const char*>(kFixedAesKey), 16); }
 
+std::string fixedKeyHex(const std::string& clear, size_t blocks) {
+    return hexOf(referenceCipher(clear, fixedKey(), blocks));
+}
+
 std::string fixedJobKey() {
     const std::string spoolTime = kFixedSpoolTime;
     return spoolTime.substr(spoolTime.size() - 16);

@@ -28,6 +28,8 @@ std::string hexOf(const std::string& bytes);
 // `key` (16 bytes); `blocks` blocks are taken, extra ones as zero bytes.
 std::string referenceCipher(const std::string& clear, const std::string& key, size_t blocks);
 std::string fixedKey();
+// Hex text of the clear text enciphered under the fixed key.
+std::string fixedKeyHex(const std::string& clear, size_t blocks = 1);
 // The key that the save at the fixed instant takes from its spool time.
 std::string fixedJobKey();
 

@@ -14,10 +14,6 @@ namespace {
 
 using namespace settings_keys;
 
-std::string fixedKeyHex(const std::string& clear, size_t blocks = 1) {
-    return hexOf(referenceCipher(clear, fixedKey(), blocks));
-}
-
 class Reader : public testing::Test {
 protected:
     void restoreWith(const std::string& key, const std::string& value) {

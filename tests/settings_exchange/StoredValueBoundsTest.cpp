@@ -38,7 +38,7 @@ TEST_F(StoredValueBounds, HexTextIsCutAtTheBufferAndDecodesByTheRule) {
 TEST_F(StoredValueBounds, CipherTextsReadOnlyTheirDigitsAndAlphabet) {
     using P = NelvoPrintPdeZlm420kJC;
     host_->settings.set(kJobSuspend, "2");
-    const std::string cipher = hexOf(referenceCipher("123", fixedKey(), 1));
+    const std::string cipher = fixedKeyHex("123");
     EXPECT_EQ(readBack(&P::suspendKeyEditText, kJobSuspend2Key, cipher + std::string(5000, 'F')), "123");
     readBack(&P::passwordEditText, kPassword2, std::string(5001, 'Z'));
     readBack(&P::userNumberEditText, kUserNumber2, "ABC");

@@ -16,10 +16,6 @@ const std::string kLoginPiece1 = "nelvo.print.PrintSettings.loginName11";
 const std::string kLoginPiece2 = "nelvo.print.PrintSettings.loginName12";
 const std::string kJobKeyLoginPiece1 = "nelvo.print.PrintSettings.loginName01";
 
-std::string fixedKeyHex(const std::string& clear, size_t blocks = 1) {
-    return hexOf(referenceCipher(clear, fixedKey(), blocks));
-}
-
 class ValueForms : public testing::Test {
 protected:
     void save() { panel_->saveValuesAndReturnError(nullptr); }
