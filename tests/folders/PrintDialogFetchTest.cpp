@@ -46,39 +46,25 @@ std::string bundleRequestBody() {
 
 }  // namespace
 
-TEST(PrintDialogFetch, TheFolderButtonFetchesTheDevicesFoldersIntoThePanel) {
-    DeviceBehaviour behaviour;
-    behaviour.answerBody = folderListAnswer({{"Sales", false, false}, {"Board", true, false}, {"Archive", false, true}});
-    DeviceSimulator simulator(behaviour);
-
-    const ProgramResult result = runDialog(fetchScript(simulator.address()));
+TEST(PrintDialogFetch, TheFolderButtonFillsThePanelAndAFailedFetchAlertsOnce) {
+    DeviceSimulator answering(answeringWith(folderListAnswer({{"Sales", false, false}, {"Board", true, false}})));
+    ProgramResult result = runDialog(fetchScript(answering.address()));
     ASSERT_EQ(result.exitStatus, 0) << result.err;
     const auto [dump, prefs] = dumpAndPrefsOf(result.out);
-
-    const nlohmann::json& folders = dump["folderList"];
-    ASSERT_EQ(folders.size(), 3u) << dump.dump();
-    EXPECT_EQ(folders[0]["name"], "Sales");
-    EXPECT_EQ(folders[1]["name"], "Board");
-    EXPECT_EQ(folders[1]["password"], true);
-    EXPECT_EQ(folders[2]["dir"], true);
-    EXPECT_EQ(folders[2]["add"], false);
+    ASSERT_EQ(dump["folderList"].size(), 2u) << dump.dump();
+    EXPECT_EQ(dump["folderList"][1]["name"], "Board");
+    EXPECT_EQ(dump["folderList"][1]["password"], true);
     EXPECT_EQ(dump["controls"]["chasingArrow"]["hidden"], true);
+    // The queue remembers the list and the address it came from.
+    EXPECT_EQ(prefs["Job Control"]["files"], dump["folderList"]) << prefs.dump();
+    EXPECT_EQ(prefs["Job Control"]["address"], answering.address());
     EXPECT_EQ(result.out.find("alert:"), std::string::npos);
 
-    const auto requests = simulator.requests();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].body, bundleRequestBody());
-    EXPECT_EQ(readFile(folders::responseFilePath()), behaviour.answerBody);
-}
-
-TEST(PrintDialogFetch, AFailedFetchShowsTheAlertOnce) {
-    DeviceBehaviour behaviour;
-    behaviour.refuse = true;
-    DeviceSimulator simulator(behaviour);
-
-    const ProgramResult result = runDialog(fetchScript(simulator.address()));
+    DeviceBehaviour refusing;
+    refusing.refuse = true;
+    DeviceSimulator refused(refusing);
+    result = runDialog(fetchScript(refused.address()));
     ASSERT_EQ(result.exitStatus, 0) << result.err;
-
     const std::string alert = "alert: Could not retrieve Folder Names. [OK]\n";
     const auto first = result.out.find(alert);
     ASSERT_NE(first, std::string::npos) << result.out;

@@ -108,30 +108,6 @@ TEST(NSURLConnection, PostsTheBodyUnchangedWithTheFieldsAsSetAndDeliversTheAnswe
     EXPECT_TRUE(requests[0].headerValues("Expect").empty());
 }
 
-TEST(NSURLConnection, APostWithoutBodySaysContentLengthZero) {
-    DeviceSimulator simulator(answeringWith("ok"));
-    RecordingDelegate delegate;
-    exchange(postTo(serviceURL(simulator), std::nullopt), delegate);
-
-    const auto requests = simulator.requests();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].method, "POST");
-    EXPECT_EQ(requests[0].headerValues("Content-Length"), std::vector<std::string>{"0"});
-    EXPECT_EQ(requests[0].body, "");
-    EXPECT_EQ(delegate.body, "ok");
-}
-
-TEST(NSURLConnection, AnErrorStatusIsAnAnswerWithItsBody) {
-    DeviceBehaviour behaviour = answeringWith("<fault/>");
-    behaviour.status = 500;
-    DeviceSimulator simulator(behaviour);
-    RecordingDelegate delegate;
-    exchange(postTo(serviceURL(simulator), bytesOf("x")), delegate);
-
-    EXPECT_EQ(delegate.events, (std::vector<std::string>{"response 500", "data", "finish"}));
-    EXPECT_EQ(delegate.body, "<fault/>");
-}
-
 TEST(NSURLConnection, ARefusedConnectionFailsWithoutAResponse) {
     DeviceBehaviour behaviour;
     behaviour.refuse = true;
