@@ -134,7 +134,8 @@ void CursesTerminal::show(const Canvas& canvas) {
     // taken here, and the next screen painted fits it.
     sizeChanged();
     const ScreenSize screenSize = size();
-    shownSize_ = screenSize;
+    // The canvas may have been painted before a resize taken just now.
+    shownSize_ = ScreenSize{canvas.rows(), canvas.columns()};
     for (int row = 0; row < canvas.rows() && row < screenSize.rows; ++row) {
         for (int column = 0; column < canvas.columns() && column < screenSize.columns; ++column) {
             const CanvasCell& cell = canvas.at(row, column);
@@ -259,6 +260,9 @@ Key CursesTerminal::readKey() {
         pending_.reset();
         return key;
     }
+    // A size taken while the last screen was shown leaves that screen
+    // painted for the old one.
+    if (shownSize_ && size() != *shownSize_) return Key::of(KeyCode::resize);
     for (;;) {
         std::optional<Key> waiting = readWaiting();
         if (!waiting) {

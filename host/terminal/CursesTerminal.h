@@ -51,5 +51,5 @@ private:
     int inputDescriptor_ = -1;
     bool bracketedPaste_ = false;
     std::optional<Key> pending_;
-    std::optional<ScreenSize> shownSize_;  // the size the last screen was drawn for
+    std::optional<ScreenSize> shownSize_;  // the size the last screen was painted for
 };
