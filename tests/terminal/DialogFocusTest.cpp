@@ -52,8 +52,7 @@ struct TwoTabView {
 
 TEST(FocusChain, HoldsOnlyWhatCanBeOperatedOnTheShownTab) {
     TwoTabView panel;
-    const std::vector<NSControl*> expected = {&panel.tabs, &panel.checkBox, &panel.field, &panel.secondField};
-    EXPECT_EQ(focusChain(panel.view), expected);
+    EXPECT_EQ(focusChain(panel.view), (std::vector<NSControl*>{&panel.tabs, &panel.checkBox, &panel.field, &panel.secondField}));
     panel.tabs.selectTabViewItemAtIndex(1);
     EXPECT_EQ(focusChain(panel.view), (std::vector<NSControl*>{&panel.tabs, &panel.otherTabField}));
 }

@@ -1,5 +1,5 @@
-// Drawing the panel's controls into the screen: dimming, fields too long
-// for their room, characters two columns wide.
+// Drawing into the screen: fields too long for their room, characters two
+// columns wide.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -10,7 +10,6 @@
 #include "host/terminal/PanelPainter.h"
 #include "host/terminal/ScreenLayout.h"
 #include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
 #include "tests/support/ScopedEnvironment.h"
@@ -48,20 +47,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(PanelPainterTest, DisabledControlsAndNonSelectableFieldsAreDrawnDim) {
-    NSView view;
-    NSTextField& field = placeField(view, 0, 0, "12");
-    NSMatrix& matrix = place(view, std::make_unique<NSMatrix>(), 1, 0);
-    matrix.addCell(std::make_unique<NSButtonCell>("Hold Only"));
-    field.setEditable(false);
-    field.setSelectable(false);
-    matrix.setEnabled(false);
-    const Canvas dimmed = paint(view);
-    EXPECT_NE(dimmed.at(kPanelTop, kPanelLeft).style & style::dim, 0);
-    EXPECT_NE(line(dimmed, 0).find("12..."), std::string::npos) << "a dimmed field is filled apart: " << line(dimmed, 0);
-    EXPECT_NE(dimmed.at(kPanelTop + 1, kPanelLeft).style & style::dim, 0);
-}
 
 TEST_F(PanelPainterTest, AFieldTooLongForItsRoomShowsTheCaretEndWhenFocused) {
     NSView view;

@@ -70,7 +70,6 @@ public:
     int cancel();
     // Everything the program wrote to the terminal.
     const std::string& output() const { return output_; }
-    const ScreenFrame& latest() const { return latest_; }
 
 private:
     // Reads what arrives before the deadline; false when nothing more can come.
