@@ -23,7 +23,6 @@ inline constexpr const char* enter = "\r";
 inline constexpr const char* space = " ";
 inline constexpr const char* escape = "\033";
 inline constexpr const char* down = "\033OB";
-inline constexpr const char* backspace = "\177";
 inline constexpr const char* deleteKey = "\033[3~";
 inline constexpr const char* f10 = "\033[21~";
 inline constexpr const char* pasteBegin = "\033[200~";
