@@ -1,5 +1,4 @@
-// The alert as a modal box installed as the platform's presenter: it wraps
-// a long message to fit, and gives the presenter back when it goes.
+// The alert as a modal box: a long message is wrapped to fit.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -62,18 +61,4 @@ TEST_F(AlertBoxTest, ALongMessageIsWrappedIntoANarrowBox) {
     EXPECT_NE(text.find("[ OK ] [ Retry ]"), std::string::npos) << text;
     EXPECT_NE(text.find("keeps the folders it had."), std::string::npos) << text;
     EXPECT_LE(widest, 60) << text;
-}
-
-TEST_F(AlertBoxTest, PutsBackThePresenterItReplaced) {
-    std::vector<std::string> earlier;
-    const platform::AlertPresenter previous =
-        platform::setAlertPresenter([&](const platform::AlertRequest& alert) { earlier.push_back(alert.message); });
-    {
-        const AlertBoxPresenter presenter(terminal, background());
-        terminal.keys = {Key::of(KeyCode::enter)};
-        NSRunInformationalAlertPanel("", "In the box", "OK");
-    }
-    NSRunInformationalAlertPanel("", "After it", "OK");
-    EXPECT_EQ(earlier, std::vector<std::string>{"After it"});
-    platform::setAlertPresenter(previous);
 }

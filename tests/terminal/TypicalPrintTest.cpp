@@ -86,13 +86,3 @@ TEST(TypicalPrint, FromTheKeyboardGivesTheScriptedJob) {
     for (const auto& [key, value] : interactive.items())
         EXPECT_NE(dialog.output().find(key + "=" + value.get<std::string>()), std::string::npos) << key;
 }
-
-TEST(TypicalPrint, CancelClosesWithoutPrinting) {
-    const TempDir directory;
-    const auto job = directory.path() / "job.json";
-    PtyDialog dialog({{"--settings", job.string()}, ownDefaults(directory, "defaults")});
-    dialog.waitForText("Job Retention");
-    dialog.switchRetentionOn();
-    EXPECT_EQ(dialog.cancel(), 1);
-    EXPECT_FALSE(std::filesystem::exists(job)) << "a cancelled dialog writes no job";
-}
