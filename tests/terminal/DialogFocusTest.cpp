@@ -6,10 +6,7 @@
 
 #include "host/terminal/DialogFocus.h"
 #include "host/terminal/FocusChain.h"
-#include "platform/controls/NSBox.h"
 #include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
 #include "platform/controls/NSTabView.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
@@ -23,78 +20,27 @@ Control& add(NSView& view, std::unique_ptr<Control> control, int tab) {
 
 NSTextField& addField(NSView& view, int tab, int tag) {
     auto field = std::make_unique<NSTextField>();
-    field->setTag(tag);
+    field->setTag(tag);  // a field without a tag is a label
     field->setEditable(true);
     return add(view, std::move(field), tab);
 }
 
-// Two tabs; on the first every kind of control, some that cannot take the
-// cursor among them.
+// Two tabs: a check box and two fields on the first, a field on the second.
 struct TwoTabView {
     NSView view;
     NSTabView& tabs = add(view, std::make_unique<NSTabView>(), NSView::kNoTab);
-    NSTextField& label = add(view, std::make_unique<NSTextField>(), 0);
-    NSBox& box = add(view, std::make_unique<NSBox>(), 0);
     NSButton& checkBox = add(view, std::make_unique<NSButton>(NSButtonType::checkBox), 0);
-    NSButton& disabledLock = add(view, std::make_unique<NSButton>(NSButtonType::lockButton), 0);
-    NSTextField& hiddenField = addField(view, 0, 1);
-    NSTextField& dimmedField = addField(view, 0, 2);
-    NSTextField& field = addField(view, 0, 3);
-    NSTextField& secondField = addField(view, 0, 4);
-    NSMatrix& matrix = add(view, std::make_unique<NSMatrix>(), 0);
-    NSPopUpButton& emptyPopUp = add(view, std::make_unique<NSPopUpButton>(), 0);
-    NSTextField& otherTabField = addField(view, 1, 5);
+    NSTextField& field = addField(view, 0, 1);
+    NSTextField& secondField = addField(view, 0, 2);
+    NSTextField& otherTabField = addField(view, 1, 3);
 
     TwoTabView() {
         tabs.addTabViewItem(std::make_unique<NSTabViewItem>("One"));
         tabs.addTabViewItem(std::make_unique<NSTabViewItem>("Two"));
-        disabledLock.setEnabled(false);
-        hiddenField.setHidden(true);
-        dimmedField.setSelectable(false);
-        for (const char* title : {"A", "B", "C"}) matrix.addCell(std::make_unique<NSButtonCell>(title));
-        matrix.selectCellAtRow(1, 0);
     }
 };
 
 }  // namespace
-
-TEST(FocusChain, HoldsWhatCanBeOperatedOnTheShownTab) {
-    TwoTabView panel;
-    const std::vector<NSControl*> expected = {&panel.tabs, &panel.checkBox, &panel.field, &panel.secondField,
-                                              &panel.matrix};
-    EXPECT_EQ(focusChain(panel.view), expected);
-    panel.tabs.selectTabViewItemAtIndex(1);
-    EXPECT_EQ(focusChain(panel.view), (std::vector<NSControl*>{&panel.tabs, &panel.otherTabField}));
-    // A field that is editable again takes the cursor again.
-    panel.tabs.selectTabViewItemAtIndex(0);
-    panel.dimmedField.setEditable(true);
-    EXPECT_TRUE(canTakeCursor(panel.dimmedField));
-    EXPECT_FALSE(canTakeCursor(panel.label));
-}
-
-TEST(DialogFocus, MovingTheCursorMovesTheKeyboardFocus) {
-    TwoTabView panel;
-    DialogFocus focus(panel.view);
-    EXPECT_EQ(focus.current(), &panel.tabs) << "no field has the focus: the cursor starts on the tab bar";
-    focus.moveNext();
-    EXPECT_EQ(focus.current(), &panel.checkBox);
-    focus.moveNext();
-    EXPECT_EQ(focus.current(), &panel.field);
-    EXPECT_EQ(panel.view.window().firstResponder(), &panel.field);
-    focus.moveNext();
-    focus.moveNext();
-    EXPECT_EQ(focus.current(), &panel.matrix);
-    EXPECT_EQ(panel.view.window().firstResponder(), nullptr) << "a matrix takes the focus from every field";
-    EXPECT_EQ(focus.cellRow(), 1) << "the cell cursor starts on the selected cell";
-    focus.moveCell(5);
-    EXPECT_EQ(focus.cellRow(), 2);
-    focus.moveCell(-9);
-    EXPECT_EQ(focus.cellRow(), 0);
-    focus.moveNext();
-    EXPECT_EQ(focus.current(), &panel.tabs) << "Tab goes round";
-    focus.movePrevious();
-    EXPECT_EQ(focus.current(), &panel.matrix);
-}
 
 TEST(DialogFocus, AfterAnOperationFollowsTheFocusThatThePanelMovedAndLeavesDimmedFields) {
     TwoTabView panel;

@@ -85,28 +85,23 @@ bool PtyDialog::pump(std::chrono::steady_clock::time_point deadline) {
     pollfd watched[2] = {{master_, POLLIN, 0}, {dumpRead_, POLLIN, 0}};
     const int ready = poll(watched, 2, static_cast<int>(left.count()));
     if (ready < 0 && errno != EINTR) throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
-    char chunk[8192];
     // The terminal's side is drained too, so that the dialog never waits
-    // for us to read what it draws.
-    if (watched[0].revents) {
-        const ssize_t got = ::read(master_, chunk, sizeof chunk);
+    // for us to read what it draws. A closed end (EIO from the terminal)
+    // is closed here too.
+    const auto drain = [](const pollfd& watched, int& descriptor, std::string& into) {
+        if (!watched.revents) return;
+        char chunk[8192];
+        const ssize_t got = ::read(descriptor, chunk, sizeof chunk);
         if (got > 0) {
-            output_.append(chunk, static_cast<size_t>(got));
+            into.append(chunk, static_cast<size_t>(got));
         } else if (got == 0 || errno != EINTR) {
-            ::close(master_);  // EIO: the dialog closed the terminal
-            master_ = -1;
+            ::close(descriptor);
+            descriptor = -1;
         }
-    }
-    if (watched[1].revents) {
-        const ssize_t got = ::read(dumpRead_, chunk, sizeof chunk);
-        if (got > 0) {
-            dumpBuffer_.append(chunk, static_cast<size_t>(got));
-            for (ScreenFrame& frame : takeFrames(dumpBuffer_)) unseen_.push_back(std::move(frame));
-        } else if (got == 0 || errno != EINTR) {
-            ::close(dumpRead_);
-            dumpRead_ = -1;
-        }
-    }
+    };
+    drain(watched[0], master_, output_);
+    drain(watched[1], dumpRead_, dumpBuffer_);
+    for (ScreenFrame& frame : takeFrames(dumpBuffer_)) unseen_.push_back(std::move(frame));
     return true;
 }
 

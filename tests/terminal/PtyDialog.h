@@ -22,11 +22,8 @@ inline constexpr const char* backTab = "\033[Z";
 inline constexpr const char* enter = "\r";
 inline constexpr const char* space = " ";
 inline constexpr const char* escape = "\033";
-inline constexpr const char* up = "\033OA";
 inline constexpr const char* down = "\033OB";
-inline constexpr const char* backspace = "\177";
 inline constexpr const char* deleteKey = "\033[3~";
-inline constexpr const char* f3 = "\033OR";
 inline constexpr const char* f10 = "\033[21~";
 inline constexpr const char* pasteBegin = "\033[200~";
 inline constexpr const char* pasteEnd = "\033[201~";
@@ -72,7 +69,6 @@ public:
     int cancel();
     // Everything the program wrote to the terminal.
     const std::string& output() const { return output_; }
-    const ScreenFrame& latest() const { return latest_; }
 
 private:
     // Reads what arrives before the deadline; false when nothing more can come.

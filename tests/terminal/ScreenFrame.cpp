@@ -1,26 +1,17 @@
 #include "tests/terminal/ScreenFrame.h"
 
-#include <wchar.h>
-
 #include <sstream>
-
-#include "platform/text/Utf16.h"
 
 namespace {
 
-// The columns that UTF-8 `text` takes, by the C library's widths (the test
-// runs in a UTF-8 locale, as the dialog does).
+// The columns that UTF-8 `text` takes: one a character, two for those
+// outside the Basic Multilingual Plane (the padlocks, the only wide
+// characters the dialog draws).
 int columnsOf(std::string_view text) {
-    const std::u16string units = platform::utf16FromUtf8(std::string(text));
     int columns = 0;
-    for (size_t i = 0; i < units.size(); ++i) {
-        char32_t point = units[i];
-        if (point >= 0xD800 && point <= 0xDBFF && i + 1 < units.size()) {
-            point = 0x10000 + ((point - 0xD800) << 10) + (units[i + 1] - 0xDC00);
-            ++i;
-        }
-        const int width = ::wcwidth(static_cast<wchar_t>(point));
-        columns += width < 0 ? 1 : width;
+    for (const char byte : text) {
+        const auto unit = static_cast<unsigned char>(byte);
+        if ((unit & 0xC0) != 0x80) columns += unit >= 0xF0 ? 2 : 1;
     }
     return columns;
 }
