@@ -24,10 +24,20 @@ TEST(TerminalSize, ATooSmallTerminalGetsAskedForRoomAndTakesNoKeys) {
     const ScreenFrame small = dialog.waitFor([](const ScreenFrame& s) { return s.columns == 60; }, "60 columns");
     EXPECT_NE(small.flowingText().find("needs a terminal of 80 by 24; this one is 60 by 20."), std::string::npos)
         << small.picture();
+    // The keys come right before the resize: the screen for the last may
+    // still be painted for the small size when the new size is taken.
     dialog.send(keys::tab);
     dialog.send(keys::space);
     dialog.resize(24, 80);
     dialog.waitFor([](const ScreenFrame& s) { return s.contains("[ ] Job Retention"); }, "the panel unchanged");
+
+    // A key right before the new size: its screen, painted for the small
+    // size, must not count as fitting the large one.
+    dialog.resize(20, 60);
+    dialog.waitFor([](const ScreenFrame& s) { return s.columns == 60; }, "60 columns again");
+    dialog.send(keys::space);
+    dialog.resize(24, 80);
+    dialog.waitFor([](const ScreenFrame& s) { return s.contains("Job Retention"); }, "the panel again");
     EXPECT_EQ(dialog.cancel(), 1);
 }
 
