@@ -50,15 +50,6 @@ TEST_F(Reader, FilingNamesQuickFileACustomFolderOrTheMainFolder) {
     EXPECT_EQ(panel_->folderSelectionMatrix->selectedRow(), 1);
 }
 
-TEST_F(Reader, AuthenticationFollowsTheJobUnlessARememberedLockDecides) {
-    restoreWith(kAuthentication, "0");
-    EXPECT_EQ(panel_->authenticationMatrix->selectedRow(), 1);
-    panel_->prefHoldButtonFlag = lock_bits::kUserNumber;
-    panel_->prefAuthenticationBooleanRef = true;
-    restoreWith(kAuthentication, "0");
-    EXPECT_EQ(panel_->authenticationMatrix->selectedRow(), 0);
-}
-
 TEST_F(Reader, ARememberedLockWithoutItsValueTakesTheJobsValueLocked) {
     panel_->prefHoldButtonFlag = lock_bits::kUserNumber | lock_bits::kFolderPassCode;
     panel_->prefFolderPassStringRef = "";
