@@ -20,7 +20,8 @@ void PrintTo(const FilingChoice& choice, std::ostream* out) { *out << choice.nam
 class RetentionSwitch : public PanelTest, public testing::WithParamInterface<FilingChoice> {
 protected:
     // The label (if any), the field and its lock, all usable or all dimmed.
-    bool group(bool open, const Outlet<NSTextField>& label, const Outlet<NSTextField>& field, const Outlet<NSButton>& lock) {
+    bool group(bool open, const Outlet<NSTextField>& label, const Outlet<NSTextField>& field,
+               const Outlet<NSButton>& lock) {
         return open ? (!label || usable(label)) && usable(field) && lock->isEnabled()
                     : (!label || dimmed(label)) && dimmed(field) && !lock->isEnabled();
     }

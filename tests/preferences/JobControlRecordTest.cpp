@@ -22,14 +22,6 @@ std::string describe(const std::optional<FolderList>& folders) {
     return text;
 }
 
-TEST(CheckPreference, AFirstPanelForAQueueWritesOnlyTheIdentification) {
-    const auto panel = makePanel(FakeHost::withSamplePPD());
-    EXPECT_EQ(storedRecord(), nlohmann::json({{"Model Name", kSampleModel}, {"Release Number", "2.00"}}));
-    EXPECT_EQ(panel->prefHoldButtonFlag, 0u);
-    ASSERT_TRUE(panel->folderList);
-    EXPECT_TRUE(panel->folderList->empty());
-}
-
 TEST(CheckPreference, ARecordOfAnotherModelOrReleaseIsResetAndTheDomainsOtherKeysSurvive) {
     const nlohmann::json remembered = {{"hold button", 1}, {"pass code", fixedKeyHex("123", 1)}, {"address", "10.0.0.7"}};
     for (const auto& [model, release] : std::vector<std::pair<std::string, std::string>>{

@@ -33,17 +33,16 @@ void printWithLockedValues(const std::shared_ptr<FakeHost>& host) {
     const auto panel = openPanel(host);
     panel->restoreValuesAndReturnError(nullptr);
     panel->retentionCheckBox->setState(1);
-    panel->suspendKeyEditText->setStringValue("123");
-    panel->suspendKeyButton->setState(1);
     panel->authenticationMatrix->selectCellAtRow(1, 0);
-    panel->userNumberEditText->setStringValue("4242");
-    panel->userNumberButton->setState(1);
-    panel->userNameEditText->setStringValue("Jane");
-    panel->userNameButton->setState(1);
-    panel->jobNameEditText->setStringValue("Minutes");
-    panel->jobNameButton->setState(1);
-    panel->folderPasswordEditText->setStringValue("77");
-    panel->folderPasswordButton->setState(1);
+    using P = NelvoPrintPdeZlm420kJC;
+    for (const auto& [field, lock, text] :
+         {std::tuple{&P::suspendKeyEditText, &P::suspendKeyButton, "123"},
+          {&P::userNumberEditText, &P::userNumberButton, "4242"}, {&P::userNameEditText, &P::userNameButton, "Jane"},
+          {&P::jobNameEditText, &P::jobNameButton, "Minutes"},
+          {&P::folderPasswordEditText, &P::folderPasswordButton, "77"}}) {
+        ((*panel).*field)->setStringValue(text);
+        ((*panel).*lock)->setState(1);
+    }
     panel->shouldPrint();
 }
 

@@ -89,11 +89,4 @@ TEST_F(Store, TextThatIsNotUtf8IsWrittenWithReplacementCharacters) {
     EXPECT_EQ(reread(), nlohmann::json({{"user name", "Zo\ufffd"}, {"kept", "yes"}}));
 }
 
-TEST_F(Store, ResetDropsUnwrittenChangesAndSeesAnotherWriter) {
-    store().setPersistentDomain({{"mine", 1}}, kDomain);
-    writeRaw("{\"theirs\": 2}");
-    EXPECT_EQ(store().persistentDomainForName(kDomain), nlohmann::json({{"mine", 1}}));
-    EXPECT_EQ(reread(), nlohmann::json({{"theirs", 2}}));
-}
-
 }  // namespace
