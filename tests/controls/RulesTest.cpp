@@ -33,7 +33,6 @@ TEST_F(Rules, NameAndAccountFieldsFollowTheirLocksAlone) {
 
 TEST_F(Rules, DimmingMovesTheFocusForEditFieldsOnly) {
     myZlm420kJCHilite(panel->jobNameEditText, false);
-    EXPECT_EQ(focus(), panel->jobNameEditText.get());
     myZlm420kJCHilite(panel->jobNameStaticText, true);
     EXPECT_EQ(focus(), panel->jobNameEditText.get()) << "a label takes and drops no focus";
     myZlm420kJCHilite(panel->userNameEditText, true);
