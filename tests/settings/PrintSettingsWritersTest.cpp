@@ -55,15 +55,12 @@ Values expectedParts(const std::string& value, int firstStale) {
 }
 
 TEST(MultiPartValue, SplitsIntoPartsOf254AndRemovesOneMoreEvenWithoutAValue) {
-    struct Case {
-        size_t length;
-        int firstStale;  // parts from here on were not touched
-    };
-    for (const Case test : {Case{0, 2}, Case{254, 3}, Case{255, 4}, Case{508, 4}, Case{509, 5}}) {
+    // The length, and the first part that is left untouched.
+    for (const auto& [length, firstStale] : {std::pair{0, 2}, {254, 3}, {255, 4}, {508, 4}, {509, 5}}) {
         platform::PrintSettings settings = staleParts();
-        const std::string value = lettersOf(test.length);
+        const std::string value = lettersOf(static_cast<size_t>(length));
         MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), value.c_str());
-        EXPECT_EQ(settings.values(), expectedParts(value, test.firstStale)) << test.length << " characters";
+        EXPECT_EQ(settings.values(), expectedParts(value, firstStale)) << length << " characters";
     }
     platform::PrintSettings settings = staleParts();
     MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), nullptr);
