@@ -24,10 +24,6 @@ TEST_F(Authentication, EachModeClearsTheOtherModesUnlockedFieldsAndFocusesItsFir
     choose(panel->authenticationMatrix, 0);
     EXPECT_EQ(panel->userNumberEditText->stringValue(), "");
     EXPECT_EQ(focus(), panel->loginNameEditText.get()) << "the password is locked";
-    click(panel->loginNameButton);
-    choose(panel->authenticationMatrix, 1);
-    choose(panel->authenticationMatrix, 0);
-    EXPECT_EQ(focus(), nullptr) << "both login fields frozen";
 }
 
 struct LockCase {
