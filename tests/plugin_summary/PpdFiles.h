@@ -12,10 +12,6 @@ inline std::filesystem::path fixturePPD(const std::string& name) {
     return std::filesystem::path(NELVO_SOURCE_DIR) / "tests" / "fixtures" / "ppd" / name;
 }
 
-inline std::filesystem::path examplePPD(const std::string& name) {
-    return std::filesystem::path(NELVO_SOURCE_DIR) / "examples" / name;
-}
-
 struct ClosePPD {
     void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
 };

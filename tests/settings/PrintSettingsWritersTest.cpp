@@ -12,19 +12,13 @@ namespace {
 using Values = platform::PrintSettings::Values;
 
 TEST(AsciiValue, StoresNonEmptyAsciiTextRemovesTheKeyOtherwiseAndNeedsSettingsAndAKey) {
-    struct Case {
-        const char* value;
-        std::optional<std::string> stored;
-    };
-    const Case cases[] = {{"1", "1"}, {"a b~", "a b~"}, {"", std::nullopt}, {nullptr, std::nullopt},
-                          {"caf\xe9", std::nullopt}};
-    for (const Case& test : cases) {
+    const std::pair<const char*, const char*> cases[] = {{"a b~", "a b~"}, {"", nullptr}, {nullptr, nullptr},
+                                                         {"caf\xe9", nullptr}};
+    for (const auto& [value, stored] : cases) {
         platform::PrintSettings settings;
         settings.set("key", "stale");
-        MyPMPrintSetAsciiCStrValue(&settings, "key", test.value);
-        const std::string* stored = settings.find("key");
-        EXPECT_EQ(stored ? std::optional<std::string>(*stored) : std::nullopt, test.stored)
-            << (test.value ? test.value : "(none)");
+        MyPMPrintSetAsciiCStrValue(&settings, "key", value);
+        EXPECT_EQ(settings.values(), stored ? Values({{"key", stored}}) : Values()) << (value ? value : "(none)");
     }
     // Without settings or a key nothing is done.
     MyPMPrintSetAsciiCStrValue(nullptr, "key", "1");
@@ -61,15 +55,12 @@ Values expectedParts(const std::string& value, int firstStale) {
 }
 
 TEST(MultiPartValue, SplitsIntoPartsOf254AndRemovesOneMoreEvenWithoutAValue) {
-    struct Case {
-        size_t length;
-        int firstStale;  // parts from here on were not touched
-    };
-    for (const Case test : {Case{0, 2}, Case{1, 3}, Case{254, 3}, Case{255, 4}, Case{300, 4}, Case{508, 4}, Case{509, 5}}) {
+    // The length, and the first part that is left untouched.
+    for (const auto& [length, firstStale] : {std::pair{0, 2}, {254, 3}, {255, 4}, {508, 4}, {509, 5}}) {
         platform::PrintSettings settings = staleParts();
-        const std::string value = lettersOf(test.length);
+        const std::string value = lettersOf(static_cast<size_t>(length));
         MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), value.c_str());
-        EXPECT_EQ(settings.values(), expectedParts(value, test.firstStale)) << test.length << " characters";
+        EXPECT_EQ(settings.values(), expectedParts(value, firstStale)) << length << " characters";
     }
     platform::PrintSettings settings = staleParts();
     MyMultiPMPrintSetAsciiCStrValue(&settings, kBase.c_str(), nullptr);
@@ -87,20 +78,15 @@ TEST(MultiPartValue, APartThatIsNotAsciiIsRemoved) {
 }
 
 TEST(MultiPartValue, RefusesMissingEmptyAndOverlongBaseKeys) {
-    const std::string longest(98, 'k');
+    const std::string longest(98, 'k'), overlong(99, 'k');
     platform::PrintSettings settings;
     MyMultiPMPrintSetAsciiCStrValue(&settings, longest.c_str(), "v");
-    EXPECT_EQ(settings.values(), Values({{longest + "1", "v"}}));
-
-    const std::string overlong(99, 'k');
-    settings.set(overlong + "1", "stale");
-    settings.set("1", "stale");
-    const Values before = settings.values();
-    MyMultiPMPrintSetAsciiCStrValue(&settings, overlong.c_str(), "v");
-    MyMultiPMPrintSetAsciiCStrValue(&settings, "", "v");
-    MyMultiPMPrintSetAsciiCStrValue(&settings, nullptr, "v");
+    const Values written = {{longest + "1", "v"}};
+    EXPECT_EQ(settings.values(), written);
+    for (const char* base : {overlong.c_str(), "", static_cast<const char*>(nullptr)})
+        MyMultiPMPrintSetAsciiCStrValue(&settings, base, "v");
     MyMultiPMPrintSetAsciiCStrValue(nullptr, kBase.c_str(), "v");
-    EXPECT_EQ(settings.values(), before);
+    EXPECT_EQ(settings.values(), written);
 }
 
 }  // namespace
