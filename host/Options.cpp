@@ -1,8 +1,7 @@
 #include "host/Options.h"
 
-#include <stdexcept>
-
 #include "host/UsageError.h"
+#include "host/WholeNumber.h"
 
 namespace {
 
@@ -13,15 +12,9 @@ std::string valueOf(const std::vector<std::string>& arguments, size_t& index, co
 }
 
 int descriptorOf(const std::string& text) {
-    size_t used = 0;
-    int descriptor = -1;
-    try {
-        descriptor = std::stoi(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || descriptor < 0) throw UsageError("--screen-dump needs a file descriptor number");
-    return descriptor;
+    const std::optional<int> descriptor = wholeNumber(text);
+    if (!descriptor || *descriptor < 0) throw UsageError("--screen-dump needs a file descriptor number");
+    return *descriptor;
 }
 
 }  // namespace

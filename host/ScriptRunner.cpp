@@ -9,6 +9,7 @@
 
 #include "host/UsageError.h"
 #include "host/ViewDump.h"
+#include "host/WholeNumber.h"
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSMatrix.h"
 #include "platform/controls/NSPopUpButton.h"
@@ -217,15 +218,9 @@ void ScriptRunner::unset(const Command& command) {
 namespace {
 
 int parseIndex(const std::string& text) {
-    size_t used = 0;
-    int index = -1;
-    try {
-        index = std::stoi(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || text.empty()) throw UsageError("'" + text + "' is not an index");
-    return index;
+    const std::optional<int> index = wholeNumber(text);
+    if (!index) throw UsageError("'" + text + "' is not an index");
+    return *index;
 }
 
 void check(platform::UserResult result, const std::string& name) {
