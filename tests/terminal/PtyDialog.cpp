@@ -23,12 +23,13 @@ constexpr std::chrono::seconds kPatience{30};
 // The dialog writes its screens to this descriptor.
 constexpr int kDumpDescriptor = 9;
 
-// The dialog's environment: a known terminal and locale unless the test
-// says otherwise.
-std::vector<std::string> dialogEnvironment(const std::map<std::string, std::string>& overrides) {
-    std::map<std::string, std::string> variables = {{"TERM", "xterm"}, {"LC_ALL", "C.UTF-8"}, {"LANGUAGE", ""}};
-    for (const auto& [name, value] : overrides) variables[name] = value;
-    return environmentWith(variables);
+[[noreturn]] void fail(const std::string& what) { throw std::runtime_error(what + ": " + std::strerror(errno)); }
+
+winsize sizeOf(int rows, int columns) {
+    winsize size{};
+    size.ws_row = static_cast<unsigned short>(rows);
+    size.ws_col = static_cast<unsigned short>(columns);
+    return size;
 }
 
 }  // namespace
@@ -36,18 +37,19 @@ std::vector<std::string> dialogEnvironment(const std::map<std::string, std::stri
 PtyDialog::PtyDialog(const Setup& setup) {
     std::vector<std::string> argv = {NELVO_BUILD_DIR "/print-dialog", "--screen-dump", std::to_string(kDumpDescriptor)};
     argv.insert(argv.end(), setup.arguments.begin(), setup.arguments.end());
-    std::vector<std::string> environment = dialogEnvironment(setup.environment);
+    // A known terminal and locale unless the test says otherwise.
+    std::map<std::string, std::string> overrides = {{"TERM", "xterm"}, {"LC_ALL", "C.UTF-8"}, {"LANGUAGE", ""}};
+    for (const auto& [name, value] : setup.environment) overrides[name] = value;
+    std::vector<std::string> environment = environmentWith(overrides);
     // Made before the fork: the child may only make async-signal-safe calls.
     std::vector<char*> arguments = pointersTo(argv);
     std::vector<char*> variables = pointersTo(environment);
 
     int dump[2];
-    if (pipe2(dump, O_CLOEXEC) != 0) throw std::runtime_error(std::string("pipe2: ") + std::strerror(errno));
-    winsize size{};
-    size.ws_row = static_cast<unsigned short>(setup.rows);
-    size.ws_col = static_cast<unsigned short>(setup.columns);
+    if (pipe2(dump, O_CLOEXEC) != 0) fail("pipe2");
+    winsize size = sizeOf(setup.rows, setup.columns);
     child_ = forkpty(&master_, nullptr, nullptr, &size);
-    if (child_ < 0) throw std::runtime_error(std::string("forkpty: ") + std::strerror(errno));
+    if (child_ < 0) fail("forkpty");
     if (child_ == 0) {
         if (dump[1] == kDumpDescriptor)
             fcntl(dump[1], F_SETFD, 0);
@@ -73,7 +75,7 @@ void PtyDialog::send(std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(master_, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) throw std::runtime_error(std::string("writing to the terminal: ") + std::strerror(errno));
+        if (written <= 0) fail("writing to the terminal");
         bytes.remove_prefix(static_cast<size_t>(written));
     }
 }
@@ -84,7 +86,7 @@ bool PtyDialog::pump(std::chrono::steady_clock::time_point deadline) {
     if (left.count() <= 0) return false;
     pollfd watched[2] = {{master_, POLLIN, 0}, {dumpRead_, POLLIN, 0}};
     const int ready = poll(watched, 2, static_cast<int>(left.count()));
-    if (ready < 0 && errno != EINTR) throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
+    if (ready < 0 && errno != EINTR) fail("poll");
     // The terminal's side is drained too, so that the dialog never waits
     // for us to read what it draws. A closed end (EIO from the terminal)
     // is closed here too.
@@ -110,7 +112,6 @@ ScreenFrame PtyDialog::waitFor(const std::function<bool(const ScreenFrame&)>& wa
     for (;;) {
         for (size_t index = 0; index < unseen_.size(); ++index) {
             latest_ = unseen_[index];
-            ++framesSeen_;
             if (wanted(latest_)) {
                 unseen_.erase(unseen_.begin(), unseen_.begin() + static_cast<long>(index) + 1);
                 return latest_;
@@ -127,22 +128,22 @@ ScreenFrame PtyDialog::waitForText(const std::string& text) {
 }
 
 ScreenFrame PtyDialog::press(std::string_view bytes) {
-    const size_t before = framesSeen_ + unseen_.size();
+    // The screens already read came before the key.
+    if (!unseen_.empty()) latest_ = unseen_.back();
+    unseen_.clear();
     send(bytes);
-    size_t seen = framesSeen_;
-    return waitFor(
-        [&](const ScreenFrame&) { return ++seen > before; }, "a screen after the key " + std::string(bytes));
+    return waitFor([](const ScreenFrame&) { return true; }, "a screen after the key " + std::string(bytes));
 }
 
 ScreenFrame PtyDialog::pressUntil(std::string_view bytes, const std::function<bool(const ScreenFrame&)>& wanted,
                                   const std::string& what, int presses) {
-    for (int count = 0; count < presses; ++count) {
-        if (wanted(latest_)) return latest_;
+    for (int count = 0; !wanted(latest_); ++count) {
+        if (count == presses)
+            throw std::runtime_error("after " + std::to_string(presses) + " presses no screen showed " + what +
+                                     "; the last one:\n" + latest_.picture());
         press(bytes);
     }
-    if (wanted(latest_)) return latest_;
-    throw std::runtime_error("after " + std::to_string(presses) + " presses no screen showed " + what +
-                             "; the last one:\n" + latest_.picture());
+    return latest_;
 }
 
 ScreenFrame PtyDialog::tabTo(const std::string& text) {
@@ -168,11 +169,9 @@ ScreenFrame PtyDialog::enterAddressField() {
 }
 
 void PtyDialog::resize(int rows, int columns) {
-    winsize size{};
-    size.ws_row = static_cast<unsigned short>(rows);
-    size.ws_col = static_cast<unsigned short>(columns);
     // The kernel tells the terminal's foreground process with SIGWINCH.
-    if (ioctl(master_, TIOCSWINSZ, &size) != 0) throw std::runtime_error(std::string("TIOCSWINSZ: ") + std::strerror(errno));
+    const winsize size = sizeOf(rows, columns);
+    if (ioctl(master_, TIOCSWINSZ, &size) != 0) fail("TIOCSWINSZ");
 }
 
 int PtyDialog::waitForExit() {
@@ -183,9 +182,4 @@ int PtyDialog::waitForExit() {
     while (waitpid(child_, &status, 0) < 0 && errno == EINTR) {}
     exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return exitStatus_;
-}
-
-int PtyDialog::cancel() {
-    send(keys::escape);
-    return waitForExit();
 }

@@ -66,7 +66,10 @@ public:
     // Waits for the program to end; its exit status.
     int waitForExit();
     // Presses Escape and waits for the program to end; its exit status.
-    int cancel();
+    int cancel() {
+        send(keys::escape);
+        return waitForExit();
+    }
     // Everything the program wrote to the terminal.
     const std::string& output() const { return output_; }
 
@@ -80,7 +83,6 @@ private:
     std::string output_;
     std::string dumpBuffer_;
     ScreenFrame latest_;
-    size_t framesSeen_ = 0;
     std::vector<ScreenFrame> unseen_;
     int exitStatus_ = -1;
 };

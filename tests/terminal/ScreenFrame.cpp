@@ -1,6 +1,7 @@
 #include "tests/terminal/ScreenFrame.h"
 
 #include <sstream>
+#include <string>
 
 namespace {
 
@@ -18,10 +19,6 @@ int columnsOf(std::string_view text) {
 
 }  // namespace
 
-bool ScreenFrame::contains(std::string_view needle) const {
-    return rowOf(needle) >= 0;
-}
-
 int ScreenFrame::rowOf(std::string_view needle) const {
     for (size_t row = 0; row < text.size(); ++row)
         if (text[row].find(needle) != std::string::npos) return static_cast<int>(row);
@@ -36,11 +33,9 @@ int ScreenFrame::columnOf(int row, std::string_view needle) const {
 }
 
 uint8_t ScreenFrame::styleAt(int row, int column) const {
-    if (row < 0 || row >= static_cast<int>(styles.size())) return 0;
-    const std::string& line = styles[static_cast<size_t>(row)];
-    if (column < 0 || column >= static_cast<int>(line.size())) return 0;
-    const char digit = line[static_cast<size_t>(column)];
-    return static_cast<uint8_t>(digit <= '9' ? digit - '0' : digit - 'a' + 10);
+    const bool inside = row >= 0 && row < static_cast<int>(styles.size()) && column >= 0 &&
+                        column < static_cast<int>(styles[static_cast<size_t>(row)].size());
+    return inside ? static_cast<uint8_t>(std::stoi(styles[static_cast<size_t>(row)].substr(static_cast<size_t>(column), 1), nullptr, 16)) : 0;
 }
 
 std::string ScreenFrame::flowingText() const {
