@@ -51,10 +51,7 @@ PtyDialog::PtyDialog(const Setup& setup) {
     child_ = forkpty(&master_, nullptr, nullptr, &size);
     if (child_ < 0) fail("forkpty");
     if (child_ == 0) {
-        if (dump[1] == kDumpDescriptor)
-            fcntl(dump[1], F_SETFD, 0);
-        else
-            dup2(dump[1], kDumpDescriptor);
+        dump[1] == kDumpDescriptor ? fcntl(dump[1], F_SETFD, 0) : dup2(dump[1], kDumpDescriptor);
         execve(arguments[0], arguments.data(), variables.data());
         _exit(127);
     }
@@ -65,7 +62,7 @@ PtyDialog::PtyDialog(const Setup& setup) {
 PtyDialog::~PtyDialog() {
     if (exitStatus_ < 0 && child_ > 0) {
         kill(child_, SIGKILL);
-        while (waitpid(child_, nullptr, 0) < 0 && errno == EINTR) {}
+        waitpid(child_, nullptr, 0);
     }
     if (master_ >= 0) ::close(master_);
     if (dumpRead_ >= 0) ::close(dumpRead_);
@@ -74,7 +71,6 @@ PtyDialog::~PtyDialog() {
 void PtyDialog::send(std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(master_, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
         if (written <= 0) fail("writing to the terminal");
         bytes.remove_prefix(static_cast<size_t>(written));
     }
@@ -94,30 +90,20 @@ bool PtyDialog::pump(std::chrono::steady_clock::time_point deadline) {
         if (!watched.revents) return;
         char chunk[8192];
         const ssize_t got = ::read(descriptor, chunk, sizeof chunk);
-        if (got > 0) {
-            into.append(chunk, static_cast<size_t>(got));
-        } else if (got == 0 || errno != EINTR) {
-            ::close(descriptor);
-            descriptor = -1;
-        }
+        if (got > 0) into.append(chunk, static_cast<size_t>(got));
+        if (got < 0 && errno == EINTR) return;
+        if (got <= 0) descriptor = (::close(descriptor), -1);
     };
     drain(watched[0], master_, output_);
     drain(watched[1], dumpRead_, dumpBuffer_);
-    for (ScreenFrame& frame : takeFrames(dumpBuffer_)) unseen_.push_back(std::move(frame));
     return true;
 }
 
 ScreenFrame PtyDialog::waitFor(const std::function<bool(const ScreenFrame&)>& wanted, const std::string& what) {
     const auto deadline = std::chrono::steady_clock::now() + kPatience;
     for (;;) {
-        for (size_t index = 0; index < unseen_.size(); ++index) {
-            latest_ = unseen_[index];
-            if (wanted(latest_)) {
-                unseen_.erase(unseen_.begin(), unseen_.begin() + static_cast<long>(index) + 1);
-                return latest_;
-            }
-        }
-        unseen_.clear();
+        while (std::optional<ScreenFrame> frame = takeFrame(dumpBuffer_))
+            if (wanted(latest_ = std::move(*frame))) return latest_;
         if (!pump(deadline))
             throw std::runtime_error("no screen showed " + what + "; the last one:\n" + latest_.picture());
     }
@@ -129,8 +115,7 @@ ScreenFrame PtyDialog::waitForText(const std::string& text) {
 
 ScreenFrame PtyDialog::press(std::string_view bytes) {
     // The screens already read came before the key.
-    if (!unseen_.empty()) latest_ = unseen_.back();
-    unseen_.clear();
+    while (std::optional<ScreenFrame> frame = takeFrame(dumpBuffer_)) latest_ = std::move(*frame);
     send(bytes);
     return waitFor([](const ScreenFrame&) { return true; }, "a screen after the key " + std::string(bytes));
 }
@@ -179,7 +164,7 @@ int PtyDialog::waitForExit() {
     while (pump(deadline)) {}
     if (master_ >= 0 || dumpRead_ >= 0) throw std::runtime_error("the dialog did not end; its last screen:\n" + latest_.picture());
     int status = 0;
-    while (waitpid(child_, &status, 0) < 0 && errno == EINTR) {}
+    waitpid(child_, &status, 0);
     exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return exitStatus_;
 }

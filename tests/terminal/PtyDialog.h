@@ -83,6 +83,5 @@ private:
     std::string output_;
     std::string dumpBuffer_;
     ScreenFrame latest_;
-    std::vector<ScreenFrame> unseen_;
     int exitStatus_ = -1;
 };

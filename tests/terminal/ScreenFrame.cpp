@@ -56,21 +56,18 @@ std::string ScreenFrame::picture() const {
     return picture;
 }
 
-std::vector<ScreenFrame> takeFrames(std::string& buffer) {
-    std::vector<ScreenFrame> frames;
-    for (;;) {
-        const size_t end = buffer.find("\nend\n");
-        if (end == std::string::npos) return frames;
-        std::istringstream record(buffer.substr(0, end + 1));
-        buffer.erase(0, end + 5);
-        ScreenFrame frame;
-        std::string word;
-        record >> word >> frame.rows >> frame.columns >> word >> frame.cursorRow >> frame.cursorColumn >> frame.cursorVisible;
-        record.ignore(1);
-        for (std::string line; std::getline(record, line);) {
-            if (line.rfind("text ", 0) == 0) frame.text.push_back(line.substr(5));
-            else if (line.rfind("style ", 0) == 0) frame.styles.push_back(line.substr(6));
-        }
-        frames.push_back(std::move(frame));
+std::optional<ScreenFrame> takeFrame(std::string& buffer) {
+    const size_t end = buffer.find("\nend\n");
+    if (end == std::string::npos) return std::nullopt;
+    std::istringstream record(buffer.substr(0, end + 1));
+    buffer.erase(0, end + 5);
+    ScreenFrame frame;
+    std::string word;
+    record >> word >> frame.rows >> frame.columns >> word >> frame.cursorRow >> frame.cursorColumn >> frame.cursorVisible;
+    record.ignore(1);
+    for (std::string line; std::getline(record, line);) {
+        if (line.rfind("text ", 0) == 0) frame.text.push_back(line.substr(5));
+        else if (line.rfind("style ", 0) == 0) frame.styles.push_back(line.substr(6));
     }
+    return frame;
 }

@@ -32,5 +32,5 @@ struct ScreenFrame {
     std::string picture() const;
 };
 
-// Takes every complete record off the front of `buffer`.
-std::vector<ScreenFrame> takeFrames(std::string& buffer);
+// Takes the first complete record off the front of `buffer`, if there is one.
+std::optional<ScreenFrame> takeFrame(std::string& buffer);
