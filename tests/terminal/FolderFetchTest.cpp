@@ -19,7 +19,7 @@ namespace {
 // the button's row.
 int readyToFetch(PtyDialog& dialog, const std::string& address) {
     dialog.waitForText("Get Folder Names");
-    dialog.enterAddressField();
+    dialog.tabTo("Printer's Address:");
     dialog.send(keys::deleteKey);
     dialog.send(keys::pasteBegin + address + "\r\n" + keys::pasteEnd);
     dialog.waitForText("Printer's Address:    " + address + "_");

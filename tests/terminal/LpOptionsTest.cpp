@@ -4,7 +4,6 @@
 #include <wordexp.h>
 
 #include <map>
-#include <string>
 
 #include "host/LpOptions.h"
 

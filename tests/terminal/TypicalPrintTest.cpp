@@ -13,16 +13,11 @@
 
 namespace {
 
-// Values made from the save's spool time, which differs between two runs.
-bool dependsOnTheClock(const std::string& key) {
-    return key.ends_with(".spoolTime") || key.ends_with(".jobSuspendKey") || key.ends_with(".folderPassword");
-}
-
+// The job's settings without the values made from the save's spool time,
+// which differs between two runs.
 nlohmann::json settingsIn(const std::filesystem::path& file) {
-    const std::string text = readFile(file);
-    nlohmann::json settings = text.empty() ? nlohmann::json::object() : nlohmann::json::parse(text);
-    for (auto entry = settings.begin(); entry != settings.end();)
-        entry = dependsOnTheClock(entry.key()) ? settings.erase(entry) : std::next(entry);
+    nlohmann::json settings = nlohmann::json::parse(readFile(file));
+    for (const char* key : {"spoolTime", "jobSuspendKey", "folderPassword"}) settings.erase(std::string("nelvo.print.PrintSettings.") + key);
     return settings;
 }
 
