@@ -77,9 +77,7 @@ TEST(LayoutLoader, BuildsControlsOnTheirTabsAndConnectsThemAndTheirActions) {
     auto* popUp = view->objectNamed<NSPopUpButton>("folderSelectionPopup");
     auto* field = view->objectNamed<NSTextField>("suspendKeyEditText");
     ASSERT_TRUE(check && matrix && popUp && field);
-    EXPECT_EQ(check->state(), 1);
-    EXPECT_EQ(matrix->selectedRow(), 1);
-    EXPECT_TRUE(popUp->itemAtIndex(1)->isSeparatorItem());
+    EXPECT_TRUE(check->state() == 1 && matrix->selectedRow() == 1 && popUp->itemAtIndex(1)->isSeparatorItem());
     EXPECT_EQ(view->objectNamed("mysteryDial"), nullptr);  // unknown kind: skipped
     EXPECT_EQ(view->controlsOnTab(0), (std::vector<NSControl*>{check, matrix}));
     EXPECT_EQ(view->controlsOnTab(1), (std::vector<NSControl*>{popUp, field}));
