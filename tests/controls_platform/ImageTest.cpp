@@ -8,15 +8,10 @@
 
 namespace {
 
-std::string bigEndian32(std::uint32_t value) {
-    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
-            static_cast<char>(value)};
-}
-
 // The opening of a PNG file: signature and IHDR chunk up to the height.
 std::string pngHeader(std::uint32_t width, std::uint32_t height) {
-    return std::string("\x89PNG\r\n\x1A\n", 8) + bigEndian32(13) + "IHDR" + bigEndian32(width) + bigEndian32(height) +
-           std::string("\x08\x06\x00\x00\x00", 5);
+    const auto be32 = [](std::uint32_t v) { return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; };
+    return std::string("\x89PNG\r\n\x1A\n", 8) + be32(13) + "IHDR" + be32(width) + be32(height) + std::string("\x08\x06\x00\x00\x00", 5);
 }
 
 }  // namespace
@@ -36,5 +31,4 @@ TEST(Image, MissingShortOrForeignFilesGiveNoImage) {
     wrongChunk.replace(12, 4, "IDAT");
     EXPECT_EQ(NSImage::imageWithContentsOfFile(dir.write("chunk.png", wrongChunk).string()), nullptr);
     EXPECT_EQ(NSImage::imageWithContentsOfFile(dir.write("empty.png", pngHeader(0, 4)).string()), nullptr);
-    EXPECT_EQ(NSImage::imageWithContentsOfFile(dir.path().string()), nullptr);  // a folder
 }

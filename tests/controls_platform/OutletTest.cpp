@@ -9,20 +9,17 @@
 #include "platform/controls/NSTabView.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/Outlet.h"
-#include "tests/controls_platform/ActionLog.h"
 
 using platform::UserResult;
 
 TEST(AbsentOutlet, ButtonRefusesTheClickAndStaysOff) {
     Outlet<NSButton> button;
-    ActionLog log;
-    button->setAction(log.recorder());
+    int actions = 0;
+    button->setAction([&](NSControl*) { ++actions; });
     button->setState(1);
     button->setEnabled(true);
     EXPECT_EQ(button->performClick(), UserResult::absent);
-    EXPECT_EQ(button->state(), 0);
-    EXPECT_FALSE(button->isEnabled());
-    EXPECT_TRUE(log.senders.empty());
+    EXPECT_TRUE(button->state() == 0 && !button->isEnabled() && actions == 0);
 }
 
 TEST(AbsentOutlet, ListsReadIndexZeroAndKeepNoItem) {
@@ -30,15 +27,13 @@ TEST(AbsentOutlet, ListsReadIndexZeroAndKeepNoItem) {
     matrix->addCell(std::make_unique<NSButtonCell>("Hold Only"));
     matrix->selectCellAtRow(0, 0);
     EXPECT_EQ(matrix->userSelectCellAtRow(0), UserResult::absent);
-    EXPECT_EQ(matrix->selectedRow(), 0);
-    EXPECT_EQ(matrix->selectedCell(), nullptr);
+    EXPECT_TRUE(matrix->selectedRow() == 0 && matrix->selectedCell() == nullptr);
 
     Outlet<NSPopUpButton> popUp;
     popUp->menu().addItem(std::make_unique<NSMenuItem>("Quick File"));
     popUp->selectItemAtIndex(-1);
     EXPECT_EQ(popUp->userSelectItemAtIndex(0), UserResult::absent);
-    EXPECT_EQ(popUp->indexOfSelectedItem(), 0);
-    EXPECT_EQ(popUp->selectedItem(), nullptr);
+    EXPECT_TRUE(popUp->indexOfSelectedItem() == 0 && popUp->selectedItem() == nullptr);
 
     Outlet<NSTabView> tabs;
     EXPECT_EQ(tabs->addTabViewItem(std::make_unique<NSTabViewItem>("Retention")), nullptr);
@@ -52,9 +47,7 @@ TEST(AbsentOutlet, FieldReadsEmptyRefusesTypingAndDropsItsFilter) {
     field->cell().setFormatter(std::make_unique<NSNumberFormatter>());
     EXPECT_FALSE(field->window().makeFirstResponder(field.operator->()));
     EXPECT_EQ(field->userTypeText("1"), UserResult::absent);
-    EXPECT_EQ(field->stringValue(), "");
-    EXPECT_FALSE(field->isEditable());
-    EXPECT_EQ(field->formatter(), nullptr);
+    EXPECT_TRUE(field->stringValue().empty() && !field->isEditable() && field->formatter() == nullptr);
 }
 
 TEST(Outlet, ConnectsOnlyAnObjectOfItsKind) {

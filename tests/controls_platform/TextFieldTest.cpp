@@ -2,22 +2,55 @@
 // filter, and the refusals of fields that cannot be edited or focused.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
+#include "platform/controls/NSNumberFormatter.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
-#include "tests/controls_platform/ActionLog.h"
-#include "tests/controls_platform/EditFilter.h"
 
 using platform::UserResult;
 
 namespace {
+
+// An input filter whose edit check a test writes as a lambda.
+class EditFilter : public NSNumberFormatter {
+public:
+    using Check = std::function<bool(std::u16string& partial, NSRange& proposed, const std::u16string& original,
+                                     NSRange replaced)>;
+    explicit EditFilter(Check check) : check_(std::move(check)) {}
+    bool isPartialStringValid(std::u16string& partial, NSRange& proposed, const std::u16string& original,
+                              NSRange replaced, std::string*) const override {
+        return check_(partial, proposed, original, replaced);
+    }
+
+private:
+    Check check_;
+};
+
+// The check the panel's counting filters make: a caret past `max` cuts the
+// text to `max` units, wholly selected, and answers NO with the
+// replacements; with `digitsOnly` it also refuses a character that is not a
+// digit or would make the text longer than `max`.
+EditFilter::Check cutAt(std::size_t max, bool digitsOnly = false) {
+    return [=](std::u16string& partial, NSRange& proposed, const std::u16string& original, NSRange replaced) {
+        if (proposed.location > max) {
+            partial.resize(max);
+            proposed = NSRange{0, max};
+            return false;
+        }
+        if (!digitsOnly || proposed.location <= replaced.location) return true;  // a deletion
+        const char16_t first = partial[replaced.location];
+        return first >= u'0' && first <= u'9' && original.size() < max;
+    };
+}
 
 struct EditCall {
     std::u16string partial;
     NSRange proposed;
     std::u16string original;
     NSRange replaced;
+    bool operator==(const EditCall&) const = default;
 };
 
 NSTextField& addEditField(NSView& view, EditFilter::Check check = {}, int tag = 1) {
@@ -41,17 +74,13 @@ TEST(TextFieldTyping, TheFilterSeesEachCharacterAndEraseAllAsOneEditInUtf16Units
     field.setStringValue("ab");
     EXPECT_EQ(field.userTypeText("c\xF0\x9D\x84\x9E"), UserResult::done);  // c 𝄞
     ASSERT_EQ(calls.size(), 2u) << "the surrogate pair is one edit";
-    EXPECT_EQ(calls[1].original, u"abc");
-    EXPECT_EQ(calls[1].replaced, NSMakeRange(3, 0));
-    EXPECT_EQ(calls[1].partial, (std::u16string{u'a', u'b', u'c', 0xD834, 0xDD1E}));
-    EXPECT_EQ(calls[1].proposed, NSMakeRange(5, 0));
+    EXPECT_TRUE((calls[1] == EditCall{{u'a', u'b', u'c', 0xD834, 0xDD1E}, NSMakeRange(5, 0), u"abc", NSMakeRange(3, 0)}));
 
     calls.clear();
     field.setStringValue("\xE2\x80\xA2\xE2\x80\xA2\xE2\x80\xA2");  // three bullets
     EXPECT_EQ(field.userEraseAll(), UserResult::done);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].replaced, NSMakeRange(0, 3));
-    EXPECT_EQ(calls[0].partial, u"");
+    EXPECT_TRUE((calls[0] == EditCall{u"", NSMakeRange(0, 0), u"\u2022\u2022\u2022", NSMakeRange(0, 3)}));
 }
 
 TEST(TextFieldTyping, TheFiltersAnswerDecidesTheTextAndTheSelection) {
@@ -96,8 +125,8 @@ TEST(TextFieldTyping, BackspaceDeletesTheSelectionOrTheCharacterBeforeTheCaret) 
 TEST(TextFieldTyping, FieldsThatCannotBeEditedRefuseAndStayUnchanged) {
     NSView view;
     NSTextField& field = addEditField(view);
-    ActionLog log;
-    field.setAction(log.recorder());
+    bool sent = false;
+    field.setAction([&](NSControl*) { sent = true; });
     field.setStringValue("7");
 
     field.setEditable(false);
@@ -107,14 +136,11 @@ TEST(TextFieldTyping, FieldsThatCannotBeEditedRefuseAndStayUnchanged) {
     field.setEditable(true);
     field.setEnabled(false);
     EXPECT_EQ(field.userTypeText("1"), UserResult::disabled);
-    field.setEnabled(true);
-    field.setHidden(true);
-    EXPECT_EQ(field.userTypeText("1"), UserResult::hidden);
     NSTextField label;  // tag 0: a label, never editable
     EXPECT_EQ(label.userTypeText("x"), UserResult::notEditable);
 
     EXPECT_EQ(field.stringValue(), "7");
-    EXPECT_TRUE(log.senders.empty());
+    EXPECT_FALSE(sent);
     EXPECT_EQ(view.window().firstResponder(), nullptr);
 }
 
@@ -133,10 +159,4 @@ TEST(TextFieldFocus, TheWindowRefusesFieldsThatCannotHaveTheFocus) {
     NSView otherView;
     EXPECT_FALSE(window.makeFirstResponder(&addEditField(otherView)));
     EXPECT_EQ(window.firstResponder(), &first);
-
-    NSTextField loose;  // in no window: typing works, no focus to take
-    loose.setTag(3);
-    loose.setEditable(true);
-    EXPECT_EQ(loose.userTypeText("z"), UserResult::done);
-    EXPECT_FALSE(loose.window().makeFirstResponder(&loose));
 }

@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <string>
 
 #include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
 #include "folders/ResponseFile.h"
@@ -24,24 +23,18 @@ public:
 
 NSData bytesOf(const std::string& text) { return NSData(text.begin(), text.end()); }
 
-std::string serviceURL(const DeviceSimulator& simulator) {
-    return "http://" + simulator.address() + kFolderServicePath;
-}
-
 class SOAPClient : public testing::Test {
 protected:
-    void SetUp() override { writeResponseFile(kEarlierAnswer); }
-
-    static void writeResponseFile(const std::string& contents) {
+    void SetUp() override {
         std::filesystem::remove(folders::responseFilePath());
-        std::ofstream(folders::responseFilePath(), std::ios::binary) << contents;
+        std::ofstream(folders::responseFilePath()) << kEarlierAnswer;
     }
     static std::string responseFile() { return readFile(folders::responseFilePath()); }
 
     // One exchange as the fetch makes it: create, send once, release.
     void send(const DeviceSimulator& simulator, const std::optional<NSData>& body,
               NSTimeInterval timeLimit = kShortTimeLimit) {
-        auto client = NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(serviceURL(simulator), &context, timeLimit);
+        auto client = NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName("http://" + simulator.address() + kFolderServicePath, &context, timeLimit);
         ASSERT_TRUE(client);
         client->sendMessage(body);
         // Neither the timer nor the connection outlives the exchange.
@@ -53,34 +46,29 @@ protected:
 
 }  // namespace
 
-TEST_F(SOAPClient, PostsTheBodyUnchangedWithExactlyTheThreeFields) {
+TEST_F(SOAPClient, PostsTheBodyUnchangedWithExactlyTheThreeFieldsAndLengthZeroWithoutABody) {
     const std::string body = readFile(std::filesystem::path(NELVO_SOURCE_DIR) / "resources" / "listfiles.xml");
     ASSERT_FALSE(body.empty());
     DeviceSimulator simulator(answeringWith("<answer/>"));
     send(simulator, bytesOf(body));
 
-    const auto requests = simulator.requests();
-    ASSERT_EQ(requests.size(), 1u);
-    const RecordedRequest& request = requests[0];
-    EXPECT_EQ(request.method, "POST");
-    EXPECT_EQ(request.path, "/nelvo-mfp-srv");
-    EXPECT_EQ(request.headerValues("SOAPAction"), std::vector<std::string>{"\"SoapActionDummy\""});
-    EXPECT_EQ(request.headerValues("Content-Type"), std::vector<std::string>{"application/soap; charset=\"utf-8\""});
-    EXPECT_EQ(request.headerValues("Content-Length"), std::vector<std::string>{std::to_string(body.size())});
-    EXPECT_EQ(request.body, body);
-}
-
-TEST_F(SOAPClient, WithoutBodyOrWithAnEmptyOneTheRequestSaysContentLengthZero) {
-    DeviceSimulator simulator(answeringWith("<answer/>"));
+    // Without a body, or with an empty one, the length is zero.
     send(simulator, std::nullopt);
     send(simulator, NSData{});
 
     const auto requests = simulator.requests();
-    ASSERT_EQ(requests.size(), 2u);
-    for (const RecordedRequest& request : requests) {
-        EXPECT_EQ(request.headerValues("Content-Length"), std::vector<std::string>{"0"});
-        EXPECT_EQ(request.body, "");
-    }
+    ASSERT_EQ(requests.size(), 3u);
+    const auto fields = [](const RecordedRequest& r) {
+        return std::vector<std::string>{r.method, r.path, r.headerValues("SOAPAction").at(0),
+                                        r.headerValues("Content-Type").at(0), r.headerValues("Content-Length").at(0), r.body};
+    };
+    EXPECT_EQ(fields(requests[0]), (std::vector<std::string>{"POST", "/nelvo-mfp-srv", "\"SoapActionDummy\"",
+                                                             "application/soap; charset=\"utf-8\"",
+                                                             std::to_string(body.size()), body}));
+    for (const RecordedRequest& request : {requests[1], requests[2]})
+        EXPECT_EQ(fields(request)[4] + fields(request)[5], "0");
+    for (const RecordedRequest& request : requests)
+        for (const char* name : {"SOAPAction", "Content-Type", "Content-Length"}) EXPECT_EQ(request.headerValues(name).size(), 1u);
 }
 
 TEST_F(SOAPClient, AQuickAnswerReplacesTheResponseFileWithExactlyItsBodyForThisUserOnly) {

@@ -6,35 +6,24 @@
 #include <map>
 
 #include "host/LpOptions.h"
-#include "tests/support/RunProgram.h"
 
 namespace {
 
-// The words a POSIX shell makes of `line`, by the C library's own shell
-// word expansion (commands refused).
-std::vector<std::string> shellWords(const std::string& line) {
-    wordexp_t expansion{};
-    const int failure = wordexp(line.c_str(), &expansion, WRDE_NOCMD | WRDE_UNDEF);
-    EXPECT_EQ(failure, 0) << line;
-    if (failure != 0) return {};
-    std::vector<std::string> words(expansion.we_wordv, expansion.we_wordv + expansion.we_wordc);
-    wordfree(&expansion);
-    return words;
-}
-
-// What lp hands to the queue for the arguments of `line`.
+// What lp hands to the queue for the arguments of `line`, split into words
+// by the C library's own shell word expansion (commands refused).
 std::map<std::string, std::string> optionsLpSees(const std::string& line) {
-    const std::vector<std::string> words = shellWords(line);
+    wordexp_t words{};
+    EXPECT_EQ(wordexp(line.c_str(), &words, WRDE_NOCMD | WRDE_UNDEF), 0) << line;
     std::map<std::string, std::string> options;
-    for (size_t index = 0; index < words.size(); index += 2) {
-        EXPECT_EQ(words[index], "-o");
-        if (index + 1 >= words.size()) break;
+    for (size_t index = 0; index + 1 < words.we_wordc; index += 2) {
+        EXPECT_STREQ(words.we_wordv[index], "-o");
         cups_option_t* parsed = nullptr;
-        const int count = cupsParseOptions(words[index + 1].c_str(), 0, &parsed);
-        EXPECT_EQ(count, 1) << words[index + 1];
+        const int count = cupsParseOptions(words.we_wordv[index + 1], 0, &parsed);
+        EXPECT_EQ(count, 1) << words.we_wordv[index + 1];
         for (int i = 0; i < count; ++i) options[parsed[i].name] = parsed[i].value;
         cupsFreeOptions(count, parsed);
     }
+    wordfree(&words);
     return options;
 }
 
@@ -56,12 +45,4 @@ TEST(LpArguments, CupsReadsBackEveryValueAsItIs) {
     EXPECT_EQ(optionsLpSees(line), values) << line;
     EXPECT_NE(line.find("-o nelvo.print.PrintSettings.jobSuspend=2"), std::string::npos)
         << "plain values stay readable: " << line;
-}
-
-TEST(LpArguments, TheScriptedDialogPrintsThemAfterPrinting) {
-    const std::vector<std::string> argv = {NELVO_BUILD_DIR "/print-dialog", "--lp-options", "-"};
-    const ProgramResult printed = runProgram(argv, "open\nset some.key two words\nprint\n");
-    ASSERT_EQ(printed.exitStatus, 0) << printed.err;
-    const std::string lastLine = printed.out.substr(printed.out.rfind('\n', printed.out.size() - 2) + 1);
-    EXPECT_EQ(optionsLpSees(lastLine.substr(0, lastLine.size() - 1)).at("some.key"), "two words") << printed.out;
 }

@@ -18,20 +18,6 @@ using namespace screen_layout;
 
 namespace {
 
-template <class Control>
-Control& place(NSView& view, std::unique_ptr<Control> control, int row, int column) {
-    control->setLayoutPosition(row, column);
-    return static_cast<Control&>(*view.addControl(std::move(control)));
-}
-
-NSTextField& placeField(NSView& view, int row, int column, const std::string& text) {
-    auto field = std::make_unique<NSTextField>();
-    field->setTag(1);
-    field->setEditable(true);
-    field->setStringValue(text);
-    return place(view, std::move(field), row, column);
-}
-
 class PanelPainterTest : public testing::Test {
 protected:
     // Widths of the padlocks and other marks are the C library's, by locale.
@@ -43,19 +29,24 @@ protected:
         PanelPainter(canvas, PanelGeometry(view, ascii), focus, 0).paint();
         return canvas;
     }
-    static std::string line(const Canvas& canvas, int layoutRow) { return canvas.rowText(kPanelTop + layoutRow); }
 };
 
 }  // namespace
 
 TEST_F(PanelPainterTest, AFieldTooLongForItsRoomShowsTheCaretEndWhenFocused) {
     NSView view;
-    NSTextField& field = placeField(view, 0, 0, "0123456789abcdefghij");
-    place(view, std::make_unique<NSButton>(NSButtonType::lockButton), 0, 11);  // leaves the field 10 columns
+    auto field = std::make_unique<NSTextField>();
+    field->setTag(1);
+    field->setEditable(true);
+    field->setStringValue("0123456789abcdefghij");
+    auto lock = std::make_unique<NSButton>(NSButtonType::lockButton);
+    lock->setLayoutPosition(0, 11);  // leaves the field 10 columns
+    NSControl* const fieldControl = view.addControl(std::move(field));
+    view.addControl(std::move(lock));
 
-    EXPECT_EQ(line(paint(view), 0).substr(1, 10), "012345678>");
-    const Canvas focusedCanvas = paint(view, PanelFocus{&field, 0});
-    const std::string focused = line(focusedCanvas, 0).substr(1, 10);
+    EXPECT_EQ(paint(view).rowText(kPanelTop).substr(1, 10), "012345678>");
+    const Canvas focusedCanvas = paint(view, PanelFocus{fieldControl, 0});
+    const std::string focused = focusedCanvas.rowText(kPanelTop).substr(1, 10);
     EXPECT_EQ(focused.front(), '<');
     EXPECT_EQ(focusedCanvas.cursor().column, kPanelLeft + static_cast<int>(focused.find("hij")) + 3)
         << "the cursor stands after the last character: " << focused;

@@ -8,7 +8,6 @@
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -23,12 +22,13 @@ constexpr std::chrono::seconds kPatience{30};
 // The dialog writes its screens to this descriptor.
 constexpr int kDumpDescriptor = 9;
 
-// The dialog's environment: a known terminal and locale unless the test
-// says otherwise.
-std::vector<std::string> dialogEnvironment(const std::map<std::string, std::string>& overrides) {
-    std::map<std::string, std::string> variables = {{"TERM", "xterm"}, {"LC_ALL", "C.UTF-8"}, {"LANGUAGE", ""}};
-    for (const auto& [name, value] : overrides) variables[name] = value;
-    return environmentWith(variables);
+[[noreturn]] void fail(const std::string& what) { throw std::runtime_error(what + ": " + std::strerror(errno)); }
+
+winsize sizeOf(int rows, int columns) {
+    winsize size{};
+    size.ws_row = static_cast<unsigned short>(rows);
+    size.ws_col = static_cast<unsigned short>(columns);
+    return size;
 }
 
 }  // namespace
@@ -36,23 +36,21 @@ std::vector<std::string> dialogEnvironment(const std::map<std::string, std::stri
 PtyDialog::PtyDialog(const Setup& setup) {
     std::vector<std::string> argv = {NELVO_BUILD_DIR "/print-dialog", "--screen-dump", std::to_string(kDumpDescriptor)};
     argv.insert(argv.end(), setup.arguments.begin(), setup.arguments.end());
-    std::vector<std::string> environment = dialogEnvironment(setup.environment);
+    // A known terminal and locale unless the test says otherwise.
+    std::map<std::string, std::string> overrides = {{"TERM", "xterm"}, {"LC_ALL", "C.UTF-8"}, {"LANGUAGE", ""}};
+    for (const auto& [name, value] : setup.environment) overrides[name] = value;
+    std::vector<std::string> environment = environmentWith(overrides);
     // Made before the fork: the child may only make async-signal-safe calls.
     std::vector<char*> arguments = pointersTo(argv);
     std::vector<char*> variables = pointersTo(environment);
 
     int dump[2];
-    if (pipe2(dump, O_CLOEXEC) != 0) throw std::runtime_error(std::string("pipe2: ") + std::strerror(errno));
-    winsize size{};
-    size.ws_row = static_cast<unsigned short>(setup.rows);
-    size.ws_col = static_cast<unsigned short>(setup.columns);
+    if (pipe2(dump, O_CLOEXEC) != 0) fail("pipe2");
+    winsize size = sizeOf(24, 80);
     child_ = forkpty(&master_, nullptr, nullptr, &size);
-    if (child_ < 0) throw std::runtime_error(std::string("forkpty: ") + std::strerror(errno));
+    if (child_ < 0) fail("forkpty");
     if (child_ == 0) {
-        if (dump[1] == kDumpDescriptor)
-            fcntl(dump[1], F_SETFD, 0);
-        else
-            dup2(dump[1], kDumpDescriptor);
+        dump[1] == kDumpDescriptor ? fcntl(dump[1], F_SETFD, 0) : dup2(dump[1], kDumpDescriptor);
         execve(arguments[0], arguments.data(), variables.data());
         _exit(127);
     }
@@ -63,7 +61,7 @@ PtyDialog::PtyDialog(const Setup& setup) {
 PtyDialog::~PtyDialog() {
     if (exitStatus_ < 0 && child_ > 0) {
         kill(child_, SIGKILL);
-        while (waitpid(child_, nullptr, 0) < 0 && errno == EINTR) {}
+        waitpid(child_, nullptr, 0);
     }
     if (master_ >= 0) ::close(master_);
     if (dumpRead_ >= 0) ::close(dumpRead_);
@@ -72,8 +70,7 @@ PtyDialog::~PtyDialog() {
 void PtyDialog::send(std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(master_, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) throw std::runtime_error(std::string("writing to the terminal: ") + std::strerror(errno));
+        if (written <= 0) fail("writing to the terminal");
         bytes.remove_prefix(static_cast<size_t>(written));
     }
 }
@@ -84,7 +81,7 @@ bool PtyDialog::pump(std::chrono::steady_clock::time_point deadline) {
     if (left.count() <= 0) return false;
     pollfd watched[2] = {{master_, POLLIN, 0}, {dumpRead_, POLLIN, 0}};
     const int ready = poll(watched, 2, static_cast<int>(left.count()));
-    if (ready < 0 && errno != EINTR) throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
+    if (ready < 0 && errno != EINTR) fail("poll");
     // The terminal's side is drained too, so that the dialog never waits
     // for us to read what it draws. A closed end (EIO from the terminal)
     // is closed here too.
@@ -92,31 +89,20 @@ bool PtyDialog::pump(std::chrono::steady_clock::time_point deadline) {
         if (!watched.revents) return;
         char chunk[8192];
         const ssize_t got = ::read(descriptor, chunk, sizeof chunk);
-        if (got > 0) {
-            into.append(chunk, static_cast<size_t>(got));
-        } else if (got == 0 || errno != EINTR) {
-            ::close(descriptor);
-            descriptor = -1;
-        }
+        if (got > 0) into.append(chunk, static_cast<size_t>(got));
+        if (got < 0 && errno == EINTR) return;
+        if (got <= 0) descriptor = (::close(descriptor), -1);
     };
     drain(watched[0], master_, output_);
     drain(watched[1], dumpRead_, dumpBuffer_);
-    for (ScreenFrame& frame : takeFrames(dumpBuffer_)) unseen_.push_back(std::move(frame));
     return true;
 }
 
 ScreenFrame PtyDialog::waitFor(const std::function<bool(const ScreenFrame&)>& wanted, const std::string& what) {
     const auto deadline = std::chrono::steady_clock::now() + kPatience;
     for (;;) {
-        for (size_t index = 0; index < unseen_.size(); ++index) {
-            latest_ = unseen_[index];
-            ++framesSeen_;
-            if (wanted(latest_)) {
-                unseen_.erase(unseen_.begin(), unseen_.begin() + static_cast<long>(index) + 1);
-                return latest_;
-            }
-        }
-        unseen_.clear();
+        while (std::optional<ScreenFrame> frame = takeFrame(dumpBuffer_))
+            if (wanted(latest_ = std::move(*frame))) return latest_;
         if (!pump(deadline))
             throw std::runtime_error("no screen showed " + what + "; the last one:\n" + latest_.picture());
     }
@@ -127,22 +113,21 @@ ScreenFrame PtyDialog::waitForText(const std::string& text) {
 }
 
 ScreenFrame PtyDialog::press(std::string_view bytes) {
-    const size_t before = framesSeen_ + unseen_.size();
+    // The screens already read came before the key.
+    while (std::optional<ScreenFrame> frame = takeFrame(dumpBuffer_)) latest_ = std::move(*frame);
     send(bytes);
-    size_t seen = framesSeen_;
-    return waitFor(
-        [&](const ScreenFrame&) { return ++seen > before; }, "a screen after the key " + std::string(bytes));
+    return waitFor([](const ScreenFrame&) { return true; }, "a screen after the key " + std::string(bytes));
 }
 
 ScreenFrame PtyDialog::pressUntil(std::string_view bytes, const std::function<bool(const ScreenFrame&)>& wanted,
                                   const std::string& what, int presses) {
-    for (int count = 0; count < presses; ++count) {
-        if (wanted(latest_)) return latest_;
+    for (int count = 0; !wanted(latest_); ++count) {
+        if (count == presses)
+            throw std::runtime_error("after " + std::to_string(presses) + " presses no screen showed " + what +
+                                     "; the last one:\n" + latest_.picture());
         press(bytes);
     }
-    if (wanted(latest_)) return latest_;
-    throw std::runtime_error("after " + std::to_string(presses) + " presses no screen showed " + what +
-                             "; the last one:\n" + latest_.picture());
+    return latest_;
 }
 
 ScreenFrame PtyDialog::tabTo(const std::string& text) {
@@ -151,28 +136,14 @@ ScreenFrame PtyDialog::tabTo(const std::string& text) {
 
 ScreenFrame PtyDialog::switchRetentionOn() {
     tabTo("Job Retention");
-    const ScreenFrame screen = press(keys::space);
-    if (!screen.contains("[x] Job Retention"))
-        throw std::runtime_error("retention did not switch on:\n" + screen.picture());
-    return screen;
-}
-
-ScreenFrame PtyDialog::enterAddressField() {
-    return pressUntil(
-        keys::backTab,
-        [](const ScreenFrame& s) {
-            const int row = s.rowOf("Printer's Address:");
-            return s.cursorOn(row) && s.cursorColumn > s.columnOf(row, ":");
-        },
-        "the cursor in the address field");
+    send(keys::space);
+    return waitForText("[x] Job Retention");
 }
 
 void PtyDialog::resize(int rows, int columns) {
-    winsize size{};
-    size.ws_row = static_cast<unsigned short>(rows);
-    size.ws_col = static_cast<unsigned short>(columns);
     // The kernel tells the terminal's foreground process with SIGWINCH.
-    if (ioctl(master_, TIOCSWINSZ, &size) != 0) throw std::runtime_error(std::string("TIOCSWINSZ: ") + std::strerror(errno));
+    const winsize size = sizeOf(rows, columns);
+    if (ioctl(master_, TIOCSWINSZ, &size) != 0) fail("TIOCSWINSZ");
 }
 
 int PtyDialog::waitForExit() {
@@ -180,12 +151,7 @@ int PtyDialog::waitForExit() {
     while (pump(deadline)) {}
     if (master_ >= 0 || dumpRead_ >= 0) throw std::runtime_error("the dialog did not end; its last screen:\n" + latest_.picture());
     int status = 0;
-    while (waitpid(child_, &status, 0) < 0 && errno == EINTR) {}
+    waitpid(child_, &status, 0);
     exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return exitStatus_;
-}
-
-int PtyDialog::cancel() {
-    send(keys::escape);
-    return waitForExit();
 }

@@ -1,4 +1,4 @@
-// The built print-dialog running in a pseudo-terminal of a given size, as a
+// The built print-dialog running in an 80 by 24 pseudo-terminal, as a
 // person would use it: keys go in as the terminal sends them, and every
 // screen it shows comes back through its hidden screen dump. All waiting is
 // for something to arrive, up to a deadline; nothing sleeps.
@@ -18,7 +18,6 @@
 // Keys as an xterm sends them.
 namespace keys {
 inline constexpr const char* tab = "\t";
-inline constexpr const char* backTab = "\033[Z";
 inline constexpr const char* enter = "\r";
 inline constexpr const char* space = " ";
 inline constexpr const char* escape = "\033";
@@ -34,8 +33,6 @@ public:
     struct Setup {
         std::vector<std::string> arguments;             // after the program's name
         std::map<std::string, std::string> environment;  // over the test's; TERM=xterm and a UTF-8 locale unless given
-        int rows = 24;
-        int columns = 80;
     };
 
     explicit PtyDialog(const Setup& setup);
@@ -60,13 +57,14 @@ public:
     ScreenFrame tabTo(const std::string& text);
     // Tabs to the retention check box and switches it on.
     ScreenFrame switchRetentionOn();
-    // Puts the cursor into the device address field, after its text.
-    ScreenFrame enterAddressField();
 
     // Waits for the program to end; its exit status.
     int waitForExit();
     // Presses Escape and waits for the program to end; its exit status.
-    int cancel();
+    int cancel() {
+        send(keys::escape);
+        return waitForExit();
+    }
     // Everything the program wrote to the terminal.
     const std::string& output() const { return output_; }
 
@@ -80,7 +78,5 @@ private:
     std::string output_;
     std::string dumpBuffer_;
     ScreenFrame latest_;
-    size_t framesSeen_ = 0;
-    std::vector<ScreenFrame> unseen_;
     int exitStatus_ = -1;
 };

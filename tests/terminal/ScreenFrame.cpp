@@ -1,6 +1,7 @@
 #include "tests/terminal/ScreenFrame.h"
 
 #include <sstream>
+#include <string>
 
 namespace {
 
@@ -18,10 +19,6 @@ int columnsOf(std::string_view text) {
 
 }  // namespace
 
-bool ScreenFrame::contains(std::string_view needle) const {
-    return rowOf(needle) >= 0;
-}
-
 int ScreenFrame::rowOf(std::string_view needle) const {
     for (size_t row = 0; row < text.size(); ++row)
         if (text[row].find(needle) != std::string::npos) return static_cast<int>(row);
@@ -36,11 +33,9 @@ int ScreenFrame::columnOf(int row, std::string_view needle) const {
 }
 
 uint8_t ScreenFrame::styleAt(int row, int column) const {
-    if (row < 0 || row >= static_cast<int>(styles.size())) return 0;
-    const std::string& line = styles[static_cast<size_t>(row)];
-    if (column < 0 || column >= static_cast<int>(line.size())) return 0;
-    const char digit = line[static_cast<size_t>(column)];
-    return static_cast<uint8_t>(digit <= '9' ? digit - '0' : digit - 'a' + 10);
+    const bool inside = row >= 0 && row < static_cast<int>(styles.size()) && column >= 0 &&
+                        column < static_cast<int>(styles[static_cast<size_t>(row)].size());
+    return inside ? static_cast<uint8_t>(std::stoi(styles[static_cast<size_t>(row)].substr(static_cast<size_t>(column), 1), nullptr, 16)) : 0;
 }
 
 std::string ScreenFrame::flowingText() const {
@@ -61,21 +56,18 @@ std::string ScreenFrame::picture() const {
     return picture;
 }
 
-std::vector<ScreenFrame> takeFrames(std::string& buffer) {
-    std::vector<ScreenFrame> frames;
-    for (;;) {
-        const size_t end = buffer.find("\nend\n");
-        if (end == std::string::npos) return frames;
-        std::istringstream record(buffer.substr(0, end + 1));
-        buffer.erase(0, end + 5);
-        ScreenFrame frame;
-        std::string word;
-        record >> word >> frame.rows >> frame.columns >> word >> frame.cursorRow >> frame.cursorColumn >> frame.cursorVisible;
-        record.ignore(1);
-        for (std::string line; std::getline(record, line);) {
-            if (line.rfind("text ", 0) == 0) frame.text.push_back(line.substr(5));
-            else if (line.rfind("style ", 0) == 0) frame.styles.push_back(line.substr(6));
-        }
-        frames.push_back(std::move(frame));
+std::optional<ScreenFrame> takeFrame(std::string& buffer) {
+    const size_t end = buffer.find("\nend\n");
+    if (end == std::string::npos) return std::nullopt;
+    std::istringstream record(buffer.substr(0, end + 1));
+    buffer.erase(0, end + 5);
+    ScreenFrame frame;
+    std::string word;
+    record >> word >> frame.rows >> frame.columns >> word >> frame.cursorRow >> frame.cursorColumn >> frame.cursorVisible;
+    record.ignore(1);
+    for (std::string line; std::getline(record, line);) {
+        if (line.rfind("text ", 0) == 0) frame.text.push_back(line.substr(5));
+        else if (line.rfind("style ", 0) == 0) frame.styles.push_back(line.substr(6));
     }
+    return frame;
 }

@@ -17,14 +17,14 @@ struct ScreenFrame {
     std::vector<std::string> text;    // one per row
     std::vector<std::string> styles;  // one hex digit per column
 
-    bool contains(std::string_view needle) const;
+    bool contains(std::string_view needle) const { return rowOf(needle) >= 0; }
     // The first row holding `needle`, or -1.
     int rowOf(std::string_view needle) const;
     // The screen column where `needle` begins on `row`, or -1.
     int columnOf(int row, std::string_view needle) const;
     uint8_t styleAt(int row, int column) const;
     bool cursorOn(int row) const { return cursorVisible && cursorRow == row; }
-    bool cursorOnRowOf(std::string_view needle) const { return rowOf(needle) >= 0 && cursorOn(rowOf(needle)); }
+    bool cursorOnRowOf(std::string_view needle) const { return contains(needle) && cursorOn(rowOf(needle)); }
     // The rows without their trailing blanks, joined by one blank: text
     // that the screen wraps reads as one line.
     std::string flowingText() const;
@@ -32,5 +32,5 @@ struct ScreenFrame {
     std::string picture() const;
 };
 
-// Takes every complete record off the front of `buffer`.
-std::vector<ScreenFrame> takeFrames(std::string& buffer);
+// Takes the first complete record off the front of `buffer`, if there is one.
+std::optional<ScreenFrame> takeFrame(std::string& buffer);

@@ -10,9 +10,7 @@
 
 TEST(TerminalMarks, WithoutUtf8EverythingReachingTheTerminalIsAscii) {
     PtyDialog dialog({{}, {{"LC_ALL", "C"}}});
-    const ScreenFrame screen = dialog.waitForText("Job Retention");
-    EXPECT_TRUE(screen.contains("[open]")) << screen.picture();
-    EXPECT_TRUE(screen.contains("(*) Main Folder")) << screen.picture();
+    dialog.waitForText("[open]");
     EXPECT_EQ(dialog.cancel(), 1);
     for (const char c : dialog.output()) ASSERT_EQ(static_cast<unsigned char>(c) & 0x80, 0) << dialog.output();
 }
@@ -50,14 +48,15 @@ TEST(TerminalDimming, ADimmedFieldRefusesTheCursorAndCancellingWritesNoJob) {
     const auto dimmed = [&](const ScreenFrame& s) { return (s.styleAt(passRow, s.columnOf(passRow, "Pass")) & 1) != 0; };
     ASSERT_TRUE(dimmed(screen)) << "retention is off: the pass code is dimmed\n" << screen.picture();
 
-    // Round the whole tab: the cursor never lands on the pass-code row.
+    // Round the whole tab back to the tab bar: the cursor never lands on
+    // the pass-code row.
     const int tabBarRow = screen.rowOf("[Retention]");
-    screen = dialog.pressUntil(keys::tab, [&](const ScreenFrame& s) { return s.cursorOn(tabBarRow); }, "the tab bar");
-    for (int stops = 0; stops == 0 || !screen.cursorOn(tabBarRow); ++stops) {
-        ASSERT_LT(stops, 40);
-        screen = dialog.press(keys::tab);
-        EXPECT_FALSE(screen.cursorOn(passRow)) << screen.picture();
-    }
+    dialog.pressUntil(keys::tab, [&](const ScreenFrame& s) { return s.cursorOn(tabBarRow); }, "the tab bar");
+    dialog.press(keys::tab);
+    dialog.pressUntil(keys::tab, [&](const ScreenFrame& s) {
+        EXPECT_FALSE(s.cursorOn(passRow)) << s.picture();
+        return s.cursorOn(tabBarRow);
+    }, "the tab bar again");
 
     dialog.switchRetentionOn();
     screen = dialog.pressUntil(keys::tab, [&](const ScreenFrame& s) { return s.cursorOn(passRow); }, "the pass code");
