@@ -65,7 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FilingChoice{"PopUpQuickFile", true, 0, true, false, false},
                     FilingChoice{"PopUpOpenFolder", true, 3, false, false, false},
                     FilingChoice{"PopUpProtectedFolder", true, 4, false, true, false},
-                    FilingChoice{"MatrixQuickFile", false, 0, true, false, false},
                     FilingChoice{"MatrixCustomFolder", false, 2, false, true, true}),
     [](const testing::TestParamInfo<FilingChoice>& info) { return std::string(info.param.name); });
 

@@ -2,11 +2,6 @@
 // by the mask of remembered locks, saved in its stored forms.
 #include <gtest/gtest.h>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSButtonCell.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSTextField.h"
-#include "settings/SettingsKeys.h"
 #include "tests/preferences/PreferenceFixture.h"
 #include "tests/settings_exchange/ExchangeFixture.h"
 #include "tests/support/TestPanel.h"
@@ -24,11 +19,9 @@ std::string describe(const std::optional<FolderList>& folders) {
 
 TEST(CheckPreference, ARecordOfAnotherModelOrReleaseIsResetAndTheDomainsOtherKeysSurvive) {
     const nlohmann::json remembered = {{"hold button", 1}, {"pass code", fixedKeyHex("123", 1)}, {"address", "10.0.0.7"}};
-    for (const auto& [model, release] : std::vector<std::pair<std::string, std::string>>{
-             {kSampleModel, "2.0"}, {"nelvo zlm-420k", "2.00"}}) {
+    for (const auto& [model, release] : {std::pair{kSampleModel, "2.0"}, {"nelvo zlm-420k", "2.00"}}) {
         nlohmann::json record = remembered;
-        record["Model Name"] = model;
-        record["Release Number"] = release;
+        record.update({{"Model Name", model}, {"Release Number", release}});
         storeDomain({{"Job Control", record}, {"Other Panel", {{"x", 1}}}});
         const auto panel = makePanel(FakeHost::withSamplePPD());
         EXPECT_FALSE(panel->prefHoldButtonFlag || panel->addressStringRef) << model << " " << release;
@@ -53,25 +46,18 @@ std::string loaded(const NelvoPrintPdeZlm420kJC& panel) {
 }
 
 TEST(GetUserPreference, TheMaskDecidesWhatLoadsAndAuthenticationAlwaysLoads) {
+    // No account number: its bit is kept and loads nothing.
     nlohmann::json record = validRecord({{"pass code", "P"}, {"user login name", "L"}, {"user password", "W"},
                                          {"user name", "U"}, {"job name", "J"}, {"folder pass code", "F"},
-                                         {"user number", "N"}, {"account number", "A"}, {"folder name", "D"},
-                                         {"authentication", false}});
-    for (const auto& [mask, expected] : std::vector<std::pair<int, std::string>>{
-             {0, "---------"}, {1 | 64, "P-----N--"}, {-1, "PLWUJFNAD"}}) {
+                                         {"user number", "N"}, {"folder name", "D"}, {"authentication", false}});
+    for (const auto& [mask, expected] : {std::pair{0, "---------"}, {1 | 64, "P-----N--"}, {-1, "PLWUJFN-D"}}) {
         record["hold button"] = mask;
         storeDomain({{"Job Control", record}});
         const auto panel = makePanel(FakeHost::withSamplePPD());
         EXPECT_EQ(loaded(*panel), expected) << mask;
+        EXPECT_EQ(panel->prefHoldButtonFlag, static_cast<uint32_t>(mask));
         EXPECT_EQ(panel->prefAuthenticationBooleanRef, false);
     }
-    // A bit whose key is missing keeps its bit and loads nothing.
-    record.erase("pass code");
-    record["hold button"] = 1;
-    storeDomain({{"Job Control", record}});
-    const auto panel = makePanel(FakeHost::withSamplePPD());
-    EXPECT_EQ(panel->prefHoldButtonFlag, 1u);
-    EXPECT_EQ(loaded(*panel), "---------");
 }
 
 TEST(GetUserPreference, AMaskThatIsNotExactlyASigned32BitIntegerLoadsNothing) {
@@ -85,29 +71,22 @@ TEST(GetUserPreference, AMaskThatIsNotExactlyASigned32BitIntegerLoadsNothing) {
     }
 }
 
-class SaveUserPreference : public testing::Test {
+class SaveUserPreference : public ExchangeTest {
 protected:
-    nlohmann::json save() {
+    nlohmann::json saveRecord() {
         EXPECT_TRUE(panel_->SaveUserPreference());
         return storedRecord();
     }
-
-    std::shared_ptr<FakeHost> host_ = FakeHost::withSamplePPD();
-    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel_ = openPanel(host_);
 };
 
 TEST_F(SaveUserPreference, WritesEveryValueKeyWhateverTheLocks) {
     panel_->userNameEditText->setStringValue("Zo\u00eb");
-    const nlohmann::json record = save();
+    const nlohmann::json record = saveRecord();
     EXPECT_EQ(record, nlohmann::json({{"Model Name", kSampleModel}, {"Release Number", "2.00"}, {"hold button", 0},
                                       {"pass code", ""}, {"authentication", true}, {"user login name", ""},
                                       {"user password", ""}, {"user number", ""}, {"account number", ""},
                                       {"user name", "Zo\u00eb"}, {"job name", ""}, {"folder pass code", ""},
                                       {"folder name", ""}}));
-    // Only the authentication method comes back without locks.
-    panel_->GetUserPreference();
-    EXPECT_EQ(panel_->prefAuthenticationBooleanRef, true);
-    EXPECT_FALSE(panel_->prefUserNameStringRef);
 }
 
 TEST_F(SaveUserPreference, KeepsTheFirstCharactersThatTheStoredFormsTake) {
@@ -117,7 +96,7 @@ TEST_F(SaveUserPreference, KeepsTheFirstCharactersThatTheStoredFormsTake) {
     panel_->loginNameEditText->setStringValue(k16);
     panel_->folderPasswordEditText->setStringValue("12\u00e9");
     panel_->authenticationMatrix->selectCellAtRow(1, 0);
-    const nlohmann::json record = save();
+    const nlohmann::json record = saveRecord();
     EXPECT_EQ(record["pass code"], fixedKeyHex("1234567890123456", 1));
     EXPECT_EQ(record["user password"], fixedKeyHex(k16 + k16, 2));
     EXPECT_EQ(record["user login name"], referenceBase64Of(referenceCipher(k16, fixedKey(), 1)));
@@ -130,19 +109,19 @@ TEST_F(SaveUserPreference, ALockedLoginNameIsSavedInClearOrNotAtAll) {
     panel_->loginNameButton->setState(1);
     panel_->loginNameStringRef = "jdoe";
     const std::string jdoe = referenceBase64Of(referenceCipher("jdoe", fixedKey(), 1));
-    EXPECT_EQ(save()["user login name"], jdoe);
+    EXPECT_EQ(saveRecord()["user login name"], jdoe);
 
     panel_->loginNameStringRef.reset();
-    EXPECT_EQ(save()["user login name"], jdoe);
+    EXPECT_EQ(saveRecord()["user login name"], jdoe);
 }
 
 TEST_F(SaveUserPreference, AKeyWhoseControlIsAbsentKeepsItsStoredValue) {
     panel_->passwordEditText->setStringValue("abc");
-    save();
+    saveRecord();
     panel_->passwordEditText.reset();
     panel_->suspendKeyButton->setState(1);
     panel_->folderNameButton->setState(1);
-    const nlohmann::json record = save();
+    const nlohmann::json record = saveRecord();
     EXPECT_EQ(record["user password"], fixedKeyHex("abc", 1) + std::string(32, '0'));
     EXPECT_EQ(record["hold button"], 257);
 }

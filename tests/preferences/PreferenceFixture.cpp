@@ -38,8 +38,7 @@ std::optional<nlohmann::json> storedDomain() {
 
 nlohmann::json storedRecord() {
     const auto domain = storedDomain();
-    if (!domain || !domain->contains("Job Control")) return nullptr;
-    return (*domain)["Job Control"];
+    return domain && domain->contains("Job Control") ? domain->at("Job Control") : nlohmann::json();
 }
 
 void storeDomain(const nlohmann::json& domain) {
@@ -52,7 +51,6 @@ void storeDomain(const nlohmann::json& domain) {
 
 nlohmann::json validRecord(const nlohmann::json& values) {
     nlohmann::json record = values;
-    record["Model Name"] = kSampleModel;
-    record["Release Number"] = "2.00";
+    record.update({{"Model Name", kSampleModel}, {"Release Number", "2.00"}});
     return record;
 }

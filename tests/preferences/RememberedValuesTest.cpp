@@ -7,13 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSButtonCell.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/defaults/UserDefaults.h"
-#include "settings/SettingsKeys.h"
 #include "tests/host/PrintDialogRunner.h"
 #include "tests/preferences/PreferenceFixture.h"
 #include "tests/settings_exchange/ExchangeFixture.h"
@@ -52,11 +47,10 @@ TEST(RememberedValues, WinAtTheFirstRestoreOfTheNextDialogAndNotAtTheSecond) {
 
     // Another job, whose settings hold other values and no locks.
     auto other = FakeHost::withSamplePPD();
-    other->settings.set(kJobSuspend, "2");
-    other->settings.set(kJobSuspend2Key, fixedKeyHex("999"));
-    other->settings.set(kAuthentication, "1");
-    other->settings.set(kUserName, hexOf("Other"));
-    other->settings.set(kHoldButton, "0");
+    for (const auto& [key, value] : {std::pair<const char*, std::string>{kJobSuspend, "2"},
+                                     {kJobSuspend2Key, fixedKeyHex("999")}, {kAuthentication, "1"},
+                                     {kUserName, hexOf("Other")}, {kHoldButton, "0"}})
+        other->settings.set(key, value);
     const auto next = openPanel(other);
     EXPECT_EQ(next->prefHoldButtonFlag, 1u | 8u | 16u | 32u | 64u);
     next->restoreValuesAndReturnError(nullptr);
@@ -91,24 +85,22 @@ TEST(MainJob, TheTypicalPrintIsRememberedAndTheNextDialogRestoresThePassCodeLock
     const std::map<std::string, std::string> environment = {{"XDG_CONFIG_HOME", config.path().string()}};
     const auto first = runPrintDialog({}, readFile(NELVO_SOURCE_DIR "/examples/typical-print.txt"), environment);
     ASSERT_EQ(first.exitStatus, 0) << first.err;
-    EXPECT_NE(first.out.find("nelvo.print.PrintSettings.jobSuspend=2\n"), std::string::npos) << first.out;
-    EXPECT_NE(first.out.find("nelvo.print.PrintSettings.holdButton=1\n"), std::string::npos);
-    EXPECT_NE(first.out.find("nelvo.print.PrintSettings.folderPath=" + hexOf("*standard") + "\n"), std::string::npos);
     const std::string passCode = fixedKeyHex("123");
-    EXPECT_NE(first.out.find("nelvo.print.PrintSettings.jobSuspend2Key=" + passCode + "\n"), std::string::npos);
+    const std::string settings[] = {"jobSuspend=2", "holdButton=1", "folderPath=" + hexOf("*standard"),
+                                    "jobSuspend2Key=" + passCode};
+    for (const std::string& line : settings)
+        EXPECT_NE(first.out.find("nelvo.print.PrintSettings." + line + "\n"), std::string::npos) << line << first.out;
     EXPECT_NE(first.out.find("\"pass code\": \"" + passCode + "\""), std::string::npos);
 
     const auto second = runPrintDialog({}, readFile(NELVO_SOURCE_DIR "/examples/next-print.txt"), environment);
     ASSERT_EQ(second.exitStatus, 0) << second.err;
     const size_t start = second.out.find("{\n");
     ASSERT_NE(start, std::string::npos) << second.out;
-    // The dump is followed by more output: parse up to its end.
-    size_t depth = 0, end = start;
-    for (; end < second.out.size(); ++end) {
-        if (second.out[end] == '{') ++depth;
-        if (second.out[end] == '}' && --depth == 0) break;
-    }
-    const auto controls = nlohmann::json::parse(second.out.substr(start, end - start + 1))["controls"];
+    // The dump is followed by more output: a stream is read only to its end.
+    std::istringstream dump(second.out.substr(start));
+    nlohmann::json controls;
+    dump >> controls;
+    controls = controls["controls"];
     EXPECT_EQ(controls["suspendKeyEditText"]["text"], "123");
     EXPECT_EQ(controls["suspendKeyButton"]["state"], 1);
     EXPECT_NE(second.out.find("nelvo.print.PrintSettings.holdButton=1\n"), std::string::npos) << second.out;

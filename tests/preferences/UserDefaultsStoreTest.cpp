@@ -15,11 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Each test starts with a fresh store (see PreferenceFixture).
 class Store : public testing::Test {
 protected:
-    void SetUp() override { NSUserDefaults::resetStandardUserDefaults(); }
-    void TearDown() override { NSUserDefaults::resetStandardUserDefaults(); }
-
     NSUserDefaults& store() { return *NSUserDefaults::standardUserDefaults(); }
     fs::path file() { return store().fileForDomain(kDomain); }
     std::optional<nlohmann::json> reread() {

@@ -1,10 +1,7 @@
 #include "tests/settings_exchange/ExchangeFixture.h"
 
-#include <cstdio>
-#include <cstring>
 
 #include "crypto/Aes.h"
-#include "platform/core/Bundle.h"
 #include "tests/crypto/OpenSslReference.h"
 #include "tests/support/TestPanel.h"
 
@@ -24,47 +21,42 @@ std::optional<std::string> valueOf(const FakeHost& host, const std::string& key)
     return value ? std::optional<std::string>(*value) : std::nullopt;
 }
 
-std::string hexOf(const std::string& bytes) {
+std::string hexOf(const std::string& bytes, const char* digits) {
     std::string hex;
-    char pair[3];
-    for (unsigned char byte : bytes) {
-        std::snprintf(pair, sizeof pair, "%02X", byte);
-        hex += pair;
-    }
+    for (unsigned char byte : bytes) hex += {digits[byte >> 4], digits[byte & 15]};
     return hex;
 }
 
 std::string referenceCipher(const std::string& clear, const std::string& key, size_t blocks) {
     std::string cipher;
-    for (size_t block = 0; block < blocks; ++block) {
-        if (block * 16 >= clear.size() && block > 0) {
-            cipher.append(16, '\0');
-            continue;
-        }
-        const std::string part = clear.substr(std::min(block * 16, clear.size()), 16);
+    for (size_t start = 0; start == 0 || start < clear.size(); start += 16) {
+        const std::string part = clear.substr(start, 16);
         const Bytes enciphered = referenceAesBlock(reinterpret_cast<const unsigned char*>(key.data()),
                                                    Bytes(part.begin(), part.end()), true);
         cipher.append(enciphered.begin(), enciphered.end());
     }
+    cipher.resize(blocks * 16, '\0');
     return cipher;
 }
 
 std::string fixedKey() { return std::string(reinterpret_cast<const char*>(kFixedAesKey), 16); }
-
 std::string fixedKeyHex(const std::string& clear, size_t blocks) {
     return hexOf(referenceCipher(clear, fixedKey(), blocks));
 }
+// The last 16 characters of the spool time.
+std::string fixedJobKey() { return std::string(kFixedSpoolTime).substr(std::string(kFixedSpoolTime).size() - 16); }
 
-std::string fixedJobKey() {
-    const std::string spoolTime = kFixedSpoolTime;
-    return spoolTime.substr(spoolTime.size() - 16);
+std::string fixedKeyBase64(const std::string& clear, size_t blocks) {
+    return referenceBase64Of(referenceCipher(clear, fixedKey(), blocks));
+}
+
+std::string jobKeyBase64(const std::string& clear, size_t blocks) {
+    return referenceBase64Of(referenceCipher(clear, fixedJobKey(), blocks));
 }
 
 std::string referenceMd5Hex(const std::string& text) {
     const Bytes digest = referenceMd5(reinterpret_cast<const unsigned char*>(text.data()), text.size());
-    std::string hex = hexOf(std::string(digest.begin(), digest.end()));
-    for (char& c : hex) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return hex;
+    return hexOf(std::string(digest.begin(), digest.end()), "0123456789abcdef");
 }
 
 std::string referenceBase64Of(const std::string& bytes) { return referenceBase64(Bytes(bytes.begin(), bytes.end())); }

@@ -1,15 +1,23 @@
 // What the tests of the job-settings exchange and the remembered defaults
-// share: a panel with the real layout on the sample PPD, at a fixed instant,
+// share: the controls' and keys' headers, a panel with the real layout on the sample PPD, at a fixed instant,
 // and the value forms computed independently with OpenSSL.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSMatrix.h"
+#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/NSTextField.h"
 #include "platform/core/CoreTime.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
+#include "settings/SettingsKeys.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/ScopedEnvironment.h"
 
 // Saturday 5 December 2026, 05:11:09.8 at UTC+9.
 inline constexpr const char* kFixedSpoolTime = "Sat, 5 Dec 2026 05:11:09 +0900";
@@ -21,8 +29,8 @@ std::shared_ptr<NelvoPrintPdeZlm420kJC> openPanel(const std::shared_ptr<FakeHost
 // The value under `key`, or none.
 std::optional<std::string> valueOf(const FakeHost& host, const std::string& key);
 
-// Upper-case hex text of bytes.
-std::string hexOf(const std::string& bytes);
+// Hex text of bytes, upper-case unless other digits are given.
+std::string hexOf(const std::string& bytes, const char* digits = "0123456789ABCDEF");
 
 // The text zero-padded to whole blocks and enciphered block by block under
 // `key` (16 bytes); `blocks` blocks are taken, extra ones as zero bytes.
@@ -32,6 +40,25 @@ std::string fixedKey();
 std::string fixedKeyHex(const std::string& clear, size_t blocks = 1);
 // The key that the save at the fixed instant takes from its spool time.
 std::string fixedJobKey();
+// Base64 text of the clear text enciphered under the fixed or the job's key.
+std::string fixedKeyBase64(const std::string& clear, size_t blocks = 1);
+std::string jobKeyBase64(const std::string& clear, size_t blocks = 1);
 
 std::string referenceMd5Hex(const std::string& text);
 std::string referenceBase64Of(const std::string& bytes);
+
+// A panel on the sample PPD, its view loaded, saving at the fixed instant.
+class ExchangeTest : public testing::Test {
+protected:
+    void save() { panel_->saveValuesAndReturnError(nullptr); }
+    void restoreWith(const std::string& key, const std::string& value) {
+        host_->settings.set(key, value);
+        panel_->restoreValuesAndReturnError(nullptr);
+    }
+    // The saved value under `key`, or "(absent)".
+    std::string value(const std::string& key) const { return valueOf(*host_, key).value_or("(absent)"); }
+
+    platform::ScopedFixedClock clock_ = fixedSaveClock();
+    std::shared_ptr<FakeHost> host_ = FakeHost::withSamplePPD();
+    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel_ = openPanel(host_);
+};

@@ -4,10 +4,6 @@
 
 #include <set>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSTextField.h"
-#include "settings/SettingsKeys.h"
 #include "tests/settings_exchange/ExchangeFixture.h"
 #include "tests/support/TestPanel.h"
 
@@ -19,7 +15,7 @@ using P = NelvoPrintPdeZlm420kJC;
 
 const Keys kKeysOfEverySave = {kSpoolTime, kFiling, kJobSuspend, kAuthentication, kHoldButton};
 
-class KeyTable : public testing::Test {
+class KeyTable : public ExchangeTest {
 protected:
     void SetUp() override {
         panel_->restoreValuesAndReturnError(nullptr);
@@ -27,21 +23,16 @@ protected:
         panel_->userNameEditText->setStringValue("");
         panel_->jobNameEditText->setStringValue("");
     }
-    Keys save() {
-        panel_->saveValuesAndReturnError(nullptr);
+    Keys savedKeys() {
+        save();
         Keys keys;
         for (const auto& [key, value] : host_->settings.values()) keys.insert(key);
         return keys;
     }
-    std::string value(const char* key) const { return valueOf(*host_, key).value_or("(absent)"); }
-
-    platform::ScopedFixedClock clock_ = fixedSaveClock();
-    std::shared_ptr<FakeHost> host_ = FakeHost::withSamplePPD();
-    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel_ = openPanel(host_);
 };
 
 TEST_F(KeyTable, AnEmptySaveLeavesOnlyTheKeysOfEverySave) {
-    EXPECT_EQ(save(), kKeysOfEverySave);
+    EXPECT_EQ(savedKeys(), kKeysOfEverySave);
     EXPECT_EQ(value(kSpoolTime), hexOf(kFixedSpoolTime));
     EXPECT_EQ(value(kFiling) + value(kJobSuspend) + value(kAuthentication) + value(kHoldButton), "0010");
 }
@@ -53,12 +44,12 @@ TEST_F(KeyTable, RetentionCarriesTheMainFolderItsModeDigitAndThePassCodeAndOffDr
         panel_->suspendMatrix->selectCellAtRow(row, 0);
         Keys expected = kKeysOfEverySave;
         expected.insert({kFolderPath, kFolderPath2, kJobSuspendKey, kJobSuspend2Key});
-        EXPECT_EQ(save(), expected);
+        EXPECT_EQ(savedKeys(), expected);
         EXPECT_EQ(value(kJobSuspend), digit);
     }
     EXPECT_EQ(value(kFolderPath) + value(kFolderPath2), hexOf("*standard") + hexOf("*standard"));
     panel_->retentionCheckBox->setState(0);
-    EXPECT_EQ(save(), kKeysOfEverySave);
+    EXPECT_EQ(savedKeys(), kKeysOfEverySave);
 }
 
 TEST_F(KeyTable, MissingControlsRemoveTheirKeys) {
@@ -69,7 +60,7 @@ TEST_F(KeyTable, MissingControlsRemoveTheirKeys) {
     panel_->authenticationRadioButton.reset();
     panel_->suspendMatrix.reset();
     // Without filing controls the main folder still travels.
-    EXPECT_EQ(save(), (Keys{kSpoolTime, kFolderPath, kFolderPath2, kHoldButton}));
+    EXPECT_EQ(savedKeys(), (Keys{kSpoolTime, kFolderPath, kFolderPath2, kHoldButton}));
 }
 
 TEST_F(KeyTable, EachLockButtonSetsItsOwnBit) {
@@ -77,23 +68,21 @@ TEST_F(KeyTable, EachLockButtonSetsItsOwnBit) {
         {&P::suspendKeyButton, 1},     {&P::loginNameButton, 2},      {&P::passwordButton, 4},
         {&P::userNameButton, 8},       {&P::jobNameButton, 16},       {&P::folderPasswordButton, 32},
         {&P::userNumberButton, 64},    {&P::accountNumberButton, 128}, {&P::folderNameButton, 256}};
-    uint32_t mask = 0;
     for (const auto& [button, bit] : locks) {
         ((*panel_).*button)->setState(1);
         save();
-        EXPECT_EQ(value(kHoldButton), std::to_string(mask |= bit));
+        EXPECT_EQ(value(kHoldButton), std::to_string(bit * 2 - 1));
     }
 }
 
 // The values' own keys are checked with their forms in ValueFormsTest.
 TEST_F(KeyTable, AValueEmptiedLosesItsKeys) {
-    const Outlet<NSTextField> P::*fields[] = {&P::loginNameEditText,     &P::passwordEditText, &P::userNumberEditText,
-                                              &P::accountNumberEditText, &P::userNameEditText, &P::jobNameEditText,
-                                              &P::folderPasswordEditText};
+    const Outlet<NSTextField> P::*fields[] = {&P::loginNameEditText, &P::passwordEditText, &P::userNumberEditText,
+        &P::accountNumberEditText, &P::userNameEditText, &P::jobNameEditText, &P::folderPasswordEditText};
     for (auto field : fields) ((*panel_).*field)->setStringValue("7");
     save();
     for (auto field : fields) ((*panel_).*field)->setStringValue("");
-    EXPECT_EQ(save(), kKeysOfEverySave);
+    EXPECT_EQ(savedKeys(), kKeysOfEverySave);
 }
 
 TEST(KeyTableUnset, NothingIsWrittenBeforeTheControlsAreSetUpOrWithoutPrintSettings) {

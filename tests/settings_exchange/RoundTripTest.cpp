@@ -4,11 +4,7 @@
 
 #include <vector>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSTextField.h"
 #include "tests/settings_exchange/ExchangeFixture.h"
-#include "tests/support/ScopedEnvironment.h"
 
 namespace {
 
@@ -36,21 +32,16 @@ TEST(FieldRoundTrip, EveryFieldComesBackInTheNextDialogCutToItsStoredLength) {
     const ScopedLocale utf8(LC_CTYPE, "C.UTF-8");
     if (!utf8.selected()) GTEST_SKIP() << "no C.UTF-8 locale";
     const std::string k16 = "abcdefghijklmnop";
-    struct Case {
-        const char* name;
-        Field field;
-        std::vector<std::string> unchanged;  // values that come back as typed
+    // Values that come back as typed.
+    const std::pair<Field, std::vector<std::string>> cases[] = {
+        {&P::suspendKeyEditText, {"0", "99999"}},
+        {&P::passwordEditText, {"", k16, k16 + "q", std::string(31, 'w'), "p\u00e4ss\u65e5"}},
+        {&P::userNumberEditText, {"1", "12345"}},
+        {&P::loginNameEditText, {"", k16 + k16 + k16, std::string(255, 'L'), "J\u00fcrgen \u5c71\u7530"}},
+        {&P::userNameEditText, {std::string(32, 'U'), "Zo\u00eb \"Q\""}},
     };
-    const Case cases[] = {
-        {"passCode", &P::suspendKeyEditText, {"0", "99999"}},
-        {"password", &P::passwordEditText, {"", k16, k16 + "q", std::string(31, 'w'), "p\u00e4ss\u65e5"}},
-        {"userNumber", &P::userNumberEditText, {"1", "12345"}},
-        {"loginName", &P::loginNameEditText, {"", k16 + k16 + k16, std::string(255, 'L'), "J\u00fcrgen \u5c71\u7530"}},
-        {"userName", &P::userNameEditText, {std::string(32, 'U'), "Zo\u00eb \"Q\""}},
-    };
-    for (const Case& test : cases)
-        for (const std::string& typed : test.unchanged)
-            EXPECT_EQ(roundTrip(test.field, typed), typed) << test.name;
+    for (const auto& [field, unchanged] : cases)
+        for (const std::string& typed : unchanged) EXPECT_EQ(roundTrip(field, typed), typed);
     EXPECT_EQ(roundTrip(&P::userNameEditText, std::string(40, 'U')), std::string(32, 'U'));
     EXPECT_EQ(roundTrip(&P::jobNameEditText, ""), "Untitled");
     EXPECT_EQ(roundTrip(&P::jobNameEditText, std::string(80, 'J')), std::string(32, 'J'));

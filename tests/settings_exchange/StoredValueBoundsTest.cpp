@@ -3,45 +3,37 @@
 // sanitizer build, a read or write past a buffer fails these tests.
 #include <gtest/gtest.h>
 
-#include "platform/controls/NSTextField.h"
-#include "settings/SettingsKeys.h"
 #include "tests/settings_exchange/ExchangeFixture.h"
 
 namespace {
 
 using namespace settings_keys;
 
-class StoredValueBounds : public testing::Test {
+using P = NelvoPrintPdeZlm420kJC;
+
+class StoredValueBounds : public ExchangeTest {
 protected:
-    std::string readBack(Outlet<NSTextField> NelvoPrintPdeZlm420kJC::*field, const std::string& key,
-                         const std::string& value) {
-        host_->settings.set(key, value);
-        panel_->restoreValuesAndReturnError(nullptr);
+    std::string readBack(Outlet<NSTextField> P::*field, const std::string& key, const std::string& stored) {
+        restoreWith(key, stored);
         return ((*panel_).*field)->stringValue();
     }
-
-    std::shared_ptr<FakeHost> host_ = FakeHost::withSamplePPD();
-    std::shared_ptr<NelvoPrintPdeZlm420kJC> panel_ = openPanel(host_);
 };
 
 TEST_F(StoredValueBounds, HexTextIsCutAtTheBufferAndDecodesByTheRule) {
-    using P = NelvoPrintPdeZlm420kJC;
-    std::string overlong;
-    for (int i = 0; i < 600; ++i) overlong += "41";
+    const std::string overlong = hexOf(std::string(600, 'A'));
     // 255 characters are kept; the last '4' pairs with the terminator: 16 * 4 - 48.
     EXPECT_EQ(readBack(&P::userNameEditText, kUserName, overlong), std::string(127, 'A') + "\x10");
     EXPECT_EQ(readBack(&P::jobNameEditText, kJobName, "4142\xc3\xa9" "43"), "AB");
 }
 
 TEST_F(StoredValueBounds, CipherTextsReadOnlyTheirDigitsAndAlphabet) {
-    using P = NelvoPrintPdeZlm420kJC;
     host_->settings.set(kJobSuspend, "2");
-    const std::string cipher = fixedKeyHex("123");
-    EXPECT_EQ(readBack(&P::suspendKeyEditText, kJobSuspend2Key, cipher + std::string(5000, 'F')), "123");
+    EXPECT_EQ(readBack(&P::suspendKeyEditText, kJobSuspend2Key, fixedKeyHex("123") + std::string(5000, 'F')), "123");
+    EXPECT_EQ(readBack(&P::suspendKeyEditText, kJobSuspend2Key, fixedKeyHex("123456")), "") << "too long for its field";
     readBack(&P::passwordEditText, kPassword2, std::string(5001, 'Z'));
     readBack(&P::userNumberEditText, kUserNumber2, "ABC");
 
-    const std::string login = referenceBase64Of(referenceCipher("jdoe", fixedKey(), 1));
+    const std::string login = fixedKeyBase64("jdoe");
     host_->settings.set("nelvo.print.PrintSettings.loginName12", std::string(3000, 'B'));
     EXPECT_EQ(readBack(&P::loginNameEditText, "nelvo.print.PrintSettings.loginName11", login + std::string(3000, 'A')),
               "jdoe");
