@@ -28,7 +28,9 @@ void expectDone(platform::UserResult result, const NSObject& control) {
 }  // namespace
 
 void PanelTest::click(const Outlet<NSButton>& button) { expectDone(button->performClick(), *button); }
-void PanelTest::choose(const Outlet<NSMatrix>& matrix, int row) { expectDone(matrix->userSelectCellAtRow(row), *matrix); }
+void PanelTest::choose(const Outlet<NSMatrix>& matrix, int row) {
+    expectDone(matrix->userSelectCellAtRow(row), *matrix);
+}
 void PanelTest::choose(const Outlet<NSPopUpButton>& popUp, int index) {
     expectDone(popUp->userSelectItemAtIndex(index), *popUp);
 }

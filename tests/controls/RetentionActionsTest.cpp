@@ -1,5 +1,6 @@
 // Retention and filing as the user switches them: the quick-file coupling,
-// the reset when retention goes off, and the rules that follow.
+// the reset when retention goes off, and the rules that follow, with their
+// edges. (Modes and locks open their groups in ModesAndLocksTest.)
 #include <gtest/gtest.h>
 
 #include "tests/controls/PanelFixture.h"
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 using Filing = PanelTest;
 
-TEST_F(Filing, QuickFileForcesHoldAfterPrintAndOnlyTheMatrixClearsTheFolderFields) {
+TEST_F(Filing, QuickFileAndHoldAfterPrintGoTogetherAndOnlyTheMatrixClearsTheFolderFields) {
     click(panel->retentionCheckBox);
     choose(panel->suspendMatrix, 2);
     choose(panel->folderSelectionMatrix, 2);
@@ -87,19 +88,24 @@ TEST_F(Filing, QuickFileForcesHoldAfterPrintAndOnlyTheMatrixClearsTheFolderField
     choose(panel->folderSelectionMatrix, 0);
     EXPECT_EQ(panel->folderPasswordEditText->stringValue(), "");
     EXPECT_EQ(panel->folderNameEditText->stringValue(), "Sales") << "locked";
-}
 
-TEST_F(Filing, AHoldModeOtherThanHoldAfterPrintTakesBothFolderControlsToTheMainFolder) {
-    click(panel->retentionCheckBox);
-    choose(panel->folderSelectionPopup, 0);
-    choose(panel->folderSelectionMatrix, 0);
+    // Another hold mode takes both folder controls from quick file to the main folder.
     choose(panel->suspendMatrix, 2);
     EXPECT_EQ(panel->folderSelectionPopup->indexOfSelectedItem(), 1);
     EXPECT_EQ(panel->folderSelectionMatrix->selectedRow(), 1);
     EXPECT_TRUE(usable(panel->suspendKeyEditText) && panel->suspendKeyButton->isEnabled());
-    choose(panel->folderSelectionPopup, 0);
-    choose(panel->suspendMatrix, 1);
-    EXPECT_EQ(panel->folderSelectionPopup->indexOfSelectedItem(), 0) << "hold after print goes with quick file";
+}
+
+// The rules' own edge, below what the handlers reach.
+TEST_F(Filing, APopUpIndexWithoutAProtectedListEntryNeedsNoFolderPassCode) {
+    panel->retentionCheckBox->setState(1);
+    listThreeFolders();
+    panel->folderList->resize(1);  // the menu now reaches past the list's end
+    for (int index : {-1, 2, 4}) {   // no selection, the separator, past the end
+        panel->folderSelectionPopup->selectItemAtIndex(index);
+        runEveryHandlerAndRule(*panel);
+        EXPECT_TRUE(dimmed(panel->folderPasswordEditText) && !panel->folderPasswordButton->isEnabled()) << index;
+    }
 }
 
 }  // namespace
