@@ -173,6 +173,7 @@ bool DeviceSimulator::holdAnswer() {
 // last byte is known.
 void DeviceSimulator::sendBody(httplib::Response& response, int status) {
     response.status = status;
+    if (behaviour_.contentEncoding) response.set_header("Content-Encoding", *behaviour_.contentEncoding);
     if (behaviour_.answerBody.empty()) {
         // A provider of no bytes is never asked for any, and the answer would
         // never go out: an empty body is sent as plain content.

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
 #include "folders/ResponseFile.h"
@@ -96,19 +99,29 @@ TEST_F(SOAPClient, ALinkPlantedAtTheResponseFileIsReplacedNotWrittenThrough) {
     EXPECT_EQ(responseFile(), "<answer/>");
 }
 
-TEST_F(SOAPClient, AnErrorStatusOrARedirectStillEndsWithTheFinalBodySaved) {
+TEST_F(SOAPClient, AnErrorStatusEndsWithItsBodySaved) {
     DeviceBehaviour failing = answeringWith("<fault>busy</fault>");
     failing.status = 500;
     DeviceSimulator erring(failing);
     send(erring, bytesOf("<request/>"));
     EXPECT_EQ(responseFile(), "<fault>busy</fault>");
+    EXPECT_EQ(context.calls, 0);
+}
 
-    DeviceBehaviour moved = answeringWith("<final/>");
-    moved.redirectLocation = "/moved";
-    DeviceSimulator redirecting(moved);
-    send(redirecting, bytesOf("<request/>"));
-    EXPECT_EQ(responseFile(), "<final/>");
-    EXPECT_EQ(redirecting.requests().size(), 2u);
+// The device reads a request only once its whole announced body has come, so
+// a follow-up that kept the length but lost the body would never be answered.
+TEST_F(SOAPClient, EveryRedirectSendsThePostAgainWithItsBodyAndSavesTheFinalAnswer) {
+    for (const int status : {301, 302, 303, 307, 308}) {
+        DeviceBehaviour moved = answeringWith("<final/>");
+        moved.redirectLocation = "/moved";
+        moved.redirectStatus = status;
+        DeviceSimulator redirecting(moved);
+        send(redirecting, bytesOf("<request/>"), 60);
+        EXPECT_EQ(responseFile(), "<final/>") << status;
+        const auto requests = redirecting.requests();
+        ASSERT_EQ(requests.size(), 2u) << status;
+        EXPECT_EQ(requests[1].method + " " + requests[1].path + " " + requests[1].body, "POST /moved <request/>") << status;
+    }
     EXPECT_EQ(context.calls, 0);
 }
 
@@ -138,6 +151,55 @@ TEST_F(SOAPClient, AnAnswerLargerThanTheLimitIsAFailureAndOneAtTheLimitIsSaved) 
     send(atLimit, bytesOf("<request/>"), 60);
     EXPECT_EQ(context.calls, 1);
     EXPECT_EQ(responseFile().size(), limit);
+}
+
+// The peak resident size of this process as the kernel counts it (VmHWM),
+// reset first when asked, so that the next reading covers only what follows.
+size_t peakResidentBytes(bool reset = false) {
+    if (reset) std::ofstream("/proc/self/clear_refs") << "5";
+    std::ifstream status("/proc/self/status");
+    for (std::string field; status >> field;)
+        if (field == "VmHWM:") {
+            size_t kibibytes = 0;
+            status >> kibibytes;
+            return kibibytes * 1024;
+        }
+    ADD_FAILURE() << "no VmHWM in /proc/self/status";
+    return 0;
+}
+
+// `size` zero bytes in the zlib "deflate" coding, made piece by piece.
+std::string deflatedZeros(size_t size) {
+    z_stream stream{};
+    EXPECT_EQ(deflateInit(&stream, Z_DEFAULT_COMPRESSION), Z_OK);
+    const std::string zeros(1 << 20, '\0');
+    std::string coded;
+    std::vector<unsigned char> out(1 << 16);
+    for (size_t left = size; left > 0 || stream.avail_in > 0;) {
+        const size_t piece = std::min(left, zeros.size());
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(zeros.data()));
+        stream.avail_in = static_cast<uInt>(piece);
+        left -= piece;
+        do {
+            stream.next_out = out.data();
+            stream.avail_out = static_cast<uInt>(out.size());
+            deflate(&stream, left == 0 ? Z_FINISH : Z_NO_FLUSH);
+            coded.append(reinterpret_cast<char*>(out.data()), out.size() - stream.avail_out);
+        } while (stream.avail_out == 0);
+    }
+    deflateEnd(&stream);
+    return coded;
+}
+
+TEST_F(SOAPClient, ACompressedAnswerNeverGrowsPastTheLimitInMemory) {
+    const size_t limit = NelvoPrintPdeZlm420kJCSOAPClient::kMaximumAnswerBytes;
+    DeviceBehaviour bomb = answeringWith(deflatedZeros(16 * limit));
+    bomb.contentEncoding = "deflate";
+    DeviceSimulator simulator(bomb);
+    const size_t before = peakResidentBytes(true);
+    send(simulator, bytesOf("<request/>"), 60);
+    EXPECT_LT(peakResidentBytes(), before + 4 * limit);
+    EXPECT_LE(responseFile().size(), limit);
 }
 
 TEST_F(SOAPClient, ReachesADeviceAtABracketedIPv6Address) {
