@@ -1,0 +1,81 @@
+#include "folders/WellFormedAnswer.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "platform/text/Utf16.h"
+
+namespace folders {
+namespace {
+
+bool isXmlCharacter(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// Characters beyond the Basic Multilingual Plane come as surrogate pairs,
+// which stand for allowed characters; lone ones cannot come from UTF-8.
+bool holdsOnlyXmlCharacters(const std::string& text) {
+    for (const char16_t unit : platform::utf16FromUtf8(text))
+        if (!isXmlCharacter(unit) && !(unit >= 0xD800 && unit <= 0xDFFF)) return false;
+    return true;
+}
+
+// "#65" or "#x41", naming an allowed character.
+bool isCharacterReference(std::string_view name) {
+    if (name.size() < 2 || name.front() != '#') return false;
+    const bool hex = name[1] == 'x';
+    const std::string_view digits = name.substr(hex ? 2 : 1);
+    uint32_t code = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
+    return !digits.empty() && error == std::errc() && end == digits.data() + digits.size() && isXmlCharacter(code);
+}
+
+bool isPredefinedEntity(std::string_view name) {
+    return name == "amp" || name == "lt" || name == "gt" || name == "apos" || name == "quot";
+}
+
+// `text` as written, before any reference in it is replaced.
+bool referencesAreWellFormed(std::string_view text) {
+    for (size_t at = text.find('&'); at != std::string_view::npos; at = text.find('&', at + 1)) {
+        const size_t end = text.find(';', at);
+        if (end == std::string_view::npos) return false;
+        const std::string_view name = text.substr(at + 1, end - at - 1);
+        if (!isPredefinedEntity(name) && !isCharacterReference(name)) return false;
+    }
+    return true;
+}
+
+bool nodeIsWellFormed(pugi::xml_node node) {
+    if (node.type() == pugi::node_pcdata && !referencesAreWellFormed(node.value())) return false;
+    for (const pugi::xml_attribute attribute : node.attributes())
+        if (!referencesAreWellFormed(attribute.value())) return false;
+    for (const pugi::xml_node child : node.children())
+        if (!nodeIsWellFormed(child)) return false;
+    return true;
+}
+
+// Exactly one top-level element and no text beside it.
+bool hasOneRootAlone(const pugi::xml_document& document) {
+    size_t elements = 0;
+    for (const pugi::xml_node node : document.children()) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) return false;
+        if (node.type() == pugi::node_element) ++elements;
+    }
+    return elements == 1;
+}
+
+}  // namespace
+
+bool loadWellFormed(const std::string& text, pugi::xml_document& document, unsigned options) {
+    if (!holdsOnlyXmlCharacters(text)) return false;
+    // First as written, with text outside the root kept, to look at what
+    // the parser would otherwise replace or drop.
+    pugi::xml_document written;
+    const unsigned asWritten = (options & ~pugi::parse_escapes) | pugi::parse_fragment;
+    if (!written.load_buffer(text.data(), text.size(), asWritten, pugi::encoding_utf8)) return false;
+    if (!hasOneRootAlone(written) || !nodeIsWellFormed(written)) return false;
+    return static_cast<bool>(document.load_buffer(text.data(), text.size(), options, pugi::encoding_utf8));
+}
+
+}  // namespace folders
