@@ -3,8 +3,6 @@
 #include <charconv>
 #include <string_view>
 
-#include "platform/text/Utf16.h"
-
 namespace folders {
 namespace {
 
@@ -13,11 +11,16 @@ bool isXmlCharacter(char32_t c) {
            (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// Characters beyond the Basic Multilingual Plane come as surrogate pairs,
-// which stand for allowed characters; lone ones cannot come from UTF-8.
-bool holdsOnlyXmlCharacters(const std::string& text) {
-    for (const char16_t unit : platform::utf16FromUtf8(text))
-        if (!isXmlCharacter(unit) && !(unit >= 0xD800 && unit <= 0xDFFF)) return false;
+// `text` is valid UTF-8 (it has been decoded), so the characters that XML
+// does not allow show as bytes: C0 controls other than tab and line breaks,
+// and U+FFFE and U+FFFF (EF BF BE, EF BF BF). Surrogates cannot occur.
+bool holdsOnlyXmlCharacters(std::string_view text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x20 && byte != 0x9 && byte != 0xA && byte != 0xD) return false;
+        const std::string_view next = text.substr(i + 1, 2);
+        if (byte == 0xEF && (next == "\xBF\xBE" || next == "\xBF\xBF")) return false;
+    }
     return true;
 }
 
