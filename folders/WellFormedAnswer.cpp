@@ -49,13 +49,20 @@ bool referencesAreWellFormed(std::string_view text) {
     return true;
 }
 
-bool nodeIsWellFormed(pugi::xml_node node) {
-    if (node.type() == pugi::node_pcdata && !referencesAreWellFormed(node.value())) return false;
-    for (const pugi::xml_attribute attribute : node.attributes())
-        if (!referencesAreWellFormed(attribute.value())) return false;
-    for (const pugi::xml_node child : node.children())
-        if (!nodeIsWellFormed(child)) return false;
-    return true;
+// Walks the tree without recursion: an answer may nest elements deeper than
+// the stack would allow.
+bool referencesAreWellFormedIn(pugi::xml_document& document) {
+    struct ReferenceCheck : pugi::xml_tree_walker {
+        bool wellFormed = true;
+        bool for_each(pugi::xml_node& node) override {
+            if (node.type() == pugi::node_pcdata) wellFormed = referencesAreWellFormed(node.value());
+            for (const pugi::xml_attribute attribute : node.attributes())
+                wellFormed = wellFormed && referencesAreWellFormed(attribute.value());
+            return wellFormed;
+        }
+    } check;
+    document.traverse(check);
+    return check.wellFormed;
 }
 
 // Exactly one top-level element and no text beside it.
@@ -77,7 +84,7 @@ bool loadWellFormed(const std::string& text, pugi::xml_document& document, unsig
     pugi::xml_document written;
     const unsigned asWritten = (options & ~pugi::parse_escapes) | pugi::parse_fragment;
     if (!written.load_buffer(text.data(), text.size(), asWritten, pugi::encoding_utf8)) return false;
-    if (!hasOneRootAlone(written) || !nodeIsWellFormed(written)) return false;
+    if (!hasOneRootAlone(written) || !referencesAreWellFormedIn(written)) return false;
     return static_cast<bool>(document.load_buffer(text.data(), text.size(), options, pugi::encoding_utf8));
 }
 
