@@ -131,7 +131,9 @@ void setUpDeviceAddress(Panel& panel) {
 
 void NelvoPrintPdeZlm420kJC::initializeUI() {
     PDEProlog(this, "--initializeUI:");
-    if (!hasInited) {
+    // The dialog may show the panel before it asks for the view: a set-up
+    // made without a view is made again, once, on the view loaded later.
+    if (!hasInited || (panelView_ && !viewControlsSetUp)) {
         localizeTabs(*this);
         setUpRetention(*this);
         setUpFiling(*this);
@@ -139,6 +141,7 @@ void NelvoPrintPdeZlm420kJC::initializeUI() {
         setUpJobIdentity(*this);
         setUpDeviceAddress(*this);
         hasInited = true;
+        viewControlsSetUp = panelView_ != nullptr;
     }
     PDEEpilog(this, "--initializeUI:=void");
 }

@@ -39,6 +39,19 @@ void requestFolders(NelvoPrintPdeZlm420kJC& panel, const std::string& address) {
     stopProgress(panel);
 }
 
+// The rebuilt menu may show another folder than before, with or without a
+// pass code: the filing controls follow it.
+void applyFilingRules(NelvoPrintPdeZlm420kJC& panel) {
+    panel.folderSelectionStaticTextEnabled();
+    panel.folderSelectionPopupEnabled();
+    panel.folderPasswordStaticTextEnabled();
+    panel.folderPasswordEditTextEnabled();
+    panel.folderPasswordButtonEnabled();
+    panel.folderSelectionMatrixEnabled();
+    panel.folderNameEditTextEnabled();
+    panel.folderNameButtonEnabled();
+}
+
 }  // namespace
 
 void NelvoPrintPdeZlm420kJC::getFolderNameButtonProc(NSControl* sender) {
@@ -50,6 +63,7 @@ void NelvoPrintPdeZlm420kJC::getFolderNameButtonProc(NSControl* sender) {
     parseXML(folders::responseFilePath());
     SaveFolderPreference();
     makeFolderPopup();
+    applyFilingRules(*this);
     PDEEpilog(this, "getFolderNameButtonProc:=void");
 }
 

@@ -46,12 +46,17 @@ void NelvoPrintPdeZlm420kJC::makeFolderPopup() {
     if (!folderSelectionPopup) return;
     NSMenu& menu = folderSelectionPopup->menu();
     const int selected = folderSelectionPopup->indexOfSelectedItem();
+    std::optional<std::string> shownFolder;
+    if (const NSMenuItem* item = folderSelectionPopup->selectedItem(); item && selected >= controls::kFirstListedFolderIndex)
+        shownFolder = item->title();
     removeListedFolders(menu);
     refreshFixedItems(*this, menu);
     appendListedFolders(*this, menu);
-    // The pop-up falls back to its first item, quick file, when the selected
-    // item goes; the main folder is the neutral choice.
-    if (selected >= kFixedItems) folderSelectionPopup->selectItemAtIndex(controls::kMainFolderIndex);
+    // The shown folder stays chosen while the list still has it; otherwise
+    // the main folder, the neutral choice, replaces it (the pop-up itself
+    // would fall back to quick file).
+    if (selected >= kFixedItems)
+        folderSelectionPopup->selectItemAtIndex(static_cast<int>(SearchSameFolderName(shownFolder)));
 }
 
 int64_t NelvoPrintPdeZlm420kJC::SearchSameFolderName(const std::optional<std::string>& name) {

@@ -3,8 +3,11 @@
 #include <cstring>
 #include <pugixml.hpp>
 
+#include "folders/AnswerDecoding.h"
+#include "folders/FolderName.h"
 #include "folders/MyGetChild.h"
 #include "folders/ResponseFile.h"
+#include "folders/WellFormedAnswer.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
@@ -32,19 +35,18 @@ std::string textContent(pugi::xml_node node) {
     return collector.text;
 }
 
-// A document with exactly one top-level element, or none for anything else.
+// The answer in the response file, decoded and well-formed; anything else
+// is no answer at all.
 bool loadAnswer(const std::string& path, pugi::xml_document& document) {
     const std::optional<std::string> contents = folders::readOwnPrivateFile(path);
     if (!contents) return false;
-    if (!document.load_buffer(contents->data(), contents->size(), kParseOptions)) return false;
-    size_t elements = 0;
-    for (const pugi::xml_node node : document.children())
-        if (node.type() == pugi::node_element) ++elements;
-    return elements == 1;
+    const std::optional<std::string> text = folders::answerAsUtf8(*contents);
+    return text && folders::loadWellFormed(*text, document, kParseOptions);
 }
 
 // The record of one entry of "files"; none for an entry without "name",
-// which the menu could give no title.
+// which the menu could give no title, and for one whose name holds a control
+// character, which the menu or a terminal would act on instead of showing.
 std::optional<FolderRecord> folderRecordOf(pugi::xml_node entry) {
     std::optional<std::string> name;
     FolderRecord record;
@@ -56,7 +58,7 @@ std::optional<FolderRecord> folderRecordOf(pugi::xml_node entry) {
         else if (isElementNamed(child, "dir") && textContent(child) == "true")
             record.dir = true;
     }
-    if (!name) return std::nullopt;
+    if (!name || hasControlCharacter(*name)) return std::nullopt;
     record.name = std::move(*name);
     return record;
 }

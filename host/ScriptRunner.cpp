@@ -16,6 +16,7 @@
 #include "platform/controls/NSTabView.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
+#include "platform/core/TextConversion.h"
 #include "platform/defaults/UserDefaults.h"
 
 // One command line taken apart: its words, and the text after a word.
@@ -207,6 +208,11 @@ void ScriptRunner::prefs(const Command& command) {
 
 void ScriptRunner::set(const Command& command) {
     if (command.words.size() < 3) throw UsageError("usage: set KEY VALUE");
+    // Print settings hold text; bytes that are not UTF-8 could never be
+    // written back to the settings file.
+    const std::string pair = command.words[1] + " " + command.restAfterWords(2);
+    if (!platform::stringFromBytes(pair.data(), pair.size(), NSUTF8StringEncoding))
+        throw UsageError("the key and value of 'set' must be UTF-8 text");
     host_->settings().set(command.words[1], command.restAfterWords(2));
 }
 

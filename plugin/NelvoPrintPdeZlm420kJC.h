@@ -281,6 +281,9 @@ public:
     uint32_t presetHoldButtonFlag = 0;
     bool tigerHDDFlag = false;
     bool isPanelViewRetain = false;
+    // The controls of a loaded view have been set up; hasInited alone may
+    // come from a set-up made before there was a view.
+    bool viewControlsSetUp = false;
 
 private:
     NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm420kJCPDEPluginCallback> callback,

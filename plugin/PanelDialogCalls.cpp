@@ -101,7 +101,9 @@ bool NelvoPrintPdeZlm420kJC::saveValuesAndReturnError(NSError** error) {
     PDEProlog(this, "saveValuesAndReturnError:(%p)", error);
     if (!useConstraintHandling) writePPDSettingsToPrintSettingsOnTiger();
     writeNonPPDSettingsToPrintSettings();
-    callSaveValuesFunction = true;
+    // A save made before the controls existed wrote none of the panel's
+    // values; printing must still make the save that counts.
+    if (viewControlsSetUp) callSaveValuesFunction = true;
     PDEEpilog(this, "saveValuesAndReturnError:=BOOL(YES)");
     return true;
 }

@@ -6,8 +6,12 @@
 
 namespace {
 
-bool isRecordOf(const nlohmann::json& record, const std::optional<std::string>& model) {
-    return model && job_control::stringValue(record, job_control::kModelName) == model &&
+// A PPD without a model name, and a record without one, both name the model
+// with the empty text, so that such a queue keeps its record too.
+std::string modelNameOf(const std::optional<std::string>& model) { return model.value_or(std::string()); }
+
+bool isRecordOf(const nlohmann::json& record, const std::string& model) {
+    return modelNameOf(job_control::stringValue(record, job_control::kModelName)) == model &&
            job_control::stringValue(record, job_control::kReleaseNumber) == job_control::kCurrentRelease;
 }
 
@@ -17,9 +21,10 @@ void NelvoPrintPdeZlm420kJC::CheckPreference() {
     std::optional<JobControlUpdate> update = JobControlUpdate::begin(preferenceName);
     if (!update) return;
     nlohmann::json& record = update->record();
-    if (!isRecordOf(record, modelStringRef)) {
+    const std::string model = modelNameOf(modelStringRef);
+    if (!isRecordOf(record, model)) {
         record = nlohmann::json::object();
-        if (modelStringRef) record[job_control::kModelName] = *modelStringRef;
+        record[job_control::kModelName] = model;
         record[job_control::kReleaseNumber] = job_control::kCurrentRelease;
     }
     update->commit();

@@ -41,12 +41,15 @@ void NelvoPrintPdeZlm420kJC::GetUserPreference() {
 
     const std::optional<nlohmann::json> record = readJobControlRecord(preferenceName);
     if (!record) return;
-    const std::optional<int32_t> mask = job_control::int32Value(*record, job_control::kHoldButton);
-    if (!mask) return;
+    const std::optional<uint32_t> bits = job_control::low32Bits(*record, job_control::kHoldButton);
+    if (!bits) return;
 
-    prefAuthenticationBooleanRef = job_control::booleanValue(*record, job_control::kAuthentication);
-    const uint32_t bits = static_cast<uint32_t>(*mask);
-    for (const RememberedValue& remembered : kRememberedValues)
-        if (bits & remembered.bit) this->*remembered.field = job_control::stringValue(*record, remembered.key);
-    prefHoldButtonFlag = bits;
+    // A mask stored in another form than a signed 32-bit integer is still
+    // taken, but no value loads with it.
+    if (job_control::int32Value(*record, job_control::kHoldButton)) {
+        prefAuthenticationBooleanRef = job_control::booleanValue(*record, job_control::kAuthentication);
+        for (const RememberedValue& remembered : kRememberedValues)
+            if (*bits & remembered.bit) this->*remembered.field = job_control::stringValue(*record, remembered.key);
+    }
+    prefHoldButtonFlag = *bits;
 }

@@ -1,6 +1,9 @@
 #include "preferences/JobControlRecord.h"
 
+#include <cmath>
 #include <limits>
+
+#include "folders/FolderName.h"
 
 namespace job_control {
 namespace {
@@ -63,12 +66,26 @@ std::optional<int32_t> int32Value(const nlohmann::json& record, const char* key)
     return std::nullopt;
 }
 
+std::optional<uint32_t> low32Bits(const nlohmann::json& record, const char* key) {
+    const nlohmann::json* value = member(record, key);
+    if (!value || !value->is_number()) return std::nullopt;
+    if (value->is_number_unsigned()) return static_cast<uint32_t>(value->get<uint64_t>());
+    if (value->is_number_integer()) return static_cast<uint32_t>(value->get<int64_t>());
+    // A float beyond the 64-bit range has no low bits to keep.
+    const double number = std::trunc(value->get<double>());
+    constexpr double kBeyondInt64 = 9223372036854775808.0;
+    if (!(number > -kBeyondInt64 && number < kBeyondInt64)) return 0;
+    return static_cast<uint32_t>(static_cast<int64_t>(number));
+}
+
 FolderList folderListValue(const nlohmann::json& record) {
     FolderList folders;
     const nlohmann::json* files = member(record, kFiles);
     if (!files || !files->is_array()) return folders;
     for (const nlohmann::json& folder : *files)
         if (folder.is_object()) folders.push_back(folderFromJson(folder));
+    // A name with a control character is never shown, whoever wrote the file.
+    std::erase_if(folders, [](const FolderRecord& folder) { return hasControlCharacter(folder.name); });
     return folders;
 }
 

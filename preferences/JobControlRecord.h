@@ -41,6 +41,9 @@ std::optional<std::string> stringValue(const nlohmann::json& record, const char*
 std::optional<bool> booleanValue(const nlohmann::json& record, const char* key);
 // Only a number that is exactly a signed 32-bit integer (not 1.0, not 2^31).
 std::optional<int32_t> int32Value(const nlohmann::json& record, const char* key);
+// Any number, cut to its low 32 bits as a 32-bit integer conversion keeps them
+// (a fraction is dropped first); none for what is no number.
+std::optional<uint32_t> low32Bits(const nlohmann::json& record, const char* key);
 
 // The folder records of "files"; entries that are not dictionaries are
 // skipped and fields of another type read as empty or false.

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config gettext locales
   libcups2-dev libssl-dev libcurl4-openssl-dev libpugixml-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libncurses-dev libcpp-httplib-dev
+  libncurses-dev libcpp-httplib-dev zlib1g-dev
 )
 
 missing=()

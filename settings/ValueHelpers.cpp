@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/core/CoreTime.h"
 #include "platform/core/StringEncoding.h"
@@ -27,6 +29,21 @@ bool isAscii(const char* text) {
     for (; *text; ++text)
         if (static_cast<unsigned char>(*text) > 127) return false;
     return true;
+}
+
+// The keys of the settings that hold a piece of `baseKey`'s value: the base
+// key followed by a piece number (1, 2, ..., no leading zero).
+std::vector<std::string> pieceKeysOf(const platform::PrintSettings& settings, const std::string& baseKey) {
+    std::vector<std::string> keys;
+    const auto& values = settings.values();
+    for (auto entry = values.upper_bound(baseKey); entry != values.end(); ++entry) {
+        const std::string_view key = entry->first;
+        if (key.substr(0, baseKey.size()) != baseKey) break;
+        const std::string_view number = key.substr(baseKey.size());
+        const bool isPieceNumber = number.front() != '0' && number.find_first_not_of("0123456789") == std::string_view::npos;
+        if (isPieceNumber) keys.push_back(entry->first);
+    }
+    return keys;
 }
 
 }  // namespace
@@ -100,12 +117,13 @@ void MyMultiPMPrintSetAsciiCStrValue(PMPrintSettings settings, const char* baseK
     if (!settings || !baseKey || !*baseKey || std::strlen(baseKey) > kMaxBaseKeyLength) return;
     const auto partKey = [baseKey](size_t part) { return std::string(baseKey) + std::to_string(part); };
 
-    PMPrintSettingsSetValue(settings, partKey(1), nullptr, false);
+    // Every piece of an earlier value goes, however many it had: a piece left
+    // behind would be read as part of the value that replaces it.
+    for (const std::string& key : pieceKeysOf(*settings, baseKey)) PMPrintSettingsSetValue(settings, key, nullptr, false);
     if (!value || !*value) return;
 
     const std::string text = value;
     const size_t parts = (text.size() + settings_keys::kChunkLength - 1) / settings_keys::kChunkLength;
-    for (size_t part = 2; part <= parts + 1; ++part) PMPrintSettingsSetValue(settings, partKey(part), nullptr, false);
     for (size_t part = 1; part <= parts; ++part) {
         const std::string piece = text.substr((part - 1) * settings_keys::kChunkLength, settings_keys::kChunkLength);
         MyPMPrintSetAsciiCStrValue(settings, partKey(part).c_str(), piece.c_str());

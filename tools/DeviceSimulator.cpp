@@ -54,6 +54,13 @@ int boundSocket(const std::string& host, int port, int& boundPort) {
     return descriptor;
 }
 
+// Like the device, the simulator answers only a request whose body is as long
+// as its Content-Length says; the server library would take a shorter one.
+bool carriesAnnouncedBody(const httplib::Request& request) {
+    if (!request.has_header("Content-Length")) return true;
+    return request.get_header_value("Content-Length") == std::to_string(request.body.size());
+}
+
 }  // namespace
 
 DeviceBehaviour answeringWith(std::string body) {
@@ -131,6 +138,10 @@ std::optional<DeviceSimulator::Clock::time_point> DeviceSimulator::lastBodyByteS
 
 void DeviceSimulator::handle(const httplib::Request& request, httplib::Response& response) {
     record(request);
+    if (!carriesAnnouncedBody(request)) {
+        response.status = 400;
+        return;
+    }
     if (request.method != "POST") {
         response.status = 405;
         return;
@@ -173,6 +184,7 @@ bool DeviceSimulator::holdAnswer() {
 // last byte is known.
 void DeviceSimulator::sendBody(httplib::Response& response, int status) {
     response.status = status;
+    if (behaviour_.contentEncoding) response.set_header("Content-Encoding", *behaviour_.contentEncoding);
     if (behaviour_.answerBody.empty()) {
         // A provider of no bytes is never asked for any, and the answer would
         // never go out: an empty body is sent as plain content.

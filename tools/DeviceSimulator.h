@@ -33,6 +33,9 @@ struct DeviceBehaviour {
     std::optional<std::string> redirectLocation;
     int redirectStatus = 307;
     bool refuse = false;  // hold the port but refuse every connection
+    // Sent as the answer's Content-Encoding, whatever the request offered;
+    // the answer body is then already in that coding.
+    std::optional<std::string> contentEncoding;
 };
 
 // A device that answers every POST at once with `body`.

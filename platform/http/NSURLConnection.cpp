@@ -111,10 +111,15 @@ bool NSURLConnection::Transfer::configure(const NSMutableURLRequest& request) {
     ok = ok && curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, kFetchableSchemes) == CURLE_OK;
     ok = ok && curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L) == CURLE_OK;
     ok = ok && curl_easy_setopt(easy, CURLOPT_MAXREDIRS, kMaximumRedirects) == CURLE_OK;
+    // A redirected POST is sent again as a POST with its body, whatever the
+    // status: turned into a GET it would keep the caller's Content-Length
+    // and leave the server waiting for a body that never comes.
+    ok = ok && curl_easy_setopt(easy, CURLOPT_POSTREDIR, CURL_REDIR_POST_ALL) == CURLE_OK;
     ok = ok && curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers_.get()) == CURLE_OK;
     if (!ok) return false;
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
+    // No content coding is offered: a small compressed answer could expand
+    // without bound before the caller's size limit ever sees it.
     curl_easy_setopt(easy, CURLOPT_USERAGENT, "NelvoPlatform/2.0");
     // The request's time-out is for a stalled exchange, not a slow one.
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, timeoutSeconds);

@@ -1,6 +1,9 @@
 // The filing menu rebuilt from the folder list, and folders found by name.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "folders/ResponseFile.h"
 #include "platform/controls/NSMenuItem.h"
 #include "tests/controls/PanelFixture.h"
 
@@ -29,13 +32,29 @@ TEST_F(FolderMenu, ShowsTheFixedItemsASeparatorAndTheFoldersInListOrder) {
     EXPECT_EQ(panel->folderSelectionPopup->numberOfItems(), 2) << "no separator without folders";
 }
 
-TEST_F(FolderMenu, ARebuildThatRemovesTheShownFolderShowsTheMainFolder) {
-    listThreeFolders();
-    panel->folderSelectionPopup->selectItemAtIndex(5);
-    panel->makeFolderPopup();
+// A fetch from no address reads the response file left by an earlier one.
+void fetchListing(NelvoPrintPdeZlm420kJC& panel, const std::string& files) {
+    std::ofstream(folders::responseFilePath()) << "<e><b><r><files>" + files + "</files></r></b></e>";
+    panel.printersAddressEditText->setStringValue("");
+    panel.getFolderNameButtonProc(panel.getFolderNameButton.get());
+}
+
+TEST_F(FolderMenu, AFetchKeepsTheShownFolderWhileListedAndTheFolderPassCodeFollows) {
+    const std::string sales = "<f><name>Sales</name><password>true</password></f>";
+    click(panel->retentionCheckBox);
+    fetchListing(*panel, "<f><name>Public</name></f>" + sales);
+    choose(panel->folderSelectionPopup, 4);
+    ASSERT_TRUE(usable(panel->folderPasswordEditText));
+
+    fetchListing(*panel, "<f><name>New</name></f><f><name>Public</name></f>" + sales);
+    EXPECT_EQ(panel->folderSelectionPopup->indexOfSelectedItem(), 5);
+    EXPECT_TRUE(usable(panel->folderPasswordEditText));
+    fetchListing(*panel, "<f><name>Public</name></f>");
     EXPECT_EQ(panel->folderSelectionPopup->indexOfSelectedItem(), 1) << "not quick file";
-    panel->folderSelectionPopup->selectItemAtIndex(0);
-    panel->makeFolderPopup();
+    EXPECT_TRUE(dimmed(panel->folderPasswordEditText));
+
+    choose(panel->folderSelectionPopup, 0);
+    fetchListing(*panel, "");
     EXPECT_EQ(panel->folderSelectionPopup->indexOfSelectedItem(), 0) << "a fixed item stays chosen";
 }
 

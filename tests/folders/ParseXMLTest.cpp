@@ -11,8 +11,8 @@ namespace {
 
 // The answer element `inner` inside an envelope and body; `answerName` as
 // the device writes it.
-std::string answerWith(const std::string& inner) {
-    return "<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"urn:e\"><s:Header/><s:Body>"
+std::string answerWith(const std::string& inner, const std::string& prolog = "<?xml version=\"1.0\"?>") {
+    return prolog + "<s:Envelope xmlns:s=\"urn:e\"><s:Header/><s:Body>"
            "<m:list-files-response xmlns:m=\"urn:f\">" + inner + "</m:list-files-response></s:Body></s:Envelope>";
 }
 
@@ -67,6 +67,10 @@ TEST_F(ParseXML, TheAnswersResultCodeAndFilesDecideTheList) {
         {"<m:files>" + a + "</m:files>", false, ""},
         {"<files>" + entry("<m:name>A</m:name>") + "</files>", true, ""},
         {"<files>" + entry("<name>R&amp;D <b>2</b><![CDATA[<x>]]></name>") + "</files>", true, "R&D 2<x>;"},
+        // A name that a menu or terminal would act on is skipped.
+        {"<files>" + entry("<name>a&#9;b</name>") + entry("<name>\x7f</name>") + entry("<name>c\xc2\x85</name>") +
+             entry("<name>&#x41;&lt;</name>") + "</files>",
+         true, "A<;"},
     };
     for (const auto& answer : answers) {
         panel->folderList = FolderList{{"old", false, false, false}};
@@ -96,13 +100,39 @@ TEST_F(ParseXML, TheWalkTakesLastChildrenSoATrailingCommentHidesTheAnswer) {
 
 TEST_F(ParseXML, WhatCannotBeLoadedLeavesTheListAsItWas) {
     const std::string valid = answerWith("<files>" + entry("<name>A</name>") + "</files>");
-    for (const std::string& contents : {std::string(), std::string("<a/><b/>"), valid.substr(0, valid.size() - 3)}) {
+    const auto named = [](const std::string& name) { return answerWith("<files>" + entry("<name>" + name + "</name>") + "</files>"); };
+    for (const std::string& contents :
+         {std::string(), std::string("<a/><b/>"), valid.substr(0, valid.size() - 3), valid + "junk", "junk" + valid,
+          named("&bogus;"), named("a & b"), named("a&#0;b"), named("&#27;[2J"), named("&#xD800;"), named("\x1b[2J")}) {
         panel->folderList = FolderList{{"kept", false, false, false}};
         EXPECT_FALSE(parse(contents)) << contents;
         EXPECT_EQ(list(), "kept;") << contents;
     }
     EXPECT_FALSE(panel->parseXML((directory.path() / "missing.xml").string()));
     EXPECT_EQ(list(), "kept;");
+}
+
+TEST_F(ParseXML, AnAnswerIsDecodedFromTheEncodingItNamesAndIsNotXMLWhenItCannotBe) {
+    const auto declaring = [](const std::string& encoding, const std::string& name) {
+        return answerWith("<files>" + entry("<name>" + name + "</name>") + "</files>",
+                          "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>");
+    };
+    const std::pair<std::string, std::string> answers[] = {
+        {declaring("Shift_JIS", "\x89\x63\x8b\xc6"), "\u55b6\u696d;"},
+        {declaring("EUC-JP", "\xb1\xc4\xb6\xc8"), "\u55b6\u696d;"},
+        {declaring("windows-1252", "B\xfcro \x80"), "B\u00fcro \u20ac;"},
+        {"\xef\xbb\xbf" + answerWith("<files>" + entry("<name>\u00c4</name>") + "</files>"), "\u00c4;"},
+        {declaring("UTF-8", "B\xfcro"), "kept;"},
+        {answerWith("<files>" + entry("<name>\xff\xfe</name>") + "</files>", ""), "kept;"},
+        {declaring("windows-1252", "\x81"), "kept;"},
+        {declaring("UTF-8//IGNORE", "B\xfcro"), "kept;"},
+        {declaring("no-such-encoding", "x"), "kept;"},
+    };
+    for (const auto& [bytes, names] : answers) {
+        panel->folderList = FolderList{{"kept", false, false, false}};
+        EXPECT_EQ(parse(bytes), names != "kept;") << bytes;
+        EXPECT_EQ(list(), names) << bytes;
+    }
 }
 
 TEST_F(ParseXML, AFileThatAnotherCouldHavePlantedIsNotRead) {

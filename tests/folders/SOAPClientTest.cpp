@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <zlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -96,19 +97,29 @@ TEST_F(SOAPClient, ALinkPlantedAtTheResponseFileIsReplacedNotWrittenThrough) {
     EXPECT_EQ(responseFile(), "<answer/>");
 }
 
-TEST_F(SOAPClient, AnErrorStatusOrARedirectStillEndsWithTheFinalBodySaved) {
+TEST_F(SOAPClient, AnErrorStatusEndsWithItsBodySaved) {
     DeviceBehaviour failing = answeringWith("<fault>busy</fault>");
     failing.status = 500;
     DeviceSimulator erring(failing);
     send(erring, bytesOf("<request/>"));
     EXPECT_EQ(responseFile(), "<fault>busy</fault>");
+    EXPECT_EQ(context.calls, 0);
+}
 
-    DeviceBehaviour moved = answeringWith("<final/>");
-    moved.redirectLocation = "/moved";
-    DeviceSimulator redirecting(moved);
-    send(redirecting, bytesOf("<request/>"));
-    EXPECT_EQ(responseFile(), "<final/>");
-    EXPECT_EQ(redirecting.requests().size(), 2u);
+// The device reads a request only once its whole announced body has come, so
+// a follow-up that kept the length but lost the body would never be answered.
+TEST_F(SOAPClient, EveryRedirectSendsThePostAgainWithItsBodyAndSavesTheFinalAnswer) {
+    for (const int status : {301, 302, 303, 307, 308}) {
+        DeviceBehaviour moved = answeringWith("<final/>");
+        moved.redirectLocation = "/moved";
+        moved.redirectStatus = status;
+        DeviceSimulator redirecting(moved);
+        send(redirecting, bytesOf("<request/>"), 60);
+        EXPECT_EQ(responseFile(), "<final/>") << status;
+        const auto requests = redirecting.requests();
+        ASSERT_EQ(requests.size(), 2u) << status;
+        EXPECT_EQ(requests[1].method + " " + requests[1].path + " " + requests[1].body, "POST /moved <request/>") << status;
+    }
     EXPECT_EQ(context.calls, 0);
 }
 
@@ -138,6 +149,41 @@ TEST_F(SOAPClient, AnAnswerLargerThanTheLimitIsAFailureAndOneAtTheLimitIsSaved) 
     send(atLimit, bytesOf("<request/>"), 60);
     EXPECT_EQ(context.calls, 1);
     EXPECT_EQ(responseFile().size(), limit);
+}
+
+// The peak resident size of this process as the kernel counts it (VmHWM),
+// reset first when asked, so that the next reading covers only what follows.
+size_t peakResidentBytes(bool reset = false) {
+    if (reset) std::ofstream("/proc/self/clear_refs") << "5";
+    std::ifstream status("/proc/self/status");
+    for (std::string field; status >> field;)
+        if (field == "VmHWM:") {
+            size_t kibibytes = 0;
+            status >> kibibytes;
+            return kibibytes * 1024;
+        }
+    ADD_FAILURE() << "no VmHWM in /proc/self/status";
+    return 0;
+}
+
+// `size` zero bytes in the HTTP "deflate" coding (zlib's format).
+std::string deflatedZeros(size_t size) {
+    const std::string zeros(size, '\0');
+    uLongf length = compressBound(size);
+    std::string coded(length, '\0');
+    EXPECT_EQ(compress(reinterpret_cast<Bytef*>(coded.data()), &length, reinterpret_cast<const Bytef*>(zeros.data()), size), Z_OK);
+    return coded.substr(0, length);
+}
+
+TEST_F(SOAPClient, ACompressedAnswerNeverGrowsPastTheLimitInMemory) {
+    const size_t limit = NelvoPrintPdeZlm420kJCSOAPClient::kMaximumAnswerBytes;
+    DeviceBehaviour bomb = answeringWith(deflatedZeros(16 * limit));
+    bomb.contentEncoding = "deflate";
+    DeviceSimulator simulator(bomb);
+    const size_t before = peakResidentBytes(true);
+    send(simulator, bytesOf("<request/>"), 60);
+    EXPECT_LT(peakResidentBytes(), before + 4 * limit);
+    EXPECT_LE(responseFile().size(), limit);
 }
 
 TEST_F(SOAPClient, ReachesADeviceAtABracketedIPv6Address) {

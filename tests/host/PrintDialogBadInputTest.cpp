@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"UnknownControl", {}, "set kept no\nopen\nclick noSuchControl\n",
                  "print-dialog: line 3: the panel has no control named 'noSuchControl'\n", "panels 1\n"},
         BadInput{"MissingValue", {}, "set kept\n", "print-dialog: line 1: usage: set KEY VALUE\n"},
+        BadInput{"ValueNotUtf8", {}, "open\nset kept \xff\xfe\n",
+                 "print-dialog: line 2: the key and value of 'set' must be UTF-8 text\n", "panels 1\n"},
         BadInput{"BeforeOpen", {}, "set kept no\nname\n",
                  "print-dialog: line 2: 'name' needs an open panel: use 'open' first\n"},
         BadInput{"NoPanelForTheType", {}, "open PageSetup\nset kept no\nrestore\n",

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/MyIntegerNumberFilter.h"
+#include "platform/controls/NSButton.h"
+#include "platform/controls/NSTextField.h"
+#include "settings/SettingsKeys.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TestPanel.h"
@@ -50,11 +54,18 @@ TEST_F(DialogCalls, ShouldPrintOnAFreshPanelRestoresAndSavesFirstEvenWithoutPrin
     }
 }
 
-TEST_F(DialogCalls, OnlyARestoreInitialisesTheControlsOfAPanelWithoutAView) {
+TEST_F(DialogCalls, ASaveBeforeTheControlsExistLeavesAFullSaveToPrinting) {
     EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
-    EXPECT_FALSE(panel->hasInited || panel->callRestoreValuesFunction);
-    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
-    EXPECT_TRUE(panel->hasInited && panel->callRestoreValuesFunction && panel->callSaveValuesFunction);
+    EXPECT_FALSE(panel->hasInited || panel->callSaveValuesFunction);
+    EXPECT_TRUE(panel->shouldPrint());
+    EXPECT_TRUE(host->settings.find(settings_keys::kSpoolTime) && host->settings.find(settings_keys::kJobSuspend));
+}
+
+TEST_F(DialogCalls, ShowingBeforeTheViewIsAskedForStillSetsUpTheViewsControls) {
+    panel->willShow();
+    ASSERT_TRUE(panel->panelView());
+    EXPECT_TRUE(dynamic_cast<const MyIntegerNumberFilter*>(panel->suspendKeyEditText->formatter()));
+    EXPECT_TRUE(panel->jobNameButton->image());
 }
 
 TEST_F(DialogCalls, PanelViewGivesTheSameViewAndInitialisesTheControls) {

@@ -4,6 +4,7 @@
 
 #include "tests/preferences/PreferenceFixture.h"
 #include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/PpdFixture.h"
 #include "tests/support/TestPanel.h"
 
 namespace {
@@ -34,6 +35,17 @@ TEST(CheckPreference, ARecordOfAnotherModelOrReleaseIsResetAndTheDomainsOtherKey
     EXPECT_EQ(storedRecord(), validRecord(remembered));
 }
 
+TEST(CheckPreference, AQueueWhosePPDNamesNoModelKeepsItsRecord) {
+    const TempDir dir;
+    const auto ppd = writeSamplePPDVariant(dir, "*ModelName:", std::nullopt);
+    makePanel(FakeHost::withPPD(ppd));
+    EXPECT_EQ(storedRecord(), nlohmann::json({{"Model Name", ""}, {"Release Number", "2.00"}}));
+    nlohmann::json record = storedRecord();
+    record["address"] = "10.0.0.7";
+    storeDomain({{"Job Control", record}});
+    EXPECT_EQ(makePanel(FakeHost::withPPD(ppd))->addressStringRef, "10.0.0.7");
+}
+
 // The nine remembered values, '-' for each one not loaded.
 std::string loaded(const NelvoPrintPdeZlm420kJC& panel) {
     std::string text;
@@ -60,14 +72,16 @@ TEST(GetUserPreference, TheMaskDecidesWhatLoadsAndAuthenticationAlwaysLoads) {
     }
 }
 
-TEST(GetUserPreference, AMaskThatIsNotExactlyASigned32BitIntegerLoadsNothing) {
-    for (const nlohmann::json& mask : {nlohmann::json(1.5), nlohmann::json(2147483648LL), nlohmann::json("1")}) {
+TEST(GetUserPreference, AMaskThatIsNotExactlyASigned32BitIntegerLoadsNoValueButKeepsItsLow32Bits) {
+    const std::pair<nlohmann::json, uint32_t> masks[] = {
+        {1.5, 1}, {2147483648LL, 0x80000000u}, {4294967297LL, 1}, {-4294967295LL, 1}, {"1", 0}};
+    for (const auto& [mask, bits] : masks) {
         nlohmann::json record = validRecord({{"pass code", "P"}, {"authentication", true}});
         record["hold button"] = mask;
         storeDomain({{"Job Control", record}});
         const auto panel = makePanel(FakeHost::withSamplePPD());
-        EXPECT_FALSE(panel->prefHoldButtonFlag || panel->prefSuspendKeyStringRef || panel->prefAuthenticationBooleanRef)
-            << mask.dump();
+        EXPECT_EQ(panel->prefHoldButtonFlag, bits) << mask.dump();
+        EXPECT_FALSE(panel->prefSuspendKeyStringRef || panel->prefAuthenticationBooleanRef) << mask.dump();
     }
 }
 

@@ -53,11 +53,24 @@ TEST_F(ValueForms, LoginNameIsChunkedInPiecesOf254AndLockedTravelsInClear) {
     EXPECT_FALSE(valueOf(*host_, "nelvo.print.PrintSettings.loginName13"));
     EXPECT_EQ(value(kJobKeyLoginPiece1) + value("nelvo.print.PrintSettings.loginName02"), jobKeyBase64(longest, 16));
 
-    // Locked with nothing kept: the first pieces go, a second piece stays.
+    // Cleared by the switch to the user number, or locked with nothing kept:
+    // no piece of the long name stays behind.
+    const auto noPieceLeft = [this] {
+        for (const auto& [key, value] : host_->settings.values())
+            if (key.rfind("nelvo.print.PrintSettings.loginName", 0) == 0) return false;
+        return true;
+    };
+    panel_->authenticationMatrix->selectCellAtRow(1, 0);
+    panel_->authenticationMatrixProc(nullptr);
+    save();
+    EXPECT_TRUE(noPieceLeft());
+    panel_->authenticationMatrix->selectCellAtRow(0, 0);
+    panel_->loginNameEditText->setStringValue(longest);
+    save();
     panel_->loginNameEditText->setStringValue("\u2022\u2022\u2022\u2022");
     panel_->loginNameButton->setState(1);
     save();
-    EXPECT_FALSE(valueOf(*host_, kLoginPiece1) || valueOf(*host_, kJobKeyLoginPiece1));
+    EXPECT_TRUE(noPieceLeft());
     // Locked, the kept name travels, never the bullets.
     panel_->loginNameStringRef = "abcdefghijklmnop";
     save();
