@@ -26,6 +26,17 @@ TEST(PrintDialogCommandLine, HelpNamesEveryOptionAndVersionSaysWhichProgram) {
     EXPECT_EQ(version.out.rfind("print-dialog ", 0), 0u) << version.out;
 }
 
+TEST(DeviceSimulatorCommandLine, AnswersHelpAndVersionAndTakesGnuForms) {
+    const std::string simulator = NELVO_BUILD_DIR "/device-simulator";
+    const ProgramResult help = runProgram({simulator, "--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.out.find("--protected-folder"), std::string::npos) << help.out;
+    EXPECT_EQ(runProgram({simulator, "--version"}).out.rfind("device-simulator ", 0), 0u);
+    const ProgramResult badPort = runProgram({simulator, "--port=65536"});
+    EXPECT_EQ(badPort.exitStatus, 2);
+    EXPECT_EQ(badPort.err.rfind("device-simulator: option --port needs a number from 0 to 65535\n", 0), 0u) << badPort.err;
+}
+
 TEST(PrintDialogCommandLine, TakesGnuFormsAndLpsShortQueueOption) {
     const ProgramResult result = runPrintDialog({"-d", "Annex", "--job-name=Q3 report, final", "--ascii"},
                                                 "open\nview\nrestore\nprint\nsummary\n");
