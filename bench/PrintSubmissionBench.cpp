@@ -3,9 +3,8 @@
 // the same document with the same options to the same queue, in one run.
 // Each iteration is one process from start to exit: the wall time is the
 // benchmark's real time, the process's own CPU time (user and system, from
-// wait4) is the counter "process_cpu_ms". Run with repetitions for medians:
-//   build/bench/bench_print_submission --benchmark_repetitions=15 \
-//       --benchmark_report_aggregates_only=true
+// wait4) is the counter "process_cpu_ms". Run with repetitions for medians,
+// e.g. --benchmark_repetitions=15 --benchmark_report_aggregates_only=true.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -69,10 +68,7 @@ double runMeasured(std::vector<std::string> argv, const std::map<std::string, st
 std::map<std::string, std::string> freshEnvironment(const fs::path& config) {
     fs::remove_all(config);
     fs::create_directories(config);
-    std::map<std::string, std::string> environment = bench().cups.environment();
-    environment["XDG_CONFIG_HOME"] = config.string();
-    environment["LC_ALL"] = "C";
-    return environment;
+    return {{"CUPS_SERVER", bench().cups.server()}, {"XDG_CONFIG_HOME", config.string()}, {"LC_ALL", "C"}};
 }
 
 void PrintDialogSubmits(benchmark::State& state) {
@@ -95,7 +91,8 @@ std::vector<std::string> lpCommand() {
         runProgram({NELVO_BUILD_DIR "/print-dialog", "--lp-options", kScript}, {}, freshEnvironment(config));
     std::vector<std::string> argv = {"/usr/bin/lp", "-d", "Office_MFP", "-t", "report.ps"};
     wordexp_t words{};
-    std::string line = options.out.substr(0, options.out.find('\n'));
+    std::string line = options.out;
+    while (!line.empty() && line.back() == '\n') line.pop_back();
     if (wordexp(line.c_str(), &words, WRDE_NOCMD) != 0) throw std::runtime_error("cannot split " + line);
     for (size_t index = 0; index < words.we_wordc; ++index) argv.emplace_back(words.we_wordv[index]);
     wordfree(&words);

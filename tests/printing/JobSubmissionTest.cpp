@@ -105,6 +105,16 @@ INSTANTIATE_TEST_SUITE_P(
                       "print-dialog: the queue Closed refused the job: Destination \"Closed\" is not accepting jobs."}),
     [](const testing::TestParamInfo<NothingLeaves>& info) { return std::string(info.param.name); });
 
+// A document that opens but cannot be read once the job exists on the
+// server: the job is cancelled, not left pending half-made.
+TEST_F(PrintThroughCups, JobThatFailsHalfWayIsCancelled) {
+    const ProgramResult result = print({"--print", document.string(), "--print", "/proc/self/mem"}, "open\nprint\n");
+    EXPECT_EQ(result.exitStatus, 3);
+    EXPECT_NE(result.err.find("print-dialog: cannot read the document /proc/self/mem"), std::string::npos) << result.err;
+    EXPECT_EQ(cups.jobCount(), 1u);
+    EXPECT_EQ(cups.unfinishedJobCount(), 0u);
+}
+
 TEST_F(PrintThroughCups, AllDocumentsMakeOneJob) {
     const fs::path second = dir.write("appendix.pdf", "%PDF-1.4\n%%EOF\n");
     const ProgramResult result =
