@@ -115,26 +115,37 @@ size_t countJobs(int port, int which) {
 
 }  // namespace
 
-PrivateCups::PrivateCups() : port_(freeLoopbackPort()), server_("127.0.0.1:" + std::to_string(port_)) {
+PrivateCups::PrivateCups() {
     // Run as root, the scheduler's filters run as the user lp, who must pass
     // through this folder (see TestMain.cpp).
     std::filesystem::permissions(directory(), std::filesystem::perms::others_exec | std::filesystem::perms::group_exec,
                                  std::filesystem::perm_options::add);
-    scheduler_ = startScheduler(directory(), port_);
-    waitUntilAnswering();
+    // Another program may take the free port before the scheduler binds it:
+    // then the scheduler ends, and the next try takes another port.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        port_ = freeLoopbackPort();
+        server_ = "127.0.0.1:" + std::to_string(port_);
+        scheduler_ = startScheduler(directory(), port_);
+        if (answersInTime()) return;
+    }
+    throw std::runtime_error("the private CUPS did not start:\n" + readFile(directory() / "scheduler.log") +
+                             readFile(directory() / "server" / "log" / "error_log"));
 }
 
-void PrivateCups::waitUntilAnswering() {
+bool PrivateCups::answersInTime() {
     int status = 0;
     bool ended = false;
     const bool up = waitUntil([&] {
         ended = waitpid(scheduler_, &status, WNOHANG) == scheduler_;
         return ended || answers(port_);
     });
-    if (up && !ended) return;
-    if (ended) scheduler_ = -1;
-    throw std::runtime_error("the private CUPS did not start:\n" + readFile(directory() / "scheduler.log") +
-                             readFile(directory() / "server" / "log" / "error_log"));
+    if (up && !ended) return true;
+    if (!ended) {
+        kill(scheduler_, SIGKILL);
+        waitpid(scheduler_, &status, 0);
+    }
+    scheduler_ = -1;
+    return false;
 }
 
 PrivateCups::~PrivateCups() {

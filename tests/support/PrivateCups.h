@@ -51,7 +51,8 @@ public:
 
 private:
     std::filesystem::path deviceFile(const std::string& queue) const;
-    void waitUntilAnswering();
+    // Whether the scheduler just started answers before the deadline.
+    bool answersInTime();
 
     TempDir directory_{"cupsd"};
     int port_ = 0;
