@@ -67,6 +67,9 @@ start_scheduler() {
 }
 
 start_scheduler
+# Only this server's queues: lpadmin lives in /usr/sbin, which an ordinary
+# user's PATH may lack, and PRINTER or LPDEST must not point elsewhere.
+export PATH="$PATH:/usr/sbin"
 unset PRINTER LPDEST
 printed=$cups_dir/Office_MFP.printed
 lpadmin -p Office_MFP -E -v "file://$printed" -P examples/NelvoZlm420k.ppd 2>/dev/null
