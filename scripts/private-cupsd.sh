@@ -41,6 +41,8 @@ Group lp"
   fi
 fi
 
+# Every file the scheduler keeps is named here, so that none of them falls
+# back to its place in the machine's own CUPS (/etc/cups, /run/cups, /var).
 cat >"$dir/conf/cups-files.conf" <<CONF
 $user_lines
 SystemGroup $(id -gn)
@@ -54,6 +56,8 @@ StateDir $dir/state
 AccessLog $dir/log/access_log
 ErrorLog $dir/log/error_log
 PageLog $dir/log/page_log
+Printcap $dir/state/printcap
+ServerKeychain $dir/conf/ssl
 CONF
 
 # Loopback only and open to its one user: no browsing, no sharing, no
