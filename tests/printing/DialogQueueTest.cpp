@@ -4,8 +4,6 @@
 // that CUPS does not know falls back to the sample PPD.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "tests/host/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
 
@@ -25,9 +23,11 @@ class DialogQueue : public testing::TestWithParam<QueueCase> {};
 
 // What the panel shows and remembers after a print, read off the transcript.
 std::string addressShown(const std::string& out) {
-    std::smatch match;
-    const std::regex field("\"printersAddressEditText\": \\{[^}]*\"text\": \"([^\"]*)\"");
-    return std::regex_search(out, match, field) ? match[1].str() : "(no address field)";
+    const size_t field = out.find("\"printersAddressEditText\": {");
+    const size_t text = out.find("\"text\": \"", field);
+    if (field == std::string::npos || text == std::string::npos) return "(no address field)";
+    const size_t start = text + 9;
+    return out.substr(start, out.find('"', start) - start);
 }
 
 TEST_P(DialogQueue, GivesThePanelTheQueuesPpdAndAddress) {
