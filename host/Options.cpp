@@ -1,15 +1,45 @@
 #include "host/Options.h"
 
+#include <getopt.h>
+
 #include "host/UsageError.h"
 #include "host/WholeNumber.h"
 
 namespace {
 
-// The value that follows option `name`, taken from `arguments` at `index`.
-std::string valueOf(const std::vector<std::string>& arguments, size_t& index, const std::string& name) {
-    if (index + 1 >= arguments.size()) throw UsageError("option " + name + " needs a value");
-    return arguments[++index];
-}
+// Long options without a short form get codes beyond the characters.
+enum Code : int {
+    bundleCode = 256,
+    ppdCode,
+    deviceUriCode,
+    jobNameCode,
+    settingsCode,
+    noConstraintHandlingCode,
+    interactiveCode,
+    asciiCode,
+    lpOptionsCode,
+    printCode,
+    screenDumpCode,
+    versionCode,
+};
+
+constexpr option kLongOptions[] = {
+    {"bundle", required_argument, nullptr, bundleCode},
+    {"ppd", required_argument, nullptr, ppdCode},
+    {"printer", required_argument, nullptr, 'd'},
+    {"device-uri", required_argument, nullptr, deviceUriCode},
+    {"job-name", required_argument, nullptr, jobNameCode},
+    {"print", required_argument, nullptr, printCode},
+    {"settings", required_argument, nullptr, settingsCode},
+    {"no-constraint-handling", no_argument, nullptr, noConstraintHandlingCode},
+    {"interactive", no_argument, nullptr, interactiveCode},
+    {"ascii", no_argument, nullptr, asciiCode},
+    {"lp-options", no_argument, nullptr, lpOptionsCode},
+    {"screen-dump", required_argument, nullptr, screenDumpCode},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, versionCode},
+    {nullptr, 0, nullptr, 0},
+};
 
 int descriptorOf(const std::string& text) {
     const std::optional<int> descriptor = wholeNumber(text);
@@ -17,50 +47,102 @@ int descriptorOf(const std::string& text) {
     return *descriptor;
 }
 
+// The option as the user wrote it, for a message about it. getopt leaves
+// the word it stopped at before `nextIndex`; a short option inside a word
+// ("-xd") is named by its character alone.
+std::string offendingOption(char* const* argv, int nextIndex) {
+    const std::string written = argv[nextIndex - 1];
+    if (written.rfind("--", 0) == 0) return written.substr(0, written.find('='));
+    return std::string("-") + static_cast<char>(optopt);
+}
+
+void apply(Options& options, int code, const std::string& value) {
+    switch (code) {
+        case bundleCode: options.bundle = value; break;
+        case ppdCode: options.ppd = value; break;
+        case 'd':
+            if (value.empty()) throw UsageError("--printer needs a non-empty identifier");
+            options.printer = value;
+            break;
+        case deviceUriCode: options.deviceURI = value; break;
+        case jobNameCode:
+            options.jobName = value;
+            options.jobNameGiven = true;
+            break;
+        case printCode: options.documents.emplace_back(value); break;
+        case settingsCode: options.settingsFile = value; break;
+        case noConstraintHandlingCode: options.constraintHandling = false; break;
+        case interactiveCode: options.interactive = true; break;
+        case asciiCode: options.ascii = true; break;
+        case lpOptionsCode: options.lpOptions = true; break;
+        case screenDumpCode: options.screenDumpDescriptor = descriptorOf(value); break;
+        case 'h': options.request = Options::Request::showHelp; break;
+        case versionCode: options.request = Options::Request::showVersion; break;
+    }
+}
+
+void checkCombination(const Options& options) {
+    if (options.interactive && options.script) throw UsageError("--interactive takes no script");
+    if (options.lpOptions && !options.documents.empty())
+        throw UsageError("--lp-options and --print exclude each other: either lp prints or the dialog does");
+}
+
 }  // namespace
 
 Options parseOptions(const std::vector<std::string>& arguments, const std::filesystem::path& programDirectory) {
     Options options;
     options.bundle = programDirectory / "NelvoPrintPdeZlm420kJC.plugin";
-    options.ppd = programDirectory / "examples" / "NelvoZlm420k.ppd";
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--bundle")
-            options.bundle = valueOf(arguments, i, argument);
-        else if (argument == "--ppd")
-            options.ppd = valueOf(arguments, i, argument);
-        else if (argument == "--printer")
-            options.printer = valueOf(arguments, i, argument);
-        else if (argument == "--device-uri")
-            options.deviceURI = valueOf(arguments, i, argument);
-        else if (argument == "--job-name")
-            options.jobName = valueOf(arguments, i, argument);
-        else if (argument == "--settings")
-            options.settingsFile = valueOf(arguments, i, argument);
-        else if (argument == "--no-constraint-handling")
-            options.constraintHandling = false;
-        else if (argument == "--interactive")
-            options.interactive = true;
-        else if (argument == "--ascii")
-            options.ascii = true;
-        else if (argument == "--lp-options")
-            options.lpOptions = true;
-        else if (argument == "--screen-dump")
-            options.screenDumpDescriptor = descriptorOf(valueOf(arguments, i, argument));
-        else if (argument == "-" || argument.rfind("-", 0) != 0) {
-            if (options.script) throw UsageError("more than one script given");
-            options.script = argument;
-        } else
-            throw UsageError("unknown option " + argument);
+
+    // getopt_long takes the C argument vector and may reorder it.
+    std::vector<std::string> words = {"print-dialog"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(words.size());
+
+    optind = 0;  // starts the C library's scan afresh
+    opterr = 0;  // the messages are ours
+    for (int code; (code = getopt_long(argc, argv.data(), ":d:h", kLongOptions, nullptr)) != -1;) {
+        if (code == '?') throw UsageError("unknown option " + offendingOption(argv.data(), optind));
+        if (code == ':') throw UsageError("option " + offendingOption(argv.data(), optind) + " needs a value");
+        apply(options, code, optarg ? optarg : "");
     }
-    if (options.printer.empty()) throw UsageError("--printer needs a non-empty identifier");
-    if (options.interactive && options.script) throw UsageError("--interactive takes no script");
+    for (int index = optind; index < argc; ++index) {
+        if (options.script) throw UsageError("more than one script given");
+        options.script = argv[static_cast<size_t>(index)];
+    }
+    checkCombination(options);
     return options;
 }
 
-std::string usageText() {
-    return "usage: print-dialog [--bundle DIR] [--ppd FILE] [--printer ID] [--device-uri URI]\n"
-           "                    [--job-name NAME] [--settings FILE] [--no-constraint-handling]\n"
-           "                    [--lp-options] [--interactive] [--ascii] [SCRIPT | -]\n"
-           "Without a script on a terminal, or with --interactive, the dialog runs in the terminal.\n";
+std::filesystem::path samplePpd(const std::filesystem::path& programDirectory) {
+    return programDirectory / "examples" / "NelvoZlm420k.ppd";
 }
+
+std::string usageText() {
+    return "usage: print-dialog [OPTION]... [SCRIPT | -]\n"
+           "Opens the Job Handling panel as a print dialog does, runs SCRIPT (or standard input, \"-\")\n"
+           "or, on a terminal without a script, lets you use the panel there; after a print it submits\n"
+           "the documents given with --print to the CUPS queue.\n"
+           "\n"
+           "  -d, --printer=NAME          the CUPS queue (default: your CUPS default destination)\n"
+           "      --print=FILE            a document of the job; repeat for more\n"
+           "      --job-name=NAME         the job's title (default: the first document's name)\n"
+           "      --ppd=FILE              the PPD to use instead of the queue's own\n"
+           "      --device-uri=URI        the device URI to use instead of the queue's own\n"
+           "      --bundle=DIR            the plug-in bundle (default: the one beside the program)\n"
+           "      --settings=FILE         keeps the job's print settings in FILE between runs\n"
+           "      --no-constraint-handling  the dialog offers the panel no constraint handling\n"
+           "      --lp-options            after a print, writes only lp's -o arguments on standard\n"
+           "                              output (the transcript goes to standard error)\n"
+           "      --interactive           the terminal dialog, also when standard input is a pipe\n"
+           "      --ascii                 the terminal dialog draws ASCII marks only\n"
+           "  -h, --help                  shows this text\n"
+           "      --version               shows the program's version\n"
+           "\n"
+           "Exit status: 0 printed (or a script ran), 1 cancelled, 2 bad input or command line,\n"
+           "3 the print server refused the job.\n";
+}
+
+std::string versionText() { return "print-dialog " NELVO_VERSION "\n"; }

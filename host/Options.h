@@ -7,11 +7,20 @@
 #include <vector>
 
 struct Options {
+    // What the command line asks for: run the dialog, or only say how.
+    enum class Request { runDialog, showHelp, showVersion };
+    Request request = Request::runDialog;
+
     std::filesystem::path bundle;
-    std::filesystem::path ppd;
-    std::string printer = "Office_MFP";
-    std::string deviceURI = "socket://127.0.0.1:9100";
+    // None: the queue's own PPD from CUPS, or else the sample PPD.
+    std::optional<std::filesystem::path> ppd;
+    // None: the user's CUPS default destination, or else "Office_MFP".
+    std::optional<std::string> printer;
+    // None: the queue's device URI from CUPS, or else socket://127.0.0.1:9100.
+    std::optional<std::string> deviceURI;
     std::string jobName = "Untitled";
+    bool jobNameGiven = false;           // otherwise the first document names the job
+    std::vector<std::filesystem::path> documents;  // --print: the job's documents, in order
     std::optional<std::filesystem::path> settingsFile;
     bool constraintHandling = true;
     std::optional<std::string> script;  // a path, or "-" for standard input
@@ -22,8 +31,14 @@ struct Options {
     std::optional<int> screenDumpDescriptor;
 };
 
-// The options of `arguments` (without the program name); the bundle and the
-// PPD default to those built beside `programDirectory`. Throws UsageError.
+// The options of `arguments` (without the program name), GNU style: long
+// options with "--name value" or "--name=value", "-d NAME" as lp spells
+// it, options and the script in any order. The bundle defaults to the one
+// built beside `programDirectory`. Throws UsageError.
 Options parseOptions(const std::vector<std::string>& arguments, const std::filesystem::path& programDirectory);
 
+// The sample PPD built beside the program.
+std::filesystem::path samplePpd(const std::filesystem::path& programDirectory);
+
 std::string usageText();
+std::string versionText();

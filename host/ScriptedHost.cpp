@@ -6,19 +6,19 @@
 
 #include "host/UsageError.h"
 
-ScriptedHost::ScriptedHost(const Options& options) : constraintHandling_(options.constraintHandling) {
-    ppd_ = ppdOpenFile(options.ppd.c_str());
+ScriptedHost::ScriptedHost(const DialogSetup& setup) : constraintHandling_(setup.constraintHandling) {
+    ppd_ = ppdOpenFile(setup.ppd.c_str());
     if (!ppd_) {
         int line = 0;
         const ppd_status_t status = ppdLastError(&line);
-        throw UsageError("cannot open the PPD " + options.ppd.string() + ": " + ppdErrorString(status) +
+        throw UsageError("cannot open the PPD " + setup.ppd.string() + ": " + ppdErrorString(status) +
                          (line > 0 ? " on line " + std::to_string(line) : std::string()));
     }
     ppdMarkDefaults(ppd_);
-    printer_.identifier = options.printer;
-    if (!options.deviceURI.empty()) printer_.deviceURI = options.deviceURI;
+    printer_.identifier = setup.printer;
+    if (setup.deviceURI && !setup.deviceURI->empty()) printer_.deviceURI = setup.deviceURI;
     session_.currentPrinter = &printer_;
-    settings_.setJobName(options.jobName);
+    settings_.setJobName(setup.jobName);
 }
 
 ScriptedHost::~ScriptedHost() { ppdClose(ppd_); }

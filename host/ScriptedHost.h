@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <memory>
 
-#include "host/Options.h"
+#include "host/DialogSetup.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
 class ScriptedHost : public PDEPluginCallback {
 public:
     // Opens the PPD with CUPS. Throws UsageError when it cannot.
-    explicit ScriptedHost(const Options& options);
+    explicit ScriptedHost(const DialogSetup& setup);
     ~ScriptedHost() override;
 
     bool respondsToWillChangePPDOptionKeyValue() const override { return constraintHandling_; }

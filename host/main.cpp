@@ -1,13 +1,16 @@
 // print-dialog: the reference print dialog. It loads the Job Handling
-// plug-in, plays the dialog's part with a real PPD and a print-settings
+// plug-in, plays the dialog's part with the queue's PPD and a print-settings
 // store, and runs a script of dialog calls and user operations, or, on a
-// terminal without a script, lets a person use the panel.
+// terminal without a script, lets a person use the panel. After a print it
+// submits the documents given with --print to the queue through CUPS.
 #include <clocale>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <unistd.h>
 
+#include "host/DialogSetup.h"
+#include "host/HoldModeText.h"
 #include "host/LpOptions.h"
 #include "host/Options.h"
 #include "host/PlugInLoader.h"
@@ -15,10 +18,15 @@
 #include "host/ScriptedHost.h"
 #include "host/SettingsFile.h"
 #include "host/UsageError.h"
+#include "host/cups/JobSubmission.h"
+#include "host/cups/SubmissionRefused.h"
 #include "host/terminal/InteractiveDialog.h"
 #include "platform/controls/Alert.h"
 
 namespace {
+
+// The exit statuses beyond 0 (printed), 1 (cancelled) and 2 (bad input).
+constexpr int kServerRefused = 3;
 
 std::filesystem::path programDirectory() {
     std::error_code error;
@@ -30,26 +38,29 @@ bool wantsTerminalDialog(const Options& options) {
     return options.interactive || (!options.script && isatty(STDIN_FILENO));
 }
 
-// What the dialog prints once the job has gone to the printer: the print
-// settings as `key=value` lines, or with --lp-options as lp arguments.
-void printJob(const Options& options, const platform::PrintSettings& settings) {
-    if (options.lpOptions) {
-        std::cout << lpArguments(settings) << "\n";
-        return;
-    }
-    for (const auto& [key, value] : settings.values()) std::cout << key << "=" << value << "\n";
-}
+enum class FrontEnd { script, terminal };
 
-int runTerminalDialog(const Options& options, LoadedPlugIn& plugIn, const std::shared_ptr<ScriptedHost>& host) {
-    const InteractiveOptions interactive{options.printer, options.ascii, options.screenDumpDescriptor,
+struct Dialog {
+    const Options& options;
+    DialogSetup setup;
+    std::shared_ptr<ScriptedHost> host;
+    FrontEnd frontEnd;
+};
+
+// Whether the user printed in the terminal.
+bool runTerminalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
+    const Options& options = dialog.options;
+    const InteractiveOptions interactive{dialog.setup.printer, options.ascii, options.screenDumpDescriptor,
                                          programDirectory() / "locale"};
-    if (runInteractiveDialog(plugIn.principal(), host, interactive) == DialogOutcome::cancelled) return 1;
-    if (options.settingsFile) writeSettingsFile(*options.settingsFile, host->settings());
-    printJob(options, host->settings());
-    return 0;
+    if (runInteractiveDialog(plugIn.principal(), dialog.host, interactive) == DialogOutcome::cancelled) return false;
+    if (options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
+    return true;
 }
 
-int runScript(const Options& options, LoadedPlugIn& plugIn, const std::shared_ptr<ScriptedHost>& host) {
+// Whether the script printed. With --lp-options the transcript goes to
+// standard error: standard output is lp's arguments alone.
+bool runScript(Dialog& dialog, LoadedPlugIn& plugIn) {
+    const Options& options = dialog.options;
     std::ifstream file;
     std::istream* script = &std::cin;
     if (options.script && *options.script != "-") {
@@ -57,26 +68,64 @@ int runScript(const Options& options, LoadedPlugIn& plugIn, const std::shared_pt
         if (!file) throw UsageError("cannot read the script " + *options.script);
         script = &file;
     }
+    std::ostream& transcript = options.lpOptions ? std::cerr : std::cout;
     // The dialog's alerts are dismissed at once with their default button.
-    platform::setAlertPresenter([](const platform::AlertRequest& alert) {
-        std::cout << "alert: " << alert.message << " [" << alert.defaultButton << "]\n";
+    platform::setAlertPresenter([&transcript](const platform::AlertRequest& alert) {
+        transcript << "alert: " << alert.message << " [" << alert.defaultButton << "]\n";
     });
     bool printed = false;
     {
-        ScriptRunner runner(plugIn, host, std::cout);
+        ScriptRunner runner(plugIn, dialog.host, transcript);
         runner.run(*script);
         printed = runner.hasPrinted();
     }
-    if (options.settingsFile) writeSettingsFile(*options.settingsFile, host->settings());
-    if (printed && options.lpOptions) std::cout << lpArguments(host->settings()) << "\n";
-    return 0;
+    if (options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
+    return printed;
+}
+
+// After the print: the job goes to the queue, or its settings are shown
+// for another program to print with.
+void finishPrint(const Dialog& dialog) {
+    const platform::PrintSettings& settings = dialog.host->settings();
+    if (!dialog.setup.documents.empty()) {
+        const SubmittedJob job =
+            submitJob(JobRequest{dialog.setup.printer, dialog.setup.jobName, dialog.setup.documents, &settings});
+        std::cout << requestIdLine(job);
+        if (dialog.frontEnd == FrontEnd::terminal) std::cout << "; " << holdModeText(settings);
+        std::cout << "\n";
+    } else if (dialog.options.lpOptions) {
+        std::cout << lpArguments(settings) << "\n";
+    } else if (dialog.frontEnd == FrontEnd::terminal) {
+        for (const auto& [key, value] : settings.values()) std::cout << key << "=" << value << "\n";
+    }
 }
 
 int runDialog(const Options& options) {
-    auto host = std::make_shared<ScriptedHost>(options);
-    if (options.settingsFile) readSettingsFile(*options.settingsFile, host->settings());
+    Dialog dialog{options, settleDialog(options, programDirectory()), nullptr,
+                  wantsTerminalDialog(options) ? FrontEnd::terminal : FrontEnd::script};
+    dialog.host = std::make_shared<ScriptedHost>(dialog.setup);
+    dialog.setup.fetchedPpd.reset();  // opened: the copy is no longer needed
+    if (options.settingsFile) readSettingsFile(*options.settingsFile, dialog.host->settings());
     LoadedPlugIn plugIn(options.bundle);
-    return wantsTerminalDialog(options) ? runTerminalDialog(options, plugIn, host) : runScript(options, plugIn, host);
+    const bool printed =
+        dialog.frontEnd == FrontEnd::terminal ? runTerminalDialog(dialog, plugIn) : runScript(dialog, plugIn);
+    if (!printed) {
+        // A script that only inspects the panel still succeeds; a dialog
+        // that was to print and did not is cancelled.
+        const bool wasToPrint = dialog.frontEnd == FrontEnd::terminal || !options.documents.empty() || options.lpOptions;
+        return wasToPrint ? 1 : 0;
+    }
+    finishPrint(dialog);
+    return 0;
+}
+
+int run(const Options& options) {
+    switch (options.request) {
+        case Options::Request::showHelp: std::cout << usageText(); return 0;
+        case Options::Request::showVersion: std::cout << versionText(); return 0;
+        case Options::Request::runDialog: break;
+    }
+    return runDialog(options);
 }
 
 }  // namespace
@@ -84,11 +133,14 @@ int runDialog(const Options& options) {
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     try {
-        const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), programDirectory());
-        return runDialog(options);
+        return run(parseOptions(std::vector<std::string>(argv + 1, argv + argc), programDirectory()));
     } catch (const UsageError& error) {
         std::cout.flush();
         std::cerr << "print-dialog: " << error.what() << "\n";
         return 2;
+    } catch (const SubmissionRefused& error) {
+        std::cout.flush();
+        std::cerr << "print-dialog: " << error.what() << "\n";
+        return kServerRefused;
     }
 }

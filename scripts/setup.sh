@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running the project
 # need, when they are missing, and the locales that the translation tests use.
+# The CUPS scheduler and its clients are installed for the private scheduler
+# that the tests and the main job start themselves; installing them starts
+# nothing here, and the machine's own CUPS service is left as it is.
 set -euo pipefail
 
 packages=(
@@ -8,6 +11,7 @@ packages=(
   libcups2-dev libssl-dev libcurl4-openssl-dev libpugixml-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   libncurses-dev libcpp-httplib-dev zlib1g-dev
+  cups-daemon cups-client
 )
 
 missing=()
@@ -19,8 +23,21 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   export DEBIAN_FRONTEND=noninteractive
+  # Installing cups-daemon would start the machine's CUPS service: a
+  # policy-rc.d that forbids starting services holds it back for the
+  # install (unless the machine has a policy of its own).
+  policy=/usr/sbin/policy-rc.d
+  own_policy=""
+  if [ ! -e "$policy" ]; then
+    printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" >/dev/null
+    $sudo chmod 0755 "$policy"
+    own_policy=yes
+  fi
   $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  status=0
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" || status=$?
+  [ -n "$own_policy" ] && $sudo rm -f "$policy"
+  [ $status -eq 0 ] || exit $status
 fi
 
 # The bundle ships a German translation; the tests and the terminal dialog

@@ -1,5 +1,7 @@
 #include "tools/SimulatorOptions.h"
 
+#include <getopt.h>
+
 #include <charconv>
 #include <fstream>
 #include <sstream>
@@ -9,32 +11,61 @@
 
 namespace {
 
-class ArgumentReader {
-public:
-    explicit ArgumentReader(const std::vector<std::string>& arguments) : arguments_(arguments) {}
-
-    bool done() const { return index_ >= arguments_.size(); }
-    const std::string& next() { return arguments_[index_++]; }
-
-    std::string valueOf(const std::string& option) {
-        if (done()) throw std::invalid_argument("option " + option + " needs a value");
-        return next();
-    }
-
-    long numberOf(const std::string& option, long lowest, long highest) {
-        const std::string text = valueOf(option);
-        long value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
-            throw std::invalid_argument("option " + option + " needs a number from " + std::to_string(lowest) +
-                                        " to " + std::to_string(highest));
-        return value;
-    }
-
-private:
-    const std::vector<std::string>& arguments_;
-    size_t index_ = 0;
+enum Code : int {
+    hostCode = 256,
+    portCode,
+    folderCode,
+    protectedFolderCode,
+    resultCodeCode,
+    prettyCode,
+    bodyCode,
+    delayCode,
+    neverCode,
+    statusCode,
+    redirectCode,
+    redirectStatusCode,
+    refuseCode,
+    exitAfterCode,
+    quietCode,
+    helpCode,
+    versionCode,
 };
+
+constexpr option kLongOptions[] = {
+    {"host", required_argument, nullptr, hostCode},
+    {"port", required_argument, nullptr, portCode},
+    {"folder", required_argument, nullptr, folderCode},
+    {"protected-folder", required_argument, nullptr, protectedFolderCode},
+    {"result-code", required_argument, nullptr, resultCodeCode},
+    {"pretty", no_argument, nullptr, prettyCode},
+    {"body", required_argument, nullptr, bodyCode},
+    {"delay", required_argument, nullptr, delayCode},
+    {"never", no_argument, nullptr, neverCode},
+    {"status", required_argument, nullptr, statusCode},
+    {"redirect", required_argument, nullptr, redirectCode},
+    {"redirect-status", required_argument, nullptr, redirectStatusCode},
+    {"refuse", no_argument, nullptr, refuseCode},
+    {"exit-after", required_argument, nullptr, exitAfterCode},
+    {"quiet", no_argument, nullptr, quietCode},
+    {"help", no_argument, nullptr, helpCode},
+    {"version", no_argument, nullptr, versionCode},
+    {nullptr, 0, nullptr, 0},
+};
+
+long numberOf(const std::string& option, const std::string& text, long lowest, long highest) {
+    long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
+        throw std::invalid_argument("option " + option + " needs a number from " + std::to_string(lowest) + " to " +
+                                    std::to_string(highest));
+    return value;
+}
+
+// The option as the user wrote it, for a message about it.
+std::string writtenOption(char* const* argv, int nextIndex) {
+    const std::string written = argv[nextIndex - 1];
+    return written.rfind("--", 0) == 0 ? written.substr(0, written.find('=')) : written;
+}
 
 std::string contentsOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -44,37 +75,62 @@ std::string contentsOf(const std::string& path) {
     return out.str();
 }
 
-}  // namespace
-
-SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments) {
+// What the command line gathers before it becomes the simulator's options.
+struct Gathered {
     SimulatorOptions options;
     std::vector<SimulatedFolder> folders;
     std::string resultCode = "ok";
     bool pretty = false;
     std::optional<std::string> bodyFile;
+};
 
-    ArgumentReader reader(arguments);
-    while (!reader.done()) {
-        const std::string option = reader.next();
-        DeviceBehaviour& behaviour = options.behaviour;
-        if (option == "--host") options.host = reader.valueOf(option);
-        else if (option == "--port") options.port = static_cast<int>(reader.numberOf(option, 0, 65535));
-        else if (option == "--folder") folders.push_back({reader.valueOf(option), false, false});
-        else if (option == "--protected-folder") folders.push_back({reader.valueOf(option), true, false});
-        else if (option == "--result-code") resultCode = reader.valueOf(option);
-        else if (option == "--pretty") pretty = true;
-        else if (option == "--body") bodyFile = reader.valueOf(option);
-        else if (option == "--delay") behaviour.answerDelay = std::chrono::milliseconds(reader.numberOf(option, 0, 3600000));
-        else if (option == "--never") behaviour.neverAnswer = true;
-        else if (option == "--status") behaviour.status = static_cast<int>(reader.numberOf(option, 200, 599));
-        else if (option == "--redirect") behaviour.redirectLocation = reader.valueOf(option);
-        else if (option == "--redirect-status") behaviour.redirectStatus = static_cast<int>(reader.numberOf(option, 300, 399));
-        else if (option == "--refuse") behaviour.refuse = true;
-        else if (option == "--exit-after") options.exitAfterAnswers = static_cast<size_t>(reader.numberOf(option, 1, 1000000));
-        else if (option == "--quiet") options.quiet = true;
-        else throw std::invalid_argument("unknown option " + option);
+void apply(Gathered& gathered, int code, const std::string& name, const std::string& value) {
+    SimulatorOptions& options = gathered.options;
+    DeviceBehaviour& behaviour = options.behaviour;
+    switch (code) {
+        case hostCode: options.host = value; break;
+        case portCode: options.port = static_cast<int>(numberOf(name, value, 0, 65535)); break;
+        case folderCode: gathered.folders.push_back({value, false, false}); break;
+        case protectedFolderCode: gathered.folders.push_back({value, true, false}); break;
+        case resultCodeCode: gathered.resultCode = value; break;
+        case prettyCode: gathered.pretty = true; break;
+        case bodyCode: gathered.bodyFile = value; break;
+        case delayCode: behaviour.answerDelay = std::chrono::milliseconds(numberOf(name, value, 0, 3600000)); break;
+        case neverCode: behaviour.neverAnswer = true; break;
+        case statusCode: behaviour.status = static_cast<int>(numberOf(name, value, 200, 599)); break;
+        case redirectCode: behaviour.redirectLocation = value; break;
+        case redirectStatusCode: behaviour.redirectStatus = static_cast<int>(numberOf(name, value, 300, 399)); break;
+        case refuseCode: behaviour.refuse = true; break;
+        case exitAfterCode: options.exitAfterAnswers = static_cast<size_t>(numberOf(name, value, 1, 1000000)); break;
+        case quietCode: options.quiet = true; break;
+        case helpCode: options.showHelp = true; break;
+        case versionCode: options.showVersion = true; break;
     }
-    options.behaviour.answerBody = bodyFile ? contentsOf(*bodyFile) : folderListAnswer(folders, resultCode, pretty);
+}
+
+}  // namespace
+
+SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments) {
+    std::vector<std::string> words = {"device-simulator"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(words.size());
+
+    Gathered gathered;
+    optind = 0;  // starts the C library's scan afresh
+    opterr = 0;  // the messages are ours
+    for (int code; (code = getopt_long(argc, argv.data(), ":", kLongOptions, nullptr)) != -1;) {
+        const std::string name = writtenOption(argv.data(), optind);
+        if (code == '?') throw std::invalid_argument("unknown option " + name);
+        if (code == ':') throw std::invalid_argument("option " + name + " needs a value");
+        apply(gathered, code, name, optarg ? optarg : "");
+    }
+    if (optind < argc) throw std::invalid_argument("unexpected argument " + std::string(argv[static_cast<size_t>(optind)]));
+    SimulatorOptions options = gathered.options;
+    options.behaviour.answerBody =
+        gathered.bodyFile ? contentsOf(*gathered.bodyFile) : folderListAnswer(gathered.folders, gathered.resultCode, gathered.pretty);
     return options;
 }
 
@@ -84,5 +140,9 @@ std::string simulatorUsage() {
            "                        [--pretty] [--body FILE]\n"
            "                        [--delay MILLISECONDS] [--never] [--status CODE]\n"
            "                        [--redirect LOCATION] [--redirect-status CODE] [--refuse]\n"
-           "                        [--exit-after ANSWERS] [--quiet]\n";
+           "                        [--exit-after ANSWERS] [--quiet] [--help] [--version]\n"
+           "Serves the device's folder service on loopback; --port 0 (the default) takes a free port.\n"
+           "Long options take their value as \"--port 8080\" or \"--port=8080\".\n";
 }
+
+std::string simulatorVersion() { return "device-simulator " NELVO_VERSION "\n"; }

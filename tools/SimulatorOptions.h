@@ -14,10 +14,14 @@ struct SimulatorOptions {
     DeviceBehaviour behaviour;
     std::optional<size_t> exitAfterAnswers;
     bool quiet = false;
+    bool showHelp = false;     // --help: the usage, nothing served
+    bool showVersion = false;  // --version
 };
 
-// The options of `arguments` (without the program name). Reads the body
-// file when one is given. Throws std::invalid_argument with a message.
+// The options of `arguments` (without the program name), GNU style
+// ("--port 0" or "--port=0"). Reads the body file when one is given.
+// Throws std::invalid_argument with a message.
 SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments);
 
 std::string simulatorUsage();
+std::string simulatorVersion();

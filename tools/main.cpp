@@ -59,7 +59,12 @@ int run(const SimulatorOptions& options) {
 
 int main(int argc, char** argv) {
     try {
-        return run(parseSimulatorOptions(std::vector<std::string>(argv + 1, argv + argc)));
+        const SimulatorOptions options = parseSimulatorOptions(std::vector<std::string>(argv + 1, argv + argc));
+        if (options.showHelp || options.showVersion) {
+            std::cout << (options.showHelp ? simulatorUsage() : simulatorVersion());
+            return 0;
+        }
+        return run(options);
     } catch (const std::invalid_argument& error) {
         std::cerr << "device-simulator: " << error.what() << "\n" << simulatorUsage();
         return 2;

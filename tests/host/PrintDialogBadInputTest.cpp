@@ -84,7 +84,8 @@ TEST(PrintDialogBadCommandLine, IsReported) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{program, (dir.path() / "missing.txt").string()}, "print-dialog: cannot read the script "},
         {{program, "--printer"}, "print-dialog: option --printer needs a value\n"},
-        {{program, "--printer", "", "-"}, "print-dialog: --printer needs a non-empty identifier\n"},
+        {{program, "--printer=", "-"}, "print-dialog: --printer needs a non-empty identifier\n"},
+        {{program, "--lp-options", "--print=report.pdf", "-"}, "print-dialog: --lp-options and --print exclude each other"},
     };
     for (const auto& [argv, error] : cases) {
         const ProgramResult result = runProgram(argv);

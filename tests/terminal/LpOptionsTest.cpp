@@ -1,11 +1,16 @@
-// lp arguments: what CUPS makes of them must be the job's settings.
+// lp arguments: what CUPS makes of them must be the job's settings, and
+// with --lp-options they are all that print-dialog writes on standard output.
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 #include <wordexp.h>
 
+#include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 
 #include "host/LpOptions.h"
+#include "tests/host/PrintDialogRunner.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -46,3 +51,29 @@ TEST(LpArguments, CupsReadsBackEveryValueAsItIs) {
     EXPECT_NE(line.find("-o nelvo.print.PrintSettings.jobSuspend=2"), std::string::npos)
         << "plain values stay readable: " << line;
 }
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PrintDialogLpOptions, StandardOutputIsLpsArgumentsAlone) {
+    TempDir dir;
+    const fs::path settings = dir.path() / "job.json";
+    const ProgramResult result = runPrintDialog(
+        {"--lp-options", "--settings", settings.string(), "--job-name", "it's \"done\""},
+        "open\nview\nrestore\nclick retentionCheckBox\ntype suspendKeyEditText 123\nprint\nsettings\n");
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_NE(result.err.find("print: YES"), std::string::npos) << "the transcript goes to standard error";
+    EXPECT_EQ(result.out.find('\n'), result.out.size() - 1) << result.out;
+
+    const auto written = nlohmann::json::parse(readFile(settings)).get<std::map<std::string, std::string>>();
+    EXPECT_EQ(optionsLpSees(result.out.substr(0, result.out.size() - 1)), written);
+}
+
+TEST(PrintDialogLpOptions, NotPrintingGivesLpNothingAndFails) {
+    const ProgramResult result = runPrintDialog({"--lp-options"}, "open\nview\nrestore\nsettings\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.out, "");
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+// What the dialog opens with: the queue, its PPD and device URI, the job's
+// title and documents, settled from the command line and what CUPS knows.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/Options.h"
+#include "host/cups/QueueLookup.h"
+
+struct DialogSetup {
+    std::string printer;
+    std::filesystem::path ppd;
+    std::optional<std::string> deviceURI;
+    std::string jobName;
+    bool constraintHandling = true;
+    std::vector<std::filesystem::path> documents;
+    std::optional<FetchedPpd> fetchedPpd;  // keeps the queue's PPD while the dialog opens it
+};
+
+// Asks CUPS for the queue; --ppd and --device-uri override what it says.
+// Without documents, a queue that CUPS does not know falls back to the
+// sample PPD beside the program, "Office_MFP" and socket://127.0.0.1:9100.
+// Throws UsageError, naming it, for a document that cannot be read or, with
+// documents, a queue that the server does not have.
+DialogSetup settleDialog(const Options& options, const std::filesystem::path& programDirectory);

@@ -1,0 +1,49 @@
+// print-dialog's command line as users of GNU tools expect it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "PrintDialogRunner.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProgram = NELVO_BUILD_DIR "/print-dialog";
+
+TEST(PrintDialogCommandLine, HelpNamesEveryOptionAndVersionSaysWhichProgram) {
+    const ProgramResult help = runProgram({kProgram, "--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_EQ(help.err, "");
+    for (const char* option : {"--printer=NAME", "-d,", "--print=FILE", "--job-name=NAME", "--ppd=FILE", "--device-uri=URI",
+                               "--bundle=DIR", "--settings=FILE", "--no-constraint-handling", "--lp-options",
+                               "--interactive", "--ascii", "--help", "--version"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+
+    const ProgramResult version = runProgram({kProgram, "--version"});
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_EQ(version.out.rfind("print-dialog ", 0), 0u) << version.out;
+}
+
+TEST(DeviceSimulatorCommandLine, AnswersHelpAndVersionAndTakesGnuForms) {
+    const std::string simulator = NELVO_BUILD_DIR "/device-simulator";
+    const ProgramResult help = runProgram({simulator, "--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.out.find("--protected-folder"), std::string::npos) << help.out;
+    EXPECT_EQ(runProgram({simulator, "--version"}).out.rfind("device-simulator ", 0), 0u);
+    const ProgramResult badPort = runProgram({simulator, "--port=65536"});
+    EXPECT_EQ(badPort.exitStatus, 2);
+    EXPECT_EQ(badPort.err.rfind("device-simulator: option --port needs a number from 0 to 65535\n", 0), 0u) << badPort.err;
+}
+
+TEST(PrintDialogCommandLine, TakesGnuFormsAndLpsShortQueueOption) {
+    const ProgramResult result = runPrintDialog({"-d", "Annex", "--job-name=Q3 report, final", "--ascii"},
+                                                "open\nview\nrestore\nprint\nsummary\n");
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_NE(result.out.find("Q3 report, final"), std::string::npos) << result.out;
+    // The panel remembered the job's values for the queue named with -d.
+    EXPECT_TRUE(fs::exists(fs::path(std::getenv("XDG_CONFIG_HOME")) / "user-defaults" / "nelvo.mfp.Annex.json"));
+}
+
+}  // namespace

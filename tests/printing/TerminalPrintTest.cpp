@@ -1,0 +1,52 @@
+// The terminal dialog printing to a CUPS queue: F10 submits the job and
+// leaves one line saying what went where; Escape submits nothing.
+#include <gtest/gtest.h>
+
+#include "tests/support/PrivateCups.h"
+#include "tests/terminal/PtyDialog.h"
+
+namespace {
+
+class TerminalPrint : public testing::Test {
+protected:
+    void SetUp() override {
+        cups.addQueue("Office_MFP");
+        cups.administer({"/usr/sbin/lpadmin", "-d", "Office_MFP"});
+    }
+
+    PtyDialog::Setup setup() const { return {{"--print", document.string()}, cups.environment()}; }
+
+    PrivateCups cups;
+    TempDir dir;
+    const std::filesystem::path document = dir.write("minutes.ps", "%!PS\nshowpage\n");
+};
+
+TEST_F(TerminalPrint, F10SubmitsTheHeldJobAndSaysSo) {
+    PtyDialog dialog(setup());
+    dialog.waitForText("[ ] Job Retention");
+    dialog.switchRetentionOn();
+    dialog.pressUntil(
+        keys::tab,
+        [](const ScreenFrame& s) { return s.cursorOn(s.rowOf("Pass Code:")); }, "the cursor in the pass-code field");
+    dialog.send("123");
+    dialog.waitForText("Pass Code:          123");
+    dialog.send(keys::f10);
+    ASSERT_EQ(dialog.waitForExit(), 0) << dialog.output();
+
+    EXPECT_NE(dialog.output().find("request id is Office_MFP-1 (1 file(s)); held at the device: hold only, pass code set"),
+              std::string::npos)
+        << dialog.output();
+    const CapturedJob job = cups.waitForCapture("Office_MFP");
+    EXPECT_EQ(job.title, "minutes.ps");
+    EXPECT_EQ(job.options.at("nelvo.print.PrintSettings.jobSuspend"), "2");
+}
+
+TEST_F(TerminalPrint, EscapeSubmitsNothing) {
+    PtyDialog dialog(setup());
+    dialog.waitForText("[ ] Job Retention");
+    EXPECT_EQ(dialog.cancel(), 1);
+    EXPECT_EQ(dialog.output().find("request id"), std::string::npos);
+    EXPECT_EQ(cups.jobCount(), 0u);
+}
+
+}  // namespace
