@@ -40,6 +40,8 @@ Key keyOfCharacter(wint_t character) {
         case control('P'): return Key::of(KeyCode::print);
         case control('O'): return Key::of(KeyCode::summary);
         case control('C'): return Key::of(KeyCode::cancel);
+        case control('U'): return Key::of(KeyCode::clearField);
+        case control('R'): return Key::of(KeyCode::reveal);
         default: break;
     }
     if (character < 32 || (character >= 0x80 && character < 0xA0)) return Key::of(KeyCode::other);
@@ -53,6 +55,8 @@ Key keyOfFunctionKey(wint_t code) {
         case KEY_DOWN: return Key::of(KeyCode::down);
         case KEY_LEFT: return Key::of(KeyCode::left);
         case KEY_RIGHT: return Key::of(KeyCode::right);
+        case KEY_HOME: return Key::of(KeyCode::home);
+        case KEY_END: return Key::of(KeyCode::end);
         case KEY_PPAGE: return Key::of(KeyCode::pageUp);
         case KEY_NPAGE: return Key::of(KeyCode::pageDown);
         case KEY_BACKSPACE: return Key::of(KeyCode::backspace);
@@ -63,6 +67,7 @@ Key keyOfFunctionKey(wint_t code) {
     }
     if (code == static_cast<wint_t>(KEY_F(2))) return Key::of(KeyCode::save);
     if (code == static_cast<wint_t>(KEY_F(3))) return Key::of(KeyCode::summary);
+    if (code == static_cast<wint_t>(KEY_F(4))) return Key::of(KeyCode::reveal);
     if (code == static_cast<wint_t>(KEY_F(10))) return Key::of(KeyCode::print);
     return Key::of(KeyCode::other);
 }
@@ -98,6 +103,7 @@ CursesTerminal::CursesTerminal(bool bracketedPaste) {
         throw UsageError("the terminal type is unknown to ncurses; set TERM, or give a script");
     }
     set_term(screen_);
+    refuseTerminalWithoutCursorAddressing();
     raw();
     noecho();
     nonl();
@@ -110,6 +116,23 @@ CursesTerminal::CursesTerminal(bool bracketedPaste) {
             std::fflush(output_);
         }
     }
+}
+
+void CursesTerminal::refuseTerminalWithoutCursorAddressing() {
+    // A terminal that cannot put the cursor where it wants (a dumb one, a
+    // printing one) would get the screen as one long smear of characters.
+    const char* cursorAddress = tigetstr(const_cast<char*>("cup"));
+    const bool addressable = cursorAddress != nullptr && cursorAddress != reinterpret_cast<char*>(-1) &&
+                             tigetflag(const_cast<char*>("hc")) <= 0;
+    if (addressable) return;
+    const std::string type = termname() ? termname() : "";
+    endwin();
+    delscreen(screen_);
+    screen_ = nullptr;
+    if (terminalFile_) std::fclose(terminalFile_);
+    terminalFile_ = nullptr;
+    throw UsageError("the terminal (TERM=" + type +
+                     ") cannot move its cursor, so the dialog cannot be drawn on it; use another terminal, or give a script");
 }
 
 CursesTerminal::~CursesTerminal() {

@@ -29,6 +29,9 @@ public:
     Key readKey() override;
 
 private:
+    // Gives the terminal back and throws UsageError when it cannot address
+    // the cursor.
+    void refuseTerminalWithoutCursorAddressing();
     Key decode(int status, wint_t character);
     // The key that is waiting, without waiting for one.
     std::optional<Key> readWaiting();

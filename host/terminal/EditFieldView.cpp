@@ -16,9 +16,11 @@ int widthOf(const std::vector<DisplayCell>& cells, size_t from, size_t to) {
 // The first cell to show so that the caret, before cell `caret`, has a
 // column of its own within `width` (one column kept for the left mark).
 size_t firstShownCell(const std::vector<DisplayCell>& cells, size_t caret, int width) {
-    size_t first = 0;
+    // Walks back from the caret, so that a long text costs one pass.
     const int room = std::max(width - 2, 1);
-    while (first < caret && widthOf(cells, first, caret) > room) ++first;
+    size_t first = std::min(caret, cells.size());
+    int used = 0;
+    while (first > 0 && used + cells[first - 1].width <= room) used += cells[--first].width;
     return first;
 }
 

@@ -11,11 +11,13 @@ HostTexts makeTexts(Translate translate) {
     HostTexts texts;
     texts.saveKey = "F2";
     texts.summaryKey = "F3";
+    texts.revealKey = "F4";
     texts.printKey = "F10";
     texts.cancelKey = "Esc";
     texts.moveKey = "Tab";
     texts.save = translate("Save");
     texts.summary = translate("Summary");
+    texts.reveal = translate("Reveal");
     texts.print = translate("Print");
     texts.cancel = translate("Cancel");
     texts.move = translate("Next");
@@ -29,7 +31,8 @@ HostTexts makeTexts(Translate translate) {
     texts.hintPushButton = translate("Space or Enter presses the button.");
     texts.hintMatrix = translate("Up and Down move, Space chooses.");
     texts.hintPopUp = translate("Space or Down opens the menu.");
-    texts.hintField = translate("Type to edit; Backspace deletes a character, Delete clears the field.");
+    texts.hintField = translate("Type to edit; Backspace/Delete delete a character, Ctrl-U clears the field.");
+    texts.hintSecretField = translate("Type to edit; F4 or Ctrl-R shows or hides the text; Ctrl-U clears the field.");
     texts.refusedDisabled = translate("That control is not available now.");
     texts.refusedNotEditable = translate("That field cannot be edited now.");
     texts.refusedOther = translate("That cannot be chosen.");

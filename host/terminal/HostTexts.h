@@ -7,13 +7,14 @@
 #include <string>
 
 struct HostTexts {
-    std::string saveKey, summaryKey, printKey, cancelKey, moveKey;
-    std::string save, summary, print, cancel, move;
+    std::string saveKey, summaryKey, revealKey, printKey, cancelKey, moveKey;
+    std::string save, summary, reveal, print, cancel, move;
     std::string summaryTitle, summaryEmpty;
     std::string saved;
     // {0} and {1}: the columns and rows needed; {2} and {3}: those at hand.
     std::string tooSmall;
     std::string hintTabBar, hintCheckBox, hintLockButton, hintPushButton, hintMatrix, hintPopUp, hintField;
+    std::string hintSecretField;  // a password or pass-code field
     std::string refusedDisabled, refusedNotEditable, refusedOther;
 };
 

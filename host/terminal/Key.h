@@ -13,10 +13,14 @@ enum class KeyCode {
     down,
     left,
     right,
+    home,
+    end,
     pageUp,
     pageDown,
     backspace,
     deleteKey,
+    clearField,  // empties the field, as the script's `erase` does
+    reveal,      // shows or hides the text of a secret field
     save,
     print,
     cancel,

@@ -13,6 +13,7 @@
 #include "platform/controls/NSPopUpButton.h"
 #include "platform/controls/NSProgressIndicator.h"
 #include "platform/controls/NSTextField.h"
+#include "platform/text/Utf16.h"
 
 namespace {
 
@@ -29,6 +30,16 @@ bool showsClosedLock(const NSButton& button) {
 
 bool isLockImage(const std::shared_ptr<NSImage>& image) {
     return image && image->name() == "lock";
+}
+
+// One bullet per UTF-16 code unit keeps the field's caret and selection,
+// counted in code units, on the same places of the mask.
+std::string maskOf(const std::string& text) {
+    const std::size_t units = platform::utf16Length(text);
+    std::string mask;
+    mask.reserve(units * 3);
+    for (std::size_t unit = 0; unit < units; ++unit) mask += "\xE2\x80\xA2";  // U+2022
+    return mask;
 }
 
 }  // namespace
@@ -137,7 +148,9 @@ void PanelPainter::paintEditField(const NSTextField& field, const ScreenRect& re
     const bool dimmed = field.textColor() == NSColor::grayColor || !field.isEditable() || !field.isEnabled();
     const uint8_t look = dimmed ? style::dim : style::underline;
     canvas_.fill(rect.row, rect.column, rect.width, dimmed ? glyphs.dimmedFieldFill : glyphs.fieldFill, look);
-    const EditFieldView view = viewOfField(field.stringValue(), field.selectedRange(), focused(field), rect.width, glyphs);
+    const bool masked = field.isSecure() && focus_.revealed != &field;
+    const std::string& shown = masked ? maskOf(field.stringValue()) : field.stringValue();
+    const EditFieldView view = viewOfField(shown, field.selectedRange(), focused(field), rect.width, glyphs);
     canvas_.write(rect.row, rect.column, view.cells, look, rect.width);
     if (!focused(field)) return;
     canvas_.addStyle(rect.row, rect.column + view.selectionStart, view.selectionEnd - view.selectionStart, style::reverse);

@@ -1,6 +1,7 @@
 // Draws the controls of the shown tab: boxes as frames, check boxes, radio
 // matrices, the folder pop-up, labels and edit fields, lock buttons as open
-// or closed padlocks, push buttons and the spinning progress indicator.
+// or closed padlocks, the text of secret fields masked (one bullet per
+// UTF-16 code unit, as the panel masks the locked login name), push buttons and the spinning progress indicator.
 // Dimmed labels and fields and disabled controls are drawn dim; the control
 // under the cursor is drawn reversed and gets the terminal's cursor.
 #pragma once
@@ -21,6 +22,7 @@ class NSTextField;
 struct PanelFocus {
     const NSControl* control = nullptr;
     int cellRow = 0;
+    const NSTextField* revealed = nullptr;  // a secret field shown in clear
 };
 
 class PanelPainter {

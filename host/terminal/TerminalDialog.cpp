@@ -86,6 +86,7 @@ std::optional<DialogOutcome> TerminalDialog::handle(const Key& key) {
         case KeyCode::cancel:
         case KeyCode::escape: return DialogOutcome::cancelled;
         case KeyCode::summary: showSummary_ = !showSummary_; break;
+        case KeyCode::reveal: toggleReveal(); break;
         case KeyCode::tab: focus_.moveNext(); break;
         case KeyCode::backTab: focus_.movePrevious(); break;
         case KeyCode::pageUp: switchTab(-1); break;
@@ -93,7 +94,15 @@ std::optional<DialogOutcome> TerminalDialog::handle(const Key& key) {
         default: operateFocused(key); break;
     }
     focus_.afterOperation();
+    // A secret shown in clear is masked again once the cursor leaves it.
+    if (revealed_ != focus_.current()) revealed_ = nullptr;
     return std::nullopt;
+}
+
+void TerminalDialog::toggleReveal() {
+    auto* field = dynamic_cast<NSTextField*>(focus_.current());
+    if (!field || !field->isSecure()) return;
+    revealed_ = revealed_ == field ? nullptr : field;
 }
 
 void TerminalDialog::handleOpenMenu(const Key& key) {
@@ -145,25 +154,34 @@ void TerminalDialog::operateField(NSTextField& field, const Key& key) {
     switch (key.code) {
         case KeyCode::text: {
             // The first edit clicks into the field and types at its end, as
-            // the scripted `type` does; later ones go on where the last left off.
+            // the scripted `type` does; later ones, and any after a caret
+            // move, go on at the caret.
             const bool continuing = focus_.editing();
-            report(operate([&] { return continuing ? field.userInsertText(key.text) : field.userTypeText(key.text); }));
-            focus_.noteEdit();
+            editField([&] { return continuing ? field.userInsertText(key.text) : field.userTypeText(key.text); });
             break;
         }
-        case KeyCode::backspace:
-            report(operate([&] { return field.userDeleteBackward(); }));
-            focus_.noteEdit();
-            break;
-        case KeyCode::deleteKey:
-            report(operate([&] { return field.userEraseAll(); }));
-            focus_.noteEdit();
-            break;
+        case KeyCode::backspace: editField([&] { return field.userDeleteBackward(); }); break;
+        case KeyCode::deleteKey: editField([&] { return field.userDeleteForward(); }); break;
+        case KeyCode::clearField: editField([&] { return field.userEraseAll(); }); break;
+        case KeyCode::left: moveCaret(field, NSTextField::CaretMove::left); break;
+        case KeyCode::right: moveCaret(field, NSTextField::CaretMove::right); break;
+        case KeyCode::home: moveCaret(field, NSTextField::CaretMove::start); break;
+        case KeyCode::end: moveCaret(field, NSTextField::CaretMove::end); break;
         case KeyCode::enter:
         case KeyCode::down: focus_.moveNext(); break;
         case KeyCode::up: focus_.movePrevious(); break;
         default: break;
     }
+}
+
+void TerminalDialog::editField(const std::function<platform::UserResult()>& edit) {
+    report(operate(edit));
+    focus_.noteEdit();
+}
+
+void TerminalDialog::moveCaret(NSTextField& field, NSTextField::CaretMove move) {
+    report(field.userMoveCaret(move));
+    focus_.noteEdit();
 }
 
 void TerminalDialog::openMenu(NSPopUpButton& popUp) {
@@ -214,7 +232,8 @@ std::string TerminalDialog::hint() const {
     if (dynamic_cast<const NSTabView*>(control)) return texts.hintTabBar;
     if (dynamic_cast<const NSMatrix*>(control)) return texts.hintMatrix;
     if (dynamic_cast<const NSPopUpButton*>(control)) return texts.hintPopUp;
-    if (dynamic_cast<const NSTextField*>(control)) return texts.hintField;
+    if (const auto* field = dynamic_cast<const NSTextField*>(control))
+        return field->isSecure() ? texts.hintSecretField : texts.hintField;
     if (const auto* button = dynamic_cast<const NSButton*>(control)) {
         switch (button->buttonType()) {
             case NSButtonType::checkBox: return texts.hintCheckBox;
@@ -247,7 +266,7 @@ Canvas TerminalDialog::paintScreen() const {
     canvas.fill(kRuleRow, 0, kPanelLeft + kPanelWidth, parts_.glyphs.horizontal, style::plain);
 
     const PanelGeometry geometry(parts_.view, parts_.glyphs);
-    PanelPainter(canvas, geometry, PanelFocus{focus_.current(), focus_.cellRow()}, spinnerFrame_).paint();
+    PanelPainter(canvas, geometry, PanelFocus{focus_.current(), focus_.cellRow(), revealed_}, spinnerFrame_).paint();
     if (showSummary_) paintSummaryPane(canvas, parts_.panel.summaryInfo(), parts_.texts);
     if (status_.empty())
         canvas.write(kStatusRow, 1, hint(), style::dim, kColumns - 2);

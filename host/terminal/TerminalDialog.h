@@ -13,10 +13,10 @@
 #include "host/terminal/Canvas.h"
 #include "host/terminal/DialogFocus.h"
 #include "host/terminal/PopUpList.h"
+#include "platform/controls/NSTextField.h"
 #include "platform/controls/UserResult.h"
 
 class NSPopUpButton;
-class NSTextField;
 class NSView;
 class PDEPanel;
 class Terminal;
@@ -51,6 +51,12 @@ private:
     void operateFocused(const Key& key);
     void operateButtonLike(NSControl& control, const Key& key);
     void operateField(NSTextField& field, const Key& key);
+    // Runs an edit of the field under the cursor; later typing goes on at
+    // its caret.
+    void editField(const std::function<platform::UserResult()>& edit);
+    void moveCaret(NSTextField& field, NSTextField::CaretMove move);
+    // Shows the secret field under the cursor in clear, or masks it again.
+    void toggleReveal();
     void openMenu(NSPopUpButton& popUp);
     void switchTab(int direction);
     // Runs a user operation with the screen kept alive while it waits.
@@ -64,6 +70,7 @@ private:
     DialogFocus focus_;
     std::optional<PopUpList> menu_;
     NSPopUpButton* menuButton_ = nullptr;
+    const NSTextField* revealed_ = nullptr;
     bool showSummary_ = false;
     std::string status_;
     size_t spinnerFrame_ = 0;

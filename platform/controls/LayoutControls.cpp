@@ -30,6 +30,7 @@ std::unique_ptr<NSControl> makeTextField(const json& description, bool editField
     field->setStringValue(stringField(description, "text", stringField(description, "title")));
     field->setSelectable(boolField(description, "selectable", editField));
     field->setEditable(boolField(description, "editable", editField));
+    field->setSecure(boolField(description, "secure", false));
     return field;
 }
 

@@ -26,9 +26,10 @@ public:
     // `originalSelection` the range R of O that the edit replaces. For
     // typing and deleting, S is the caret after the edit, so the inserted
     // text is P from R.location up to S.location. The field applies the
-    // answer: true takes P with S; false with P or S replaced takes the
-    // replacements; false with neither replaced keeps O and its selection.
-    // The base class accepts every edit.
+    // answer as the platform does: true takes the edit as proposed (what
+    // the filter did to P or S does not count); false with P or S replaced
+    // takes the replacements; false with neither replaced keeps O and
+    // selects R. The base class accepts every edit.
     virtual bool isPartialStringValid(std::u16string& partial, NSRange& proposedSelection,
                                       const std::u16string& original, NSRange originalSelection,
                                       std::string* error) const;

@@ -5,25 +5,6 @@
 #include "platform/controls/NSWindow.h"
 #include "platform/text/Utf16.h"
 
-namespace {
-
-bool isHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool isLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-// The length of the character that starts at `index`: a surrogate pair is
-// typed as one character.
-std::size_t characterLength(const std::u16string& text, std::size_t index) {
-    const bool pair = isHighSurrogate(text[index]) && index + 1 < text.size() && isLowSurrogate(text[index + 1]);
-    return pair ? 2 : 1;
-}
-
-}  // namespace
-
 NSTextField::NSTextField(InertTag tag) : NSControl(tag) {}
 
 NSTextField::~NSTextField() = default;
@@ -55,6 +36,11 @@ void NSTextField::setSelectable(bool selectable) {
     if (!selectable) editable_ = false;
 }
 
+void NSTextField::setSecure(bool secure) {
+    if (isInert()) return;
+    secure_ = secure;
+}
+
 void NSTextField::setTextColor(NSColor color) {
     if (isInert()) return;
     textColor_ = color;
@@ -69,56 +55,76 @@ NSFormatter* NSTextField::formatter() const {
 }
 
 platform::UserResult NSTextField::userTypeText(const std::string& text) {
-    const platform::UserResult access = beginUserEdit();
-    if (access != platform::UserResult::done) return access;
-    platform::FieldEditState state{platform::utf16FromUtf8(text_), {}};
-    state.selection = NSRange{state.text.size(), 0};
-    typeFrom(state, text);
-    return platform::UserResult::done;
+    return userEdit([&](platform::FieldEditor& editor) {
+        editor.select(NSRange{editor.text().size(), 0});
+        editor.type(platform::utf16FromUtf8(text));
+    });
 }
 
 platform::UserResult NSTextField::userInsertText(const std::string& text) {
-    const platform::UserResult access = beginUserEdit();
-    if (access != platform::UserResult::done) return access;
-    typeFrom(platform::FieldEditState{platform::utf16FromUtf8(text_), selection_}, text);
-    return platform::UserResult::done;
+    return userEdit([&](platform::FieldEditor& editor) { editor.type(platform::utf16FromUtf8(text)); });
 }
 
 platform::UserResult NSTextField::userDeleteBackward() {
-    const platform::UserResult access = beginUserEdit();
-    if (access != platform::UserResult::done) return access;
-    platform::FieldEditState state{platform::utf16FromUtf8(text_), selection_};
-    // A selection left by an earlier filter may reach past a text that the
-    // panel has set since.
-    state.selection.location = std::min(state.selection.location, state.text.size());
-    state.selection.length = std::min(state.selection.length, state.text.size() - state.selection.location);
-    if (state.selection.length == 0) {
-        const std::size_t caret = state.selection.location;
-        if (caret == 0) return platform::UserResult::done;
-        const bool pair = caret >= 2 && isLowSurrogate(state.text[caret - 1]) && isHighSurrogate(state.text[caret - 2]);
-        const std::size_t length = pair ? 2 : 1;
-        state.selection = NSRange{caret - length, length};
-    }
-    finishUserEdit(platform::applyUserEdit(state, u"", formatter()));
-    return platform::UserResult::done;
+    return userDelete([](const std::u16string& text, std::size_t caret) {
+        return NSRange{platform::utf16CharacterStart(text, caret), caret - platform::utf16CharacterStart(text, caret)};
+    });
 }
 
-void NSTextField::typeFrom(platform::FieldEditState state, const std::string& typed) {
-    const std::u16string units = platform::utf16FromUtf8(typed);
-    for (std::size_t index = 0; index < units.size();) {
-        const std::size_t length = characterLength(units, index);
-        state = platform::applyUserEdit(state, units.substr(index, length), formatter());
-        index += length;
-    }
-    finishUserEdit(state);
+platform::UserResult NSTextField::userDeleteForward() {
+    return userDelete([](const std::u16string& text, std::size_t caret) {
+        return NSRange{caret, platform::utf16CharacterEnd(text, caret) - caret};
+    });
 }
 
 platform::UserResult NSTextField::userEraseAll() {
+    return userEdit([](platform::FieldEditor& editor) {
+        editor.select(NSRange{0, editor.text().size()});
+        editor.replaceSelection(u"");
+    });
+}
+
+platform::UserResult NSTextField::userMoveCaret(CaretMove move) {
+    const platform::UserResult access = userAccess();
+    if (access != platform::UserResult::done) return access;
+    if (!selectable_) return platform::UserResult::notEditable;
+    window().makeFirstResponder(this);
+    const std::u16string text = platform::utf16FromUtf8(text_);
+    const std::size_t start = std::min(selection_.location, text.size());
+    const std::size_t end = std::min(selection_.location + selection_.length, text.size());
+    std::size_t caret = 0;
+    switch (move) {
+        // With a selection, Left and Right go to its start and its end.
+        case CaretMove::left: caret = start < end ? start : platform::utf16CharacterStart(text, start); break;
+        case CaretMove::right: caret = start < end ? end : platform::utf16CharacterEnd(text, end); break;
+        case CaretMove::start: caret = 0; break;
+        case CaretMove::end: caret = text.size(); break;
+    }
+    selection_ = NSRange{caret, 0};
+    return platform::UserResult::done;
+}
+
+platform::UserResult NSTextField::userDelete(
+    const std::function<NSRange(const std::u16string& text, std::size_t caret)>& characterAtCaret) {
     const platform::UserResult access = beginUserEdit();
     if (access != platform::UserResult::done) return access;
-    platform::FieldEditState state{platform::utf16FromUtf8(text_), {}};
-    state.selection = NSRange{0, state.text.size()};
-    finishUserEdit(platform::applyUserEdit(state, u"", formatter()));
+    platform::FieldEditor editor(platform::utf16FromUtf8(text_), selection_, formatter());
+    if (editor.selection().length == 0) {
+        const NSRange character = characterAtCaret(editor.text(), editor.selection().location);
+        if (character.length == 0) return platform::UserResult::done;  // nothing there to delete
+        editor.select(character);
+    }
+    editor.replaceSelection(u"");
+    finishUserEdit(editor);
+    return platform::UserResult::done;
+}
+
+platform::UserResult NSTextField::userEdit(const std::function<void(platform::FieldEditor&)>& edit) {
+    const platform::UserResult access = beginUserEdit();
+    if (access != platform::UserResult::done) return access;
+    platform::FieldEditor editor(platform::utf16FromUtf8(text_), selection_, formatter());
+    edit(editor);
+    finishUserEdit(editor);
     return platform::UserResult::done;
 }
 
@@ -130,8 +136,8 @@ platform::UserResult NSTextField::beginUserEdit() {
     return platform::UserResult::done;
 }
 
-void NSTextField::finishUserEdit(const platform::FieldEditState& state) {
-    text_ = platform::utf8FromUtf16(state.text);
-    selection_ = state.selection;
+void NSTextField::finishUserEdit(const platform::FieldEditor& editor) {
+    text_ = platform::utf8FromUtf16(editor.text());
+    selection_ = editor.selection();
     sendAction();
 }

@@ -1,6 +1,7 @@
 // A text field: a label when its tag is 0, an edit field otherwise.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/controls/FieldEdit.h"
@@ -11,6 +12,8 @@
 
 class NSTextField : public NSControl {
 public:
+    enum class CaretMove { left, right, start, end };
+
     NSTextField() = default;
     ~NSTextField() override;
     const char* className() const override;
@@ -32,6 +35,11 @@ public:
     void setEditable(bool editable);
     bool isSelectable() const { return selectable_; }
     void setSelectable(bool selectable);
+
+    // A field for a secret (a password or pass code), which a host shows
+    // masked, as the platform's secure text field does; from the layout.
+    bool isSecure() const { return secure_; }
+    void setSecure(bool secure);
 
     NSColor textColor() const { return textColor_; }
     void setTextColor(NSColor color);
@@ -61,18 +69,34 @@ public:
     // start and nothing selected there is nothing to delete: no edit, no
     // action.
     platform::UserResult userDeleteBackward();
+    // The user presses Delete: as Backspace, with the character after the
+    // caret.
+    platform::UserResult userDeleteForward();
+    // The user moves the caret with the arrow keys, Home or End: it takes
+    // the keyboard focus, a character (a surrogate pair together) at a
+    // time, or to either end; Left and Right leave a selection at its start
+    // or end. A move edits nothing and sends no action; later typing goes
+    // on at the caret (userInsertText). A field that cannot be selected
+    // refuses as one that cannot be edited.
+    platform::UserResult userMoveCaret(CaretMove move);
 
 private:
     explicit NSTextField(InertTag tag);
     // Refuses the edit, or gives the field the focus as the user's click does.
     platform::UserResult beginUserEdit();
-    // Types `typed` into `state`, edit by edit, and finishes the edit.
-    void typeFrom(platform::FieldEditState state, const std::string& typed);
-    void finishUserEdit(const platform::FieldEditState& state);
+    // Runs `edit` on the field's text and selection and finishes it, when
+    // the field can be edited.
+    platform::UserResult userEdit(const std::function<void(platform::FieldEditor&)>& edit);
+    // Deletes the selection, or the character that `characterAtCaret` finds.
+    platform::UserResult userDelete(
+        const std::function<NSRange(const std::u16string& text, std::size_t caret)>& characterAtCaret);
+    // Takes the editor's text and selection, then sends the action once.
+    void finishUserEdit(const platform::FieldEditor& editor);
 
     std::string text_;
     bool editable_ = false;
     bool selectable_ = false;
+    bool secure_ = false;
     NSColor textColor_ = NSColor::blackColor;
     NSTextFieldCell cell_;
     NSRange selection_;

@@ -1,5 +1,6 @@
 #include "platform/text/Utf16.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
@@ -51,6 +52,14 @@ private:
     iconv_t cd_;
 };
 
+bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
 }  // namespace
 
 std::u16string utf16FromUtf8(const std::string& text) {
@@ -70,6 +79,20 @@ std::string utf8FromUtf16(const std::u16string& text) {
 
 std::size_t utf16Length(const std::string& text) {
     return utf16FromUtf8(text).size();
+}
+
+
+std::size_t utf16CharacterEnd(std::u16string_view text, std::size_t index) {
+    if (index >= text.size()) return text.size();
+    const bool pair = isHighSurrogate(text[index]) && index + 1 < text.size() && isLowSurrogate(text[index + 1]);
+    return index + (pair ? 2 : 1);
+}
+
+std::size_t utf16CharacterStart(std::u16string_view text, std::size_t index) {
+    if (index == 0) return 0;
+    index = std::min(index, text.size());
+    const bool pair = index >= 2 && isLowSurrogate(text[index - 1]) && isHighSurrogate(text[index - 2]);
+    return index - (pair ? 2 : 1);
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -17,5 +18,12 @@ std::string utf8FromUtf16(const std::u16string& text);
 // The length of `text` in UTF-16 code units (a character outside the Basic
 // Multilingual Plane counts 2), with the replacements described above.
 std::size_t utf16Length(const std::string& text);
+
+// Where the character that starts at `index` ends, and where the one that
+// ends at `index` starts: a surrogate pair is one character, a lone
+// surrogate one of its own. `index` lies within the text (or at its end
+// for the second).
+std::size_t utf16CharacterEnd(std::u16string_view text, std::size_t index);
+std::size_t utf16CharacterStart(std::u16string_view text, std::size_t index);
 
 }  // namespace platform

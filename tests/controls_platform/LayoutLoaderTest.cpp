@@ -110,13 +110,14 @@ TEST(LayoutLoader, MissingOrMalformedFileGivesNoViewAndConnectsNothing) {
     EXPECT_EQ(loadLayoutFile((dir.path() / "no-such-layout.json").string(), owner), nullptr);
 }
 
-TEST(LayoutLoader, ThePanelsLayoutFitsTheTerminalAndGivesNoTagTwice) {
+TEST(LayoutLoader, ThePanelsLayoutFitsTheTerminalGivesNoTagTwiceAndMarksOnlyTheSecretsSecure) {
     RecordingOwner owner;
     const auto view = loadLayoutFile(std::string(NELVO_SOURCE_DIR) + "/resources/JobControl5.json", owner);
     ASSERT_TRUE(view && view->tabView());
     NSTabView* tabs = view->tabView();
     EXPECT_EQ(tabs->numberOfTabViewItems(), 3);
     std::set<int> tags;
+    std::set<std::string> secure;
     for (int tab = 0; tab < tabs->numberOfTabViewItems(); ++tab) {
         int lastRow = 0;
         for (NSControl* control : view->controlsOnTab(tab)) {
@@ -124,7 +125,10 @@ TEST(LayoutLoader, ThePanelsLayoutFitsTheTerminalAndGivesNoTagTwice) {
             lastRow = std::max(lastRow, control->layoutRow() + (matrix ? matrix->numberOfRows() - 1 : 0));
             const bool taggedField = dynamic_cast<NSTextField*>(control) && control->tag() != 0;
             EXPECT_TRUE(!taggedField || tags.insert(control->tag()).second) << control->fieldName();
+            if (const auto* field = dynamic_cast<NSTextField*>(control); field && field->isSecure())
+                secure.insert(control->fieldName());
         }
         EXPECT_LE(lastRow, 17) << tabs->tabViewItemAtIndex(tab)->label();
     }
+    EXPECT_EQ(secure, (std::set<std::string>{"suspendKeyEditText", "folderPasswordEditText", "passwordEditText"}));
 }

@@ -94,8 +94,8 @@ TEST(TextFieldTyping, TheFiltersAnswerDecidesTheTextAndTheSelection) {
         partial = std::u16string(1, u'X');
         return true;
     }, 2);
-    replacing.userTypeText("a");
-    EXPECT_EQ(replacing.stringValue(), "X") << "a YES takes the filter's text";
+    replacing.userTypeText("ab");
+    EXPECT_EQ(replacing.stringValue(), "ab") << "a YES takes the edit as proposed, and the next edit too";
 
     NSTextField& cutting = addEditField(view, cutAt(5), 3);
     cutting.setStringValue("1234");
@@ -159,4 +159,69 @@ TEST(TextFieldFocus, TheWindowRefusesFieldsThatCannotHaveTheFocus) {
     NSView otherView;
     EXPECT_FALSE(window.makeFirstResponder(&addEditField(otherView)));
     EXPECT_EQ(window.firstResponder(), &first);
+}
+
+TEST(TextFieldCaret, ArrowsHomeAndEndMoveTheCaretOverWholeCharactersAndSendNoAction) {
+    NSView view;
+    NSTextField& field = addEditField(view);
+    int actions = 0;
+    field.setAction([&](NSControl*) { ++actions; });
+    field.setStringValue("a\xF0\x9F\x98\x80" "c");  // a 😀 c: four code units
+    using Move = NSTextField::CaretMove;
+    const struct {
+        Move move;
+        std::size_t caret;
+    } steps[] = {{Move::left, 3}, {Move::left, 1}, {Move::left, 0}, {Move::left, 0},
+                 {Move::right, 1}, {Move::right, 3}, {Move::end, 4}, {Move::right, 4}, {Move::start, 0}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(field.userMoveCaret(step.move), UserResult::done);
+        EXPECT_EQ(field.selectedRange(), NSMakeRange(step.caret, 0)) << "move " << static_cast<int>(step.move);
+    }
+    EXPECT_EQ(actions, 0);
+    EXPECT_EQ(view.window().firstResponder(), &field);
+
+    field.setEnabled(false);
+    EXPECT_EQ(field.userMoveCaret(Move::end), UserResult::disabled);
+}
+
+TEST(TextFieldCaret, TypingAndDeletingHappenAtTheCaretThroughTheFilter) {
+    NSView view;
+    std::vector<EditCall> calls;
+    const EditFilter::Check fiveDigits = cutAt(5, true);
+    NSTextField& field = addEditField(view, [&](std::u16string& partial, NSRange& proposed,
+                                                const std::u16string& original, NSRange replaced) {
+        calls.push_back(EditCall{partial, proposed, original, replaced});
+        return fiveDigits(partial, proposed, original, replaced);
+    });
+    int actions = 0;
+    field.setAction([&](NSControl*) { ++actions; });
+    field.setStringValue("1234");
+    field.userMoveCaret(NSTextField::CaretMove::start);
+    field.userMoveCaret(NSTextField::CaretMove::right);
+    EXPECT_EQ(field.userInsertText("9x8"), UserResult::done);
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_TRUE((calls[0] == EditCall{u"19234", NSMakeRange(2, 0), u"1234", NSMakeRange(1, 0)}));
+    EXPECT_TRUE((calls[1] == EditCall{u"19x234", NSMakeRange(3, 0), u"19234", NSMakeRange(2, 0)}));
+    EXPECT_TRUE((calls[2] == EditCall{u"198234", NSMakeRange(3, 0), u"19234", NSMakeRange(2, 0)}))
+        << "a refused letter leaves the next edit the text as it was";
+    EXPECT_EQ(field.stringValue(), "19234");
+    EXPECT_EQ(field.selectedRange(), NSMakeRange(2, 0));
+    EXPECT_EQ(actions, 1) << "one action for the whole text";
+
+    field.userDeleteForward();
+    EXPECT_EQ(field.stringValue(), "1934");
+    field.userDeleteBackward();
+    EXPECT_EQ(field.stringValue(), "134");
+    EXPECT_EQ(field.selectedRange(), NSMakeRange(1, 0));
+    field.userMoveCaret(NSTextField::CaretMove::end);
+    actions = 0;
+    EXPECT_EQ(field.userDeleteForward(), UserResult::done);
+    EXPECT_EQ(field.stringValue(), "134");
+    EXPECT_EQ(actions, 0) << "nothing after the caret: no edit, no action";
+
+    NSTextField& name = addEditField(view, {}, 2);
+    name.setStringValue("\xF0\x9F\x98\x80" "b");
+    name.userMoveCaret(NSTextField::CaretMove::start);
+    name.userDeleteForward();
+    EXPECT_EQ(name.stringValue(), "b") << "a surrogate pair goes as one character";
 }

@@ -20,7 +20,7 @@ namespace {
 int readyToFetch(PtyDialog& dialog, const std::string& address) {
     dialog.waitForText("Get Folder Names");
     dialog.tabTo("Printer's Address:");
-    dialog.send(keys::deleteKey);
+    dialog.send(keys::clearField);
     dialog.send(keys::pasteBegin + address + "\r\n" + keys::pasteEnd);
     dialog.waitForText("Printer's Address:    " + address + "_");
     const ScreenFrame screen = dialog.press(keys::tab);

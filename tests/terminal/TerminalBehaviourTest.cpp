@@ -1,6 +1,7 @@
 // The terminal dialog as a person meets it: ASCII marks where the terminal
-// cannot show others, a terminal too small for the panel, dimmed fields and
-// a cancel.
+// cannot show others, a terminal too small for the panel or unable to move
+// its cursor, dimmed fields, editing at the caret, masked secrets and a
+// cancel.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -63,4 +64,45 @@ TEST(TerminalDimming, ADimmedFieldRefusesTheCursorAndCancellingWritesNoJob) {
     EXPECT_FALSE(dimmed(screen));
     EXPECT_EQ(dialog.cancel(), 1);
     EXPECT_FALSE(std::filesystem::exists(job));
+}
+
+TEST(TerminalStart, ATerminalThatCannotMoveItsCursorIsRefusedWithStatusTwo) {
+    PtyDialog dialog({{}, {{"TERM", "dumb"}}});
+    EXPECT_EQ(dialog.waitForExit(), 2);
+    EXPECT_NE(dialog.output().find("(TERM=dumb) cannot move its cursor"), std::string::npos) << dialog.output();
+}
+
+TEST(TerminalFields, SecretsShowMaskedUntilRevealedAndEditsHappenAtTheCaret) {
+    PtyDialog dialog({});
+    dialog.waitForText("[ ] Job Retention");
+    dialog.switchRetentionOn();
+    ScreenFrame screen = dialog.tabTo("Pass Code:");
+    const int row = screen.rowOf("Pass Code:");
+    EXPECT_TRUE(screen.contains("F4 Reveal")) << screen.picture();
+    EXPECT_TRUE(screen.contains("F4 or Ctrl-R shows or hides the text")) << screen.picture();
+    const auto fieldShows = [row](const std::string& text) {
+        return [row, text](const ScreenFrame& s) {
+            return s.columnOf(row, "Pass Code:") >= 0 && s.columnOf(row, "   " + text + "_") >= 0;
+        };
+    };
+    dialog.send("123");
+    dialog.waitFor(fieldShows("\u2022\u2022\u2022"), "three bullets");
+    dialog.send(keys::f4);
+    dialog.waitFor(fieldShows("123"), "the pass code in clear");
+
+    // Home, Right: between 1 and 2. Typing inserts there through the
+    // filter (a letter is refused); Delete takes the 2, End and Backspace the 3.
+    for (const char* key : {keys::home, keys::right, "x9", keys::deleteKey}) dialog.send(key);
+    dialog.waitFor(fieldShows("193"), "9 inserted at the caret, 2 deleted after it");
+    dialog.send(keys::end);
+    dialog.send(keys::backspace);
+    dialog.waitFor(fieldShows("19"), "the last digit deleted");
+    dialog.send(keys::left);
+    dialog.send("7");
+    dialog.waitFor(fieldShows("179"), "7 before the 9");
+
+    // Leaving the field masks it again.
+    dialog.send(keys::tab);
+    dialog.waitFor(fieldShows("\u2022\u2022\u2022"), "masked after the cursor left");
+    EXPECT_EQ(dialog.cancel(), 1);
 }

@@ -47,14 +47,14 @@ TEST(TypicalPrint, FromTheKeyboardGivesTheScriptedJob) {
     EXPECT_TRUE(screen.contains("\U0001F513")) << "the pass code's lock is open\n" << screen.picture();
 
     dialog.send("123");
-    screen = dialog.waitForText("Pass Code:          123___");
+    screen = dialog.waitForText("Pass Code:          \u2022\u2022\u2022___");  // masked
     const int passRow = screen.rowOf("Pass Code:");
 
     // The lock button beside it: locking shows the closed padlock.
     dialog.press(keys::tab);
     screen = dialog.press(keys::space);
     EXPECT_NE(screen.text[static_cast<size_t>(passRow)].find("[\U0001F512]"), std::string::npos) << screen.picture();
-    EXPECT_NE(screen.styleAt(passRow, screen.columnOf(passRow, "123")) & 1, 0) << "and dims the field";
+    EXPECT_NE(screen.styleAt(passRow, screen.columnOf(passRow, "\u2022\u2022\u2022")) & 1, 0) << "and dims the field";
 
     dialog.send(keys::f10);
     ASSERT_EQ(dialog.waitForExit(), 0) << dialog.output();
