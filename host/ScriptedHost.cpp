@@ -4,6 +4,7 @@
 
 #include "host/ScriptedHost.h"
 
+#include "host/CommandLineText.h"
 #include "host/UsageError.h"
 
 ScriptedHost::ScriptedHost(const Options& options) : constraintHandling_(options.constraintHandling) {
@@ -18,7 +19,7 @@ ScriptedHost::ScriptedHost(const Options& options) : constraintHandling_(options
     printer_.identifier = options.printer;
     if (!options.deviceURI.empty()) printer_.deviceURI = options.deviceURI;
     session_.currentPrinter = &printer_;
-    settings_.setJobName(options.jobName);
+    settings_.setJobName(utf8FromCommandLine(options.jobName));
 }
 
 ScriptedHost::~ScriptedHost() { ppdClose(ppd_); }

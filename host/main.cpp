@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "host/LpOptions.h"
+#include "host/MessageText.h"
 #include "host/Options.h"
 #include "host/PlugInLoader.h"
 #include "host/ScriptRunner.h"
@@ -19,6 +20,9 @@
 #include "platform/controls/Alert.h"
 
 namespace {
+
+// Messages quote paths and script lines, which may be of any length.
+constexpr size_t kLongestMessage = 1000;
 
 std::filesystem::path programDirectory() {
     std::error_code error;
@@ -53,6 +57,8 @@ int runScript(const Options& options, LoadedPlugIn& plugIn, const std::shared_pt
     std::ifstream file;
     std::istream* script = &std::cin;
     if (options.script && *options.script != "-") {
+        if (std::error_code error; std::filesystem::is_directory(*options.script, error))
+            throw UsageError("the script " + *options.script + " is a folder");
         file.open(*options.script);
         if (!file) throw UsageError("cannot read the script " + *options.script);
         script = &file;
@@ -88,7 +94,12 @@ int main(int argc, char** argv) {
         return runDialog(options);
     } catch (const UsageError& error) {
         std::cout.flush();
-        std::cerr << "print-dialog: " << error.what() << "\n";
+        std::cerr << "print-dialog: " << quotedInMessage(error.what(), kLongestMessage) << "\n";
+        return 2;
+    } catch (const std::exception& error) {
+        // Nothing unforeseen may end the dialog with an abort and a core.
+        std::cout.flush();
+        std::cerr << "print-dialog: unexpected failure: " << quotedInMessage(error.what(), kLongestMessage) << "\n";
         return 2;
     }
 }

@@ -83,7 +83,12 @@ TEST(PrintDialogBadCommandLine, IsReported) {
         {{program, (dir.path() / "missing.txt").string()}, "print-dialog: cannot read the script "},
         {{program, "--printer"}, "print-dialog: option --printer needs a value\n"},
         {{program, "--printer", "", "-"}, "print-dialog: --printer needs a non-empty identifier\n"},
+        // Folders where files belong.
+        {{program, dir.path().string()}, "print-dialog: the script "},
+        {{program, "--settings", dir.path().string(), "-"}, "print-dialog: the settings file "},
+        {{program, "--bundle", dir.path().string(), "-"}, "print-dialog: cannot read the bundle "},
     };
+    std::filesystem::create_directories(dir.path() / "Contents" / "Info.json");
     for (const auto& [argv, error] : cases) {
         const ProgramResult result = runProgram(argv);
         EXPECT_EQ(result.exitStatus, 2) << argv.back();
