@@ -16,6 +16,7 @@ namespace {
 
 std::vector<std::filesystem::path> inputsIn(const std::filesystem::path& place) {
     std::vector<std::filesystem::path> inputs;
+    if (!std::filesystem::exists(place)) return inputs;  // a target without regressions yet
     if (std::filesystem::is_directory(place)) {
         for (const auto& entry : std::filesystem::directory_iterator(place))
             if (entry.is_regular_file()) inputs.push_back(entry.path());

@@ -52,9 +52,10 @@ for target in "${targets[@]}"; do
   dictionary=$(dictionary_of "$target")
   [ -n "$dictionary" ] && options+=(-dict="fuzz/dictionaries/$dictionary.dict")
   echo "== $target: ${seconds}s"
+  seeds=("fuzz/corpus/$target")
+  [ -d "fuzz/regressions/$target" ] && seeds+=("fuzz/regressions/$target")
   status=0
-  "$build/fuzz/fuzz_$target" "${options[@]}" "$corpus" "fuzz/corpus/$target" "fuzz/regressions/$target" \
-    >"$log" 2>&1 || status=$?
+  "$build/fuzz/fuzz_$target" "${options[@]}" "$corpus" "${seeds[@]}" >"$log" 2>&1 || status=$?
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
   coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1 || echo "cov: ?")
   found=$(find "$findings" -type f | wc -l)

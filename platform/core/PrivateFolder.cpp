@@ -19,7 +19,10 @@ bool makePrivateFolder(const std::filesystem::path& folder) {
     for (auto above = missing.rbegin(); above != missing.rend(); ++above) {
         if (::mkdir(above->c_str(), 0700) != 0 && errno != EEXIST) return false;
     }
-    if (!std::filesystem::is_directory(folder, error)) return false;
+    if (!std::filesystem::is_directory(folder, error)) {
+        errno = ENOTDIR;
+        return false;
+    }
     ::chmod(folder.c_str(), 0700);
     return true;
 }

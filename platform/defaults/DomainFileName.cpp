@@ -1,5 +1,6 @@
 #include "platform/defaults/DomainFileName.h"
 
+#include <algorithm>
 #include <cctype>
 #include <openssl/evp.h>
 
@@ -46,8 +47,10 @@ std::string sha256Hex(const std::string& text) {
 // The first `length` bytes of an encoded name, never cutting a "%XX".
 std::string encodedPrefix(const std::string& encoded, size_t length) {
     size_t cut = std::min(length, encoded.size());
-    for (size_t back = 1; back <= 2 && back <= cut; ++back)
-        if (encoded[cut - back] == '%') cut -= back;
+    if (cut >= 1 && encoded[cut - 1] == '%')
+        cut -= 1;
+    else if (cut >= 2 && encoded[cut - 2] == '%')
+        cut -= 2;
     return encoded.substr(0, cut);
 }
 
