@@ -3,6 +3,7 @@
 #include <fstream>
 #include <variant>
 
+#include "host/CommandLineText.h"
 #include "host/UsageError.h"
 
 namespace {
@@ -44,7 +45,7 @@ DialogSetup settleDialog(const Options& options, const std::filesystem::path& pr
     setup.printer = options.printer.value_or(kFallbackPrinter);
     setup.ppd = options.ppd.value_or(samplePpd(programDirectory));
     setup.deviceURI = options.deviceURI.value_or(kFallbackDeviceURI);
-    setup.jobName = jobTitle(options);
+    setup.jobName = utf8FromCommandLine(jobTitle(options));
     setup.constraintHandling = options.constraintHandling;
     setup.documents = options.documents;
 

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "host/MessageText.h"
 #include "host/UsageError.h"
 #include "host/ViewDump.h"
 #include "host/WholeNumber.h"
@@ -48,6 +49,16 @@ struct ScriptRunner::Command {
     }
 };
 
+namespace {
+
+// What the dialog prints is valid UTF-8 even when a control or a stored
+// value is not: such text is shown with replacement characters.
+std::string asUtf8Json(const nlohmann::json& value, int indent = -1) {
+    return value.dump(indent, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace
+
 ScriptRunner::ScriptRunner(LoadedPlugIn& plugIn, std::shared_ptr<ScriptedHost> host, std::ostream& out)
     : plugIn_(plugIn), host_(std::move(host)), out_(out) {}
 
@@ -83,7 +94,7 @@ void ScriptRunner::runCommand(const std::string& line) {
     };
     const Command command(line);
     const auto handler = handlers.find(command.verb());
-    if (handler == handlers.end()) throw UsageError("unknown command '" + command.verb() + "'");
+    if (handler == handlers.end()) throw UsageError("unknown command '" + quotedInMessage(command.verb()) + "'");
     (this->*handler->second)(command);
 }
 
@@ -177,7 +188,7 @@ void ScriptRunner::keys(const Command& command) {
 
 void ScriptRunner::summary(const Command& command) {
     command.expectArguments(0, "summary");
-    out_ << nlohmann::json(panel(command).summaryInfo()).dump() << "\n";
+    out_ << asUtf8Json(nlohmann::json(panel(command).summaryInfo())) << "\n";
 }
 
 void ScriptRunner::settings(const Command& command) {
@@ -193,7 +204,7 @@ void ScriptRunner::dump(const Command& command) {
     nlohmann::json state = dumpView(view_.get());
     const nlohmann::json inner = shown.inspectionState();
     state["folderList"] = inner.is_object() && inner.contains("folderList") ? inner["folderList"] : nullptr;
-    out_ << state.dump(2) << "\n";
+    out_ << asUtf8Json(state, 2) << "\n";
 }
 
 void ScriptRunner::prefs(const Command& command) {
@@ -203,7 +214,7 @@ void ScriptRunner::prefs(const Command& command) {
     NSUserDefaults* store = NSUserDefaults::standardUserDefaults();
     const std::string domainName = std::string("nelvo.mfp.") + host_->printer().identifier;
     const std::optional<nlohmann::json> domain = store ? store->persistentDomainForName(domainName) : std::nullopt;
-    out_ << (domain ? *domain : nlohmann::json::object()).dump(2) << "\n";
+    out_ << asUtf8Json(domain ? *domain : nlohmann::json::object(), 2) << "\n";
 }
 
 void ScriptRunner::set(const Command& command) {
@@ -241,7 +252,8 @@ NSObject& ScriptRunner::namedObject(const Command& command) {
     // The control lies in the view that the dialog shows.
     view_ = panel(command).panelView();
     NSObject* object = view_ ? view_->objectNamed(name) : nullptr;
-    if (!object) throw UsageError("the panel has no control named '" + name + "'");
+    if (!view_) throw UsageError("the panel has no view: its layout could not be loaded");
+    if (!object) throw UsageError("the panel has no control named '" + quotedInMessage(name) + "'");
     return *object;
 }
 

@@ -1,17 +1,18 @@
 #include "host/SettingsFile.h"
 
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "host/UsageError.h"
 #include "platform/core/AtomicFile.h"
+#include "platform/core/RegularFile.h"
 
 void readSettingsFile(const std::filesystem::path& path, platform::PrintSettings& settings) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return;
-    std::ifstream in(path);
-    if (!in) throw UsageError("cannot read the settings file " + path.string());
-    const nlohmann::json values = nlohmann::json::parse(in, nullptr, false);
+    if (!platform::isRegularFile(path)) throw UsageError("the settings file " + path.string() + " is not a file");
+    const std::optional<std::string> text = platform::readRegularFile(path);
+    if (!text) throw UsageError("cannot read the settings file " + path.string());
+    const nlohmann::json values = nlohmann::json::parse(*text, nullptr, false);
     if (!values.is_object()) throw UsageError("the settings file " + path.string() + " is not a JSON object");
     for (const auto& [key, value] : values.items()) {
         if (!value.is_string())

@@ -12,6 +12,7 @@
 #include "host/DialogSetup.h"
 #include "host/HoldModeText.h"
 #include "host/LpOptions.h"
+#include "host/MessageText.h"
 #include "host/Options.h"
 #include "host/PlugInLoader.h"
 #include "host/ScriptRunner.h"
@@ -27,6 +28,8 @@ namespace {
 
 // The exit statuses beyond 0 (printed), 1 (cancelled) and 2 (bad input).
 constexpr int kServerRefused = 3;
+// Messages quote paths and script lines, which may be of any length.
+constexpr size_t kLongestMessage = 1000;
 
 std::filesystem::path programDirectory() {
     std::error_code error;
@@ -64,6 +67,8 @@ bool runScript(Dialog& dialog, LoadedPlugIn& plugIn) {
     std::ifstream file;
     std::istream* script = &std::cin;
     if (options.script && *options.script != "-") {
+        if (std::error_code error; std::filesystem::is_directory(*options.script, error))
+            throw UsageError("the script " + *options.script + " is a folder");
         file.open(*options.script);
         if (!file) throw UsageError("cannot read the script " + *options.script);
         script = &file;
@@ -136,11 +141,20 @@ int main(int argc, char** argv) {
         return run(parseOptions(std::vector<std::string>(argv + 1, argv + argc), programDirectory()));
     } catch (const UsageError& error) {
         std::cout.flush();
-        std::cerr << "print-dialog: " << error.what() << "\n";
+        std::cerr << "print-dialog: " << quotedInMessage(error.what(), kLongestMessage) << "\n";
         return 2;
     } catch (const SubmissionRefused& error) {
         std::cout.flush();
         std::cerr << "print-dialog: " << error.what() << "\n";
         return kServerRefused;
+    } catch (const std::exception& error) {
+        // Nothing unforeseen may end the dialog with an abort and a core.
+        std::cout.flush();
+        std::cerr << "print-dialog: unexpected failure: " << quotedInMessage(error.what(), kLongestMessage) << "\n";
+        return 2;
+    } catch (...) {
+        std::cout.flush();
+        std::cerr << "print-dialog: unexpected failure\n";
+        return 2;
     }
 }

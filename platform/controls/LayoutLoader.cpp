@@ -1,6 +1,6 @@
 #include "platform/controls/LayoutLoader.h"
 
-#include <fstream>
+#include <iostream>
 #include <optional>
 #include <set>
 #include <utility>
@@ -10,6 +10,7 @@
 #include "platform/controls/LayoutFields.h"
 #include "platform/controls/NSMatrix.h"
 #include "platform/controls/NSTabView.h"
+#include "platform/core/RegularFile.h"
 
 namespace platform {
 namespace {
@@ -24,12 +25,10 @@ struct ReadLayout {
     std::vector<std::pair<NSControl*, std::string>> handlers;
 };
 
-std::optional<json> readJsonFile(const std::string& path) {
-    std::ifstream file(path);
-    if (!file) return std::nullopt;
-    json document = json::parse(file, nullptr, false);
-    if (document.is_discarded()) return std::nullopt;
-    return document;
+json readJsonFile(const std::string& path) {
+    const std::optional<std::string> text = readRegularFile(path);
+    if (!text) throw LayoutError("it is missing or not a regular file");
+    return json::parse(*text);
 }
 
 void addControls(ReadLayout& layout, const json& descriptions, int tab) {
@@ -91,17 +90,20 @@ ReadLayout readLayout(const json& document) {
     return layout;
 }
 
+// The panel runs on without controls when its layout cannot be loaded; the
+// message says why, so that whoever drives the dialog is not left guessing.
+void reportUnloadable(const std::string& path, const std::string& reason) {
+    std::cerr << "layout: " << path << " could not be loaded: " << reason << "\n";
+}
+
 }  // namespace
 
 std::shared_ptr<NSView> loadLayoutFile(const std::string& path, LayoutOwner& owner) {
-    const std::optional<json> document = readJsonFile(path);
-    if (!document) return nullptr;
     std::optional<ReadLayout> layout;
     try {
-        layout = readLayout(*document);
-    } catch (const LayoutError&) {
-        return nullptr;
-    } catch (const json::exception&) {
+        layout = readLayout(readJsonFile(path));
+    } catch (const std::exception& error) {  // LayoutError, or nlohmann's parse and type errors
+        reportUnloadable(path, error.what());
         return nullptr;
     }
     for (NSObject* object : namedObjects(*layout->view)) owner.connectOutlet(object->fieldName(), object);

@@ -40,7 +40,8 @@ namespace platform {
 
 // The view of the layout at `path`, its named controls and cells connected
 // to `owner` and their actions set from `owner`'s handlers. None, with
-// nothing connected, when the file is missing or malformed.
+// nothing connected, when the file is missing, not a regular file or
+// malformed; the reason then goes to standard error.
 std::shared_ptr<NSView> loadLayoutFile(const std::string& path, LayoutOwner& owner);
 
 }  // namespace platform

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
+
+#include "platform/core/RegularFile.h"
 
 namespace {
 
@@ -20,9 +21,10 @@ std::uint32_t readBigEndian32(const unsigned char* bytes) {
 }
 
 std::optional<NSSize> readPngSize(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    const std::optional<std::string> contents = platform::readRegularFile(path);
+    if (!contents || contents->size() < kHeaderBytes) return std::nullopt;
     std::array<unsigned char, kHeaderBytes> header{};
-    if (!file.read(reinterpret_cast<char*>(header.data()), header.size())) return std::nullopt;
+    std::memcpy(header.data(), contents->data(), header.size());
     if (std::memcmp(header.data(), kPngSignature.data(), kPngSignature.size()) != 0) return std::nullopt;
     if (std::memcmp(header.data() + 12, "IHDR", 4) != 0) return std::nullopt;
     const std::uint32_t width = readBigEndian32(header.data() + 16);

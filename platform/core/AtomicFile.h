@@ -1,5 +1,5 @@
 // Replacing a file so that a crash leaves the old contents or the new ones,
-// never a torn file.
+// never a torn file, and no stray copy once a later write succeeds.
 #pragma once
 
 #include <filesystem>
@@ -8,9 +8,23 @@
 
 namespace platform {
 
-// Writes `contents` to a temporary file beside `path` created with `mode`,
-// flushes it to the disk and renames it over `path`. Answers whether the new
-// file is in place; on failure `path` is untouched and the temporary file gone.
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view contents, mode_t mode = 0600);
+// What a write does with temporary copies that earlier writers of the same
+// file left when they were killed: only a folder that the caller owns
+// outright (the defaults store's) may have them removed.
+enum class StaleTemporaries { keep, remove };
+
+// Writes `contents` to a temporary file "<path>.XXXXXX" created with `mode`,
+// flushes it to the disk, renames it over `path` and flushes the folder, so
+// the replacement survives a power loss. The temporary file is locked while
+// it exists, which tells a live writer's copy from a dead one's. Answers
+// whether the new file is in place; on failure `path` is untouched, the
+// temporary file gone, and errno tells why.
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view contents, mode_t mode = 0600,
+                         StaleTemporaries stale = StaleTemporaries::keep);
+
+// Removes the temporary copies of `path` whose writer is gone: files named
+// "<path>.XXXXXX" (six letters or digits, as mkstemp makes them) that are
+// this user's, private, and not locked by a writer.
+void removeStaleTemporaries(const std::filesystem::path& path);
 
 }  // namespace platform

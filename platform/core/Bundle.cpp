@@ -1,11 +1,10 @@
 #include "platform/core/Bundle.h"
 
 #include <dlfcn.h>
-#include <fstream>
-#include <iterator>
 #include <libintl.h>
 
 #include "platform/controls/LayoutLoader.h"
+#include "platform/core/RegularFile.h"
 
 namespace {
 
@@ -26,9 +25,9 @@ NSBundle::NSBundle(std::filesystem::path path, nlohmann::json info) : path_(std:
 }
 
 std::unique_ptr<NSBundle> NSBundle::bundleWithPath(const std::filesystem::path& path) {
-    std::ifstream in(path / "Contents" / "Info.json");
-    if (!in) return nullptr;
-    nlohmann::json info = nlohmann::json::parse(in, nullptr, false);
+    const std::optional<std::string> text = platform::readRegularFile(path / "Contents" / "Info.json");
+    if (!text) return nullptr;
+    nlohmann::json info = nlohmann::json::parse(*text, nullptr, false);
     if (!info.is_object()) return nullptr;
     return std::unique_ptr<NSBundle>(new NSBundle(std::filesystem::absolute(path), std::move(info)));
 }
@@ -78,9 +77,9 @@ std::shared_ptr<NSView> NSBundle::loadNibNamed(const std::string& name, platform
 namespace platform {
 
 std::optional<NSData> readFileData(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return NSData(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::optional<std::string> contents = readRegularFile(path);
+    if (!contents) return std::nullopt;
+    return NSData(contents->begin(), contents->end());
 }
 
 }  // namespace platform

@@ -1,12 +1,16 @@
 #include "platform/defaults/UserDefaults.h"
 
-#include <cctype>
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <iostream>
 #include <memory>
-#include <sys/stat.h>
 
 #include "platform/core/AtomicFile.h"
+#include "platform/core/PrivateFolder.h"
+#include "platform/core/RegularFile.h"
+#include "platform/defaults/DomainFileName.h"
+#include "platform/defaults/DomainFileText.h"
 
 namespace {
 
@@ -24,26 +28,6 @@ std::optional<std::filesystem::path> defaultsFolder() {
     return std::nullopt;
 }
 
-// A domain name as a file name: letters, digits, '.', '_' and '-' stand for
-// themselves, every other byte (and a leading '.') is percent-encoded, so no
-// name reaches outside the folder.
-std::string fileNameOf(const std::string& domain) {
-    static const char* hex = "0123456789ABCDEF";
-    std::string name;
-    for (size_t i = 0; i < domain.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(domain[i]);
-        const bool plain = std::isalnum(c) || c == '_' || c == '-' || (c == '.' && i > 0);
-        if (plain) {
-            name.push_back(static_cast<char>(c));
-        } else {
-            name.push_back('%');
-            name.push_back(hex[c >> 4]);
-            name.push_back(hex[c & 0x0F]);
-        }
-    }
-    return name + ".json";
-}
-
 // Moves an unparsable file to <file>.corrupt, or <file>.corrupt.N when an
 // earlier one is already kept there.
 bool moveAside(const std::filesystem::path& file) {
@@ -59,12 +43,15 @@ bool moveAside(const std::filesystem::path& file) {
     return false;
 }
 
-bool makePrivateFolder(const std::filesystem::path& folder) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) return false;
-    chmod(folder.c_str(), 0700);
-    return std::filesystem::is_directory(folder, error);
+// A write that fails loses what the user locked, so it is said, not
+// swallowed: the panel itself reports nothing to the dialog.
+bool reportUnwritten(const std::filesystem::path& file, const std::string& reason) {
+    std::cerr << "user-defaults: cannot write " << file.string() << ": " << reason << "\n";
+    return false;
+}
+
+std::optional<std::string> fullNameIfShortened(const defaults::DomainFileName& where, const std::string& name) {
+    return where.shortened ? std::optional<std::string>(name) : std::nullopt;
 }
 
 }  // namespace
@@ -82,24 +69,23 @@ NSUserDefaults* NSUserDefaults::standardUserDefaults() {
 void NSUserDefaults::resetStandardUserDefaults() { cachedStore().reset(); }
 
 std::filesystem::path NSUserDefaults::fileForDomain(const std::string& name) const {
-    return folder_ / fileNameOf(name);
+    return folder_ / defaults::domainFileName(name).fileName;
 }
 
 NSUserDefaults::Domain& NSUserDefaults::load(const std::string& name) {
     const auto cached = domains_.find(name);
     if (cached != domains_.end()) return cached->second;
     Domain domain;
-    const std::filesystem::path file = fileForDomain(name);
+    const defaults::DomainFileName where = defaults::domainFileName(name);
+    const std::filesystem::path file = folder_ / where.fileName;
     std::error_code error;
     if (std::filesystem::exists(file, error)) {
-        // A file that is there but cannot be read is kept aside like one that
-        // cannot be parsed, rather than written over.
-        std::ifstream in(file);
-        nlohmann::json contents = in ? nlohmann::json::parse(in, nullptr, false) : nlohmann::json();
-        if (contents.is_object())
-            domain.contents = std::move(contents);
-        else
-            domain.unparsable = true;
+        // Whatever is there but cannot be read (a folder, a FIFO, a file
+        // nested too deeply) is kept aside like a file that cannot be
+        // parsed, rather than written over.
+        const std::optional<std::string> text = platform::readRegularFile(file);
+        domain.contents = text ? defaults::domainFromFileText(*text, fullNameIfShortened(where, name)) : std::nullopt;
+        domain.unparsable = !domain.contents;
     }
     return domains_.emplace(name, std::move(domain)).first->second;
 }
@@ -115,16 +101,18 @@ void NSUserDefaults::setPersistentDomain(const nlohmann::json& domain, const std
 }
 
 bool NSUserDefaults::write(const std::string& name, Domain& domain) {
-    if (!makePrivateFolder(folder_)) return false;
-    const std::filesystem::path file = fileForDomain(name);
+    const defaults::DomainFileName where = defaults::domainFileName(name);
+    const std::filesystem::path file = folder_ / where.fileName;
+    const std::optional<std::string> text = defaults::fileTextOfDomain(*domain.contents, fullNameIfShortened(where, name));
+    if (!text) return reportUnwritten(file, "the domain is nested too deeply");
+    if (!platform::makePrivateFolder(folder_)) return reportUnwritten(file, std::strerror(errno));
     if (domain.unparsable) {
-        if (!moveAside(file)) return false;
+        if (!moveAside(file)) return reportUnwritten(file, "the unreadable file there cannot be moved aside");
         domain.unparsable = false;
     }
-    // Text that is not valid UTF-8 cannot be written as JSON: it is written
-    // with replacement characters rather than losing the whole domain.
-    const std::string text = domain.contents->dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-    if (!platform::writeFileAtomically(file, text, 0600)) return false;
+    // Copies that killed writers left would keep enciphered secrets for good.
+    if (!platform::writeFileAtomically(file, *text, 0600, platform::StaleTemporaries::remove))
+        return reportUnwritten(file, std::strerror(errno));
     domain.changed = false;
     return true;
 }

@@ -1,7 +1,8 @@
 // The user-defaults store: persistent domains by name, one JSON file per
-// domain at ${XDG_CONFIG_HOME:-$HOME/.config}/user-defaults/<name>.json.
-// A domain is a dictionary whose values are dictionaries, strings, numbers,
-// Booleans and arrays. The process keeps a cached copy of what it read and
+// domain at ${XDG_CONFIG_HOME:-$HOME/.config}/user-defaults/<name>.json
+// (a very long name is shortened: DomainFileName.h). A domain is a
+// dictionary whose values are dictionaries, strings, numbers, Booleans and
+// arrays, nested at most defaults::kMostNesting deep. The process keeps a cached copy of what it read and
 // set; synchronize writes what changed.
 #pragma once
 
@@ -21,14 +22,15 @@ public:
     static void resetStandardUserDefaults();
 
     // The domain's dictionary, or none when it does not exist (or its file
-    // cannot be parsed).
+    // cannot be read or parsed, or nests too deeply).
     std::optional<nlohmann::json> persistentDomainForName(const std::string& name);
     // Replaces the domain in the cache; synchronize writes it.
     void setPersistentDomain(const nlohmann::json& domain, const std::string& name);
     // Writes every changed domain: mode 0600, replaced atomically. A file
     // that could not be read or parsed is first moved aside to
     // <file>.corrupt (<file>.corrupt.1, ... when that is taken), so nothing
-    // the user had is destroyed silently. Answers whether all were written.
+    // the user had is destroyed silently. A domain that cannot be written
+    // is reported on standard error. Answers whether all were written.
     bool synchronize();
 
     const std::filesystem::path& folder() const { return folder_; }

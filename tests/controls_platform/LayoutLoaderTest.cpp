@@ -108,6 +108,18 @@ TEST(LayoutLoader, MissingOrMalformedFileGivesNoViewAndConnectsNothing) {
     }
     RecordingOwner owner;
     EXPECT_EQ(loadLayoutFile((dir.path() / "no-such-layout.json").string(), owner), nullptr);
+    std::filesystem::create_directory(dir.path() / "folder.json");
+    EXPECT_EQ(loadLayoutFile((dir.path() / "folder.json").string(), owner), nullptr);
+}
+
+TEST(LayoutLoader, SaysWhyALayoutCouldNotBeLoaded) {
+    TempDir dir;
+    RecordingOwner owner;
+    testing::internal::CaptureStderr();
+    loadText(dir, R"({ "controls": [ { "name": "a", "kind": "checkBox", "state": "on" } ] })", owner);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("layout.json could not be loaded: "), std::string::npos) << said;
+    EXPECT_NE(said.find("state"), std::string::npos) << said;
 }
 
 TEST(LayoutLoader, ThePanelsLayoutFitsTheTerminalGivesNoTagTwiceAndMarksOnlyTheSecretsSecure) {

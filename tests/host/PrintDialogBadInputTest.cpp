@@ -86,7 +86,12 @@ TEST(PrintDialogBadCommandLine, IsReported) {
         {{program, "--printer"}, "print-dialog: option --printer needs a value\n"},
         {{program, "--printer=", "-"}, "print-dialog: --printer needs a non-empty identifier\n"},
         {{program, "--lp-options", "--print=report.pdf", "-"}, "print-dialog: --lp-options and --print exclude each other"},
+        // Folders where files belong.
+        {{program, dir.path().string()}, "print-dialog: the script "},
+        {{program, "--settings", dir.path().string(), "-"}, "print-dialog: the settings file "},
+        {{program, "--bundle", dir.path().string(), "-"}, "print-dialog: cannot read the bundle "},
     };
+    std::filesystem::create_directories(dir.path() / "Contents" / "Info.json");
     for (const auto& [argv, error] : cases) {
         const ProgramResult result = runProgram(argv);
         EXPECT_EQ(result.exitStatus, 2) << argv.back();

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDir.h"
@@ -46,6 +47,16 @@ TEST(ReadFileData, GivesTheBytesOrNone) {
     const std::string bytes("a\0\xff", 3);
     EXPECT_EQ(platform::readFileData(dir.write("data", bytes)), NSData(bytes.begin(), bytes.end()));
     EXPECT_FALSE(platform::readFileData(dir.path() / "missing"));
+}
+
+// What is not a regular file reads as absent, without blocking or throwing.
+TEST(ReadFileData, AFolderOrAFifoIsNoFile) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "folder" / "Contents" / "Info.json");
+    ASSERT_EQ(mkfifo((dir.path() / "fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(platform::readFileData(dir.path() / "folder"));
+    EXPECT_FALSE(platform::readFileData(dir.path() / "fifo"));
+    EXPECT_FALSE(NSBundle::bundleWithPath(dir.path() / "folder"));
 }
 
 }  // namespace

@@ -2,13 +2,21 @@
 // safe (private, replaced whole, never destroyed when it cannot be read).
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "platform/defaults/UserDefaults.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -85,6 +93,149 @@ TEST_F(Store, TextThatIsNotUtf8IsWrittenWithReplacementCharacters) {
     store().setPersistentDomain({{"user name", std::string("Zo\xeb")}, {"kept", "yes"}}, kDomain);
     ASSERT_TRUE(store().synchronize());
     EXPECT_EQ(reread(), nlohmann::json({{"user name", "Zo\ufffd"}, {"kept", "yes"}}));
+}
+
+std::string nested(size_t depth) { return std::string(depth, '[') + std::string(depth, ']'); }
+
+// What is at the domain's path but cannot be read counts as no domain, is
+// kept aside at the next write, and the domain is written afresh.
+TEST_F(Store, WhatCannotBeReadAtTheDomainsPathIsKeptAside) {
+    const std::string deep = "{\"Job Control\": {}, \"x\": " + nested(100000) + "}";
+    for (const std::string kind : {"deep", "folder", "fifo"}) {
+        NSUserDefaults::resetStandardUserDefaults();
+        for (const auto& entry : fs::directory_iterator(file().parent_path().parent_path()))
+            fs::remove_all(entry.path());
+        fs::create_directories(file().parent_path());
+        if (kind == "deep") writeRaw(deep);
+        if (kind == "folder") fs::create_directories(file() / "inside");
+        if (kind == "fifo") {
+            ASSERT_EQ(mkfifo(file().c_str(), 0600), 0);
+        }
+        EXPECT_FALSE(store().persistentDomainForName(kDomain)) << kind;
+        store().setPersistentDomain({{"fresh", true}}, kDomain);
+        ASSERT_TRUE(store().synchronize()) << kind;
+        EXPECT_TRUE(fs::exists(file().string() + ".corrupt")) << kind;
+        EXPECT_EQ(reread(), nlohmann::json({{"fresh", true}})) << kind;
+    }
+}
+
+TEST_F(Store, KeepsNestingBelowTheLimitUnderAnyKeyAndWritesItCompactly) {
+    const std::string text = "{\"Job Control\": {\"hold button\": 1}, \"other\": " + nested(30) + "}";
+    writeRaw(text);
+    nlohmann::json domain = *store().persistentDomainForName(kDomain);
+    domain["Job Control"]["hold button"] = 2;
+    store().setPersistentDomain(domain, kDomain);
+    ASSERT_TRUE(store().synchronize());
+    EXPECT_EQ(reread(), domain);
+    EXPECT_LE(readFile(file()).size(), text.size() + 1);
+
+    // Nesting that no file could bring is not written either, and says so.
+    store().setPersistentDomain(nlohmann::json::parse("{\"x\": " + nested(40) + "}"), kDomain);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(store().synchronize());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("nested too deeply"), std::string::npos);
+    EXPECT_EQ(reread(), domain);
+}
+
+TEST_F(Store, LongNamesKeepOneFileEachAndAFailedWriteIsReported) {
+    std::string queue;
+    for (int i = 0; i < 40; ++i) queue += "\u5370";  // 40 CJK characters: 360 bytes once encoded
+    const std::string first = "nelvo.mfp." + queue, second = "nelvo.mfp." + queue + "2";
+    store().setPersistentDomain({{"queue", 1}}, first);
+    store().setPersistentDomain({{"queue", 2}}, second);
+    ASSERT_TRUE(store().synchronize());
+    EXPECT_LE(store().fileForDomain(first).filename().string().size(), 200u);
+    EXPECT_NE(store().fileForDomain(first), store().fileForDomain(second));
+    NSUserDefaults::resetStandardUserDefaults();
+    EXPECT_EQ(store().persistentDomainForName(first), nlohmann::json({{"queue", 1}}));
+    EXPECT_EQ(store().persistentDomainForName(second), nlohmann::json({{"queue", 2}}));
+
+    fs::remove_all(store().folder());
+    std::ofstream(store().folder()) << "a file where the folder belongs";
+    store().setPersistentDomain({{"queue", 3}}, first);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(store().synchronize());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("user-defaults: cannot write "), std::string::npos);
+}
+
+TEST_F(Store, MakesItsFoldersPrivateUnderAnyUmask) {
+    TempDir home;
+    ScopedEnvironmentVariable noConfig("XDG_CONFIG_HOME", std::nullopt);
+    ScopedEnvironmentVariable newHome("HOME", home.path().string());
+    NSUserDefaults::resetStandardUserDefaults();
+    const mode_t previous = umask(0);
+    store().setPersistentDomain({{"a", 1}}, kDomain);
+    const bool written = store().synchronize();
+    umask(previous);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(modeOf(home.path() / ".config"), 0700u);
+    EXPECT_EQ(modeOf(home.path() / ".config" / "user-defaults"), 0700u);
+    EXPECT_EQ(modeOf(file()), 0600u);
+}
+
+size_t temporariesBeside(const fs::path& file) {
+    size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(file.parent_path()))
+        if (entry.path().filename().string().rfind(file.filename().string() + ".", 0) == 0) ++count;
+    return count;
+}
+
+TEST_F(Store, RemovesOnlyTheTemporaryCopiesWhoseWriterIsGone) {
+    store().setPersistentDomain({{"a", 1}}, kDomain);
+    ASSERT_TRUE(store().synchronize());
+    const std::string abandoned = file().string() + ".k1LL3d", live = file().string() + ".w41t1n";
+    for (const std::string& copy : {abandoned, live}) std::ofstream(copy) << "{\"pass code\": \"secret\"}";
+    fs::permissions(abandoned, fs::perms(0600));
+    fs::permissions(live, fs::perms(0600));
+    const int writer = open(live.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(writer, LOCK_EX), 0);
+    store().setPersistentDomain({{"a", 2}}, kDomain);
+    ASSERT_TRUE(store().synchronize());
+    close(writer);
+    EXPECT_FALSE(fs::exists(abandoned));
+    EXPECT_TRUE(fs::exists(live));
+}
+
+// Writers killed at random points: the file is always one whole version,
+// and the next write leaves no temporary copy of the secrets behind.
+TEST_F(Store, AWriterKilledAnywhereLeavesAWholeFileAndNoCopyAfterTheNextWrite) {
+    const nlohmann::json older = {{"pass code", std::string(200000, 'a')}};
+    const nlohmann::json newer = {{"pass code", std::string(100000, 'b')}};
+    store().setPersistentDomain(older, kDomain);
+    ASSERT_TRUE(store().synchronize());
+    std::mt19937 random(13);
+    int killedWithACopyLeft = 0;
+    for (int run = 0; run < 120; ++run) {
+        int started[2];
+        ASSERT_EQ(pipe(started), 0);
+        const pid_t writer = fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (int round = 0;; ++round) {
+                NSUserDefaults::resetStandardUserDefaults();
+                NSUserDefaults::standardUserDefaults()->setPersistentDomain(round % 2 ? older : newer, kDomain);
+                if (round == 0 && ::write(started[1], "1", 1) != 1) _exit(1);
+                NSUserDefaults::standardUserDefaults()->synchronize();
+            }
+        }
+        char signal = 0;
+        ASSERT_EQ(::read(started[0], &signal, 1), 1);
+        // A random point of the writer's work: busy, not asleep.
+        std::atomic<unsigned> spin = random() % 3000000;
+        while (spin.fetch_sub(1, std::memory_order_relaxed) > 0) {
+        }
+        kill(writer, SIGKILL);
+        waitpid(writer, nullptr, 0);
+        close(started[0]);
+        close(started[1]);
+        if (temporariesBeside(file()) > 0) ++killedWithACopyLeft;
+        const std::optional<nlohmann::json> onDisk = reread();
+        ASSERT_TRUE(onDisk == older || onDisk == newer) << "run " << run;
+        store().setPersistentDomain(newer, kDomain);
+        ASSERT_TRUE(store().synchronize());
+        ASSERT_EQ(temporariesBeside(file()), 0u) << "run " << run;
+    }
+    RecordProperty("killedWithACopyLeft", killedWithACopyLeft);
 }
 
 }  // namespace

@@ -1,0 +1,42 @@
+#include "fuzz/FuzzSupport.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include "platform/text/Utf16.h"
+
+namespace fuzz_support {
+
+void invariantFailed(const char* condition, const char* file, int line) {
+    std::fprintf(stderr, "%s:%d: invariant does not hold: %s\n", file, line, condition);
+    std::abort();
+}
+
+const std::filesystem::path& privateHome() {
+    static const std::filesystem::path home = [] {
+        std::string pattern = (std::filesystem::temp_directory_path() / "nelvo-fuzz-XXXXXX").string();
+        std::vector<char> buffer(pattern.begin(), pattern.end());
+        buffer.push_back('\0');
+        if (!mkdtemp(buffer.data())) std::abort();
+        const std::filesystem::path made = buffer.data();
+        std::filesystem::create_directories(made / "config");
+        std::filesystem::create_directories(made / "tmp");
+        setenv("HOME", made.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (made / "config").c_str(), 1);
+        setenv("TMPDIR", (made / "tmp").c_str(), 1);
+        return made;
+    }();
+    return home;
+}
+
+std::string textOf(const uint8_t* data, size_t size) { return std::string(reinterpret_cast<const char*>(data), size); }
+
+bool isValidUtf8(const std::string& text) { return platform::utf8FromUtf16(platform::utf16FromUtf8(text)) == text; }
+
+void writeFile(const std::filesystem::path& path, const std::string& contents) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
+}
+
+}  // namespace fuzz_support
