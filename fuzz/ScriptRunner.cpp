@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "fuzz/FuzzSupport.h"
+#include "host/DialogSetup.h"
 #include "host/PlugInLoader.h"
 #include "host/ScriptRunner.h"
 #include "host/ScriptedHost.h"
@@ -31,10 +32,13 @@ std::string withoutFolderFetches(const std::string& script) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz_support::privateHome();
     platform::setAlertPresenter([](const platform::AlertRequest&) {});
-    Options options;
-    options.bundle = NELVO_BUNDLE_DIR;
-    options.ppd = NELVO_BUILD_DIR "/examples/NelvoZlm420k.ppd";
-    auto host = std::make_shared<ScriptedHost>(options);
+    // The dialog as it opens without CUPS: the sample PPD and queue.
+    DialogSetup setup;
+    setup.printer = "Office_MFP";
+    setup.ppd = NELVO_BUILD_DIR "/examples/NelvoZlm420k.ppd";
+    setup.deviceURI = "socket://127.0.0.1:9100";
+    setup.jobName = "Untitled";
+    auto host = std::make_shared<ScriptedHost>(setup);
     std::istringstream script(withoutFolderFetches(fuzz_support::textOf(data, size)));
     std::ostringstream out;
     try {

@@ -29,7 +29,7 @@ TEST_F(TerminalPrint, F10SubmitsTheHeldJobAndSaysSo) {
         keys::tab,
         [](const ScreenFrame& s) { return s.cursorOn(s.rowOf("Pass Code:")); }, "the cursor in the pass-code field");
     dialog.send("123");
-    dialog.waitForText("Pass Code:          123");
+    dialog.waitForText("Pass Code:          \u2022\u2022\u2022_");  // masked
     dialog.send(keys::f10);
     ASSERT_EQ(dialog.waitForExit(), 0) << dialog.output();
 
