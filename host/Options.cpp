@@ -43,6 +43,10 @@ Options parseOptions(const std::vector<std::string>& arguments, const std::files
             options.interactive = true;
         else if (argument == "--ascii")
             options.ascii = true;
+        else if (argument == "--gui")
+            options.gui = true;
+        else if (argument == "--print")
+            options.documents.emplace_back(valueOf(arguments, i, argument));
         else if (argument == "--lp-options")
             options.lpOptions = true;
         else if (argument == "--screen-dump")
@@ -61,6 +65,6 @@ Options parseOptions(const std::vector<std::string>& arguments, const std::files
 std::string usageText() {
     return "usage: print-dialog [--bundle DIR] [--ppd FILE] [--printer ID] [--device-uri URI]\n"
            "                    [--job-name NAME] [--settings FILE] [--no-constraint-handling]\n"
-           "                    [--lp-options] [--interactive] [--ascii] [SCRIPT | -]\n"
+           "                    [--lp-options] [--interactive] [--ascii] [--gui [--print FILE ...]] [SCRIPT | -]\n"
            "Without a script on a terminal, or with --interactive, the dialog runs in the terminal.\n";
 }

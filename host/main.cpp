@@ -15,6 +15,7 @@
 #include "host/ScriptedHost.h"
 #include "host/SettingsFile.h"
 #include "host/UsageError.h"
+#include "host/gtk/GtkFrontEnd.h"
 #include "host/terminal/InteractiveDialog.h"
 #include "platform/controls/Alert.h"
 
@@ -38,6 +39,12 @@ void printJob(const Options& options, const platform::PrintSettings& settings) {
         return;
     }
     for (const auto& [key, value] : settings.values()) std::cout << key << "=" << value << "\n";
+}
+
+// The end of a print: the settings file when asked for, then the job.
+void finishJob(const Options& options, const platform::PrintSettings& settings) {
+    if (options.settingsFile) writeSettingsFile(*options.settingsFile, settings);
+    printJob(options, settings);
 }
 
 int runTerminalDialog(const Options& options, LoadedPlugIn& plugIn, const std::shared_ptr<ScriptedHost>& host) {
@@ -76,6 +83,9 @@ int runDialog(const Options& options) {
     auto host = std::make_shared<ScriptedHost>(options);
     if (options.settingsFile) readSettingsFile(*options.settingsFile, host->settings());
     LoadedPlugIn plugIn(options.bundle);
+    if (options.gui)
+        return runGtkDialog({options.script, options.printer, options.documents, programDirectory() / "locale"}, plugIn,
+                            host, [&](const PrintRequest&) { finishJob(options, host->settings()); });
     return wantsTerminalDialog(options) ? runTerminalDialog(options, plugIn, host) : runScript(options, plugIn, host);
 }
 

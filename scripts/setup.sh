@@ -8,6 +8,7 @@ packages=(
   libcups2-dev libssl-dev libcurl4-openssl-dev libpugixml-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   libncurses-dev libcpp-httplib-dev
+  libgtk-4-dev xvfb xauth fonts-dejavu-core
 )
 
 missing=()
