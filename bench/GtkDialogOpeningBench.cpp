@@ -25,24 +25,28 @@ namespace {
 constexpr const char* kChildFlag = "--open-dialog";
 std::string selfPath;
 
+// Says that the first frame is drawn and leaves at once: what follows the
+// first frame (closing the dialog, letting the panel go) is not measured.
+[[noreturn]] void reportDrawn() {
+    const char drawn[] = "drawn\n";
+    _exit(write(STDOUT_FILENO, drawn, sizeof drawn - 1) < 0 ? 4 : 0);
+}
+
 int openDialogAndReport(bool withPanel) {
     if (!gtk_init_check()) return 2;
-    if (withPanel) {
-        Options options;
-        options.ppd = NELVO_SAMPLE_PPD;
-        auto host = std::make_shared<ScriptedHost>(options);
-        LoadedPlugIn plugIn(NELVO_BUNDLE_DIR);
-        GtkPanelDialog dialog(GtkPanelDialog::Parts{plugIn.principal(), host, "Print", options.printer});
-        dialog.present();
-    } else {
+    if (!withPanel) {
         PrintDialogWindow window("Print", "Office_MFP");
         window.present();
         if (!waitForFrame(GTK_WIDGET(window.window()), std::chrono::seconds(10))) return 3;
+        reportDrawn();
     }
-    const char drawn[] = "drawn\n";
-    if (write(STDOUT_FILENO, drawn, sizeof drawn - 1) < 0) return 4;
-    // What follows the first frame is not measured: leave at once.
-    _exit(0);
+    Options options;
+    options.ppd = NELVO_SAMPLE_PPD;
+    auto host = std::make_shared<ScriptedHost>(options);
+    LoadedPlugIn plugIn(NELVO_BUNDLE_DIR);
+    GtkPanelDialog dialog(GtkPanelDialog::Parts{plugIn.principal(), host, "Print", options.printer});
+    dialog.present();
+    reportDrawn();
 }
 
 // Starts this program as the child and gives the seconds until its frame.
