@@ -2,6 +2,8 @@
 // person would: the typical print gives the job the scripted dialog gives,
 // a dimmed field takes no typing, and the keyboard focus goes where the
 // panel puts it.
+#include <cstring>
+#include <functional>
 #include <nlohmann/json.hpp>
 
 #include "platform/controls/NSTextField.h"
@@ -90,4 +92,30 @@ TEST_F(GtkDialogFixture, SwitchingTheAuthenticationModeMovesTheFocusAsThePanelSa
     // Typing where the focus is goes to that field.
     EXPECT_EQ(widgetOf("loginNameEditText").type("alice"), UserResult::done);
     EXPECT_EQ(controlOf<NSTextField>("loginNameEditText").stringValue(), "alice");
+}
+
+TEST_F(GtkDialogFixture, EditsOnTheEntryGoThroughTheFieldsFilter) {
+    ASSERT_EQ(widgetOf("retentionCheckBox").click(), UserResult::done);
+    ControlAdapter& passCode = widgetOf("suspendKeyEditText");
+    GtkEditable* entry = GTK_EDITABLE(passCode.widget());
+    struct Edit {
+        const char* what;
+        std::function<void()> gesture;
+        const char* expected;
+    };
+    const Edit edits[] = {
+        {"typing with a letter in it", [&] { passCode.type("12a34"); }, "1234"},
+        {"Backspace at the end", [&] { gtk_editable_delete_text(entry, 3, 4); }, "123"},
+        {"typing on where it left off", [&] {
+             int end = 3;
+             gtk_editable_insert_text(entry, "9", -1, &end);
+         }, "1239"},
+        {"select all and delete", [&] { gtk_editable_delete_text(entry, 0, -1); }, ""},
+    };
+    for (const Edit& edit : edits) {
+        edit.gesture();
+        EXPECT_EQ(controlOf<NSTextField>("suspendKeyEditText").stringValue(), edit.expected) << edit.what;
+        EXPECT_STREQ(shownText(passCode), edit.expected) << edit.what;
+        EXPECT_EQ(gtk_editable_get_position(entry), static_cast<int>(std::strlen(edit.expected))) << edit.what;
+    }
 }
