@@ -17,6 +17,7 @@ enum Code : int {
     noConstraintHandlingCode,
     interactiveCode,
     asciiCode,
+    guiCode,
     lpOptionsCode,
     printCode,
     screenDumpCode,
@@ -34,6 +35,7 @@ constexpr option kLongOptions[] = {
     {"no-constraint-handling", no_argument, nullptr, noConstraintHandlingCode},
     {"interactive", no_argument, nullptr, interactiveCode},
     {"ascii", no_argument, nullptr, asciiCode},
+    {"gui", no_argument, nullptr, guiCode},
     {"lp-options", no_argument, nullptr, lpOptionsCode},
     {"screen-dump", required_argument, nullptr, screenDumpCode},
     {"help", no_argument, nullptr, 'h'},
@@ -74,6 +76,7 @@ void apply(Options& options, int code, const std::string& value) {
         case noConstraintHandlingCode: options.constraintHandling = false; break;
         case interactiveCode: options.interactive = true; break;
         case asciiCode: options.ascii = true; break;
+        case guiCode: options.gui = true; break;
         case lpOptionsCode: options.lpOptions = true; break;
         case screenDumpCode: options.screenDumpDescriptor = descriptorOf(value); break;
         case 'h': options.request = Options::Request::showHelp; break;
@@ -138,6 +141,7 @@ std::string usageText() {
            "                              output (the transcript goes to standard error)\n"
            "      --interactive           the terminal dialog, also when standard input is a pipe\n"
            "      --ascii                 the terminal dialog draws ASCII marks only\n"
+           "      --gui                   GTK's print dialog with the panel as a tab\n"
            "  -h, --help                  shows this text\n"
            "      --version               shows the program's version\n"
            "\n"

@@ -27,6 +27,7 @@ struct Options {
     bool interactive = false;            // the terminal dialog, also with a script-less pipe
     bool ascii = false;                  // the terminal dialog draws ASCII marks only
     bool lpOptions = false;              // after printing, the settings as lp arguments
+    bool gui = false;                    // GTK's print dialog with the panel as a tab
     // Hidden: where the terminal dialog also writes each screen it shows.
     std::optional<int> screenDumpDescriptor;
 };

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "host/MessageText.h"
+#include "host/ScriptCommand.h"
 #include "host/UsageError.h"
 #include "host/ViewDump.h"
 #include "host/WholeNumber.h"
@@ -19,35 +20,6 @@
 #include "platform/controls/NSView.h"
 #include "platform/core/TextConversion.h"
 #include "platform/defaults/UserDefaults.h"
-
-// One command line taken apart: its words, and the text after a word.
-struct ScriptRunner::Command {
-    std::string line;
-    std::vector<std::string> words;
-
-    explicit Command(std::string text) : line(std::move(text)) {
-        std::istringstream in(line);
-        for (std::string word; in >> word;) words.push_back(word);
-    }
-
-    const std::string& verb() const { return words.front(); }
-
-    void expectArguments(size_t count, const char* usage) const {
-        if (words.size() != count + 1) throw UsageError(std::string("usage: ") + usage);
-    }
-
-    // The rest of the line after the first `count` words and the one space
-    // that follows them; the text a command types may hold any spaces.
-    std::string restAfterWords(size_t count) const {
-        size_t position = 0;
-        for (size_t word = 0; word < count; ++word) {
-            position = line.find_first_not_of(" \t", position);
-            position = line.find_first_of(" \t", position);
-        }
-        if (position == std::string::npos) return {};
-        return line.substr(position + 1);
-    }
-};
 
 namespace {
 
@@ -93,9 +65,22 @@ void ScriptRunner::runCommand(const std::string& line) {
         {"type", &ScriptRunner::type},         {"erase", &ScriptRunner::erase},
     };
     const Command command(line);
+    if (const auto replaced = replacements_.find(command.verb()); replaced != replacements_.end()) {
+        replaced->second(command);
+        return;
+    }
     const auto handler = handlers.find(command.verb());
     if (handler == handlers.end()) throw UsageError("unknown command '" + quotedInMessage(command.verb()) + "'");
     (this->*handler->second)(command);
+}
+
+void ScriptRunner::replaceCommand(const std::string& verb, Replacement replacement) {
+    replacements_[verb] = std::move(replacement);
+}
+
+void ScriptRunner::adoptPanel(std::shared_ptr<PDEPanel> panel) {
+    panel_ = std::move(panel);
+    view_ = panel_ ? panel_->panelView() : nullptr;
 }
 
 PDEPanel& ScriptRunner::panel(const Command& command) {

@@ -2,7 +2,9 @@
 // panel, the user's operations on its controls, and looks at the results.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "host/ScriptedHost.h"
 
 class NSObject;
+struct ScriptCommand;
 
 class ScriptRunner {
 public:
@@ -24,8 +27,15 @@ public:
     // Whether a `print` has run: the job went to the printer.
     bool hasPrinted() const { return printed_; }
 
+    // A front end that shows the panel itself (the graphical dialog) runs
+    // some commands its own way: the command `verb` calls `replacement`.
+    using Replacement = std::function<void(const ScriptCommand& command)>;
+    void replaceCommand(const std::string& verb, Replacement replacement);
+    // The panel that the front end opened, for the commands that look at it.
+    void adoptPanel(std::shared_ptr<PDEPanel> panel);
+
 private:
-    struct Command;
+    using Command = ScriptCommand;
     using Handler = void (ScriptRunner::*)(const Command&);
 
     PDEPanel& panel(const Command& command);
@@ -63,4 +73,5 @@ private:
     std::shared_ptr<PDEPanel> panel_;
     std::shared_ptr<NSView> view_;
     bool printed_ = false;
+    std::map<std::string, Replacement> replacements_;
 };

@@ -21,6 +21,7 @@
 #include "host/UsageError.h"
 #include "host/cups/JobSubmission.h"
 #include "host/cups/SubmissionRefused.h"
+#include "host/gtk/GtkFrontEnd.h"
 #include "host/terminal/InteractiveDialog.h"
 #include "platform/controls/Alert.h"
 
@@ -41,7 +42,12 @@ bool wantsTerminalDialog(const Options& options) {
     return options.interactive || (!options.script && isatty(STDIN_FILENO));
 }
 
-enum class FrontEnd { script, terminal };
+enum class FrontEnd { script, terminal, graphical };
+
+FrontEnd frontEndFor(const Options& options) {
+    if (options.gui) return FrontEnd::graphical;
+    return wantsTerminalDialog(options) ? FrontEnd::terminal : FrontEnd::script;
+}
 
 struct Dialog {
     const Options& options;
@@ -88,6 +94,18 @@ bool runScript(Dialog& dialog, LoadedPlugIn& plugIn) {
     return printed;
 }
 
+// Whether the user (or the script, through the dialog's button) pressed
+// Print in GTK's dialog. The job goes to the queue the panel was made for.
+bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
+    const Options& options = dialog.options;
+    bool printed = false;
+    const GtkFrontEndOptions graphical{options.script, dialog.setup.printer, dialog.setup.documents,
+                                       programDirectory() / "locale"};
+    runGtkDialog(graphical, plugIn, dialog.host, [&printed](const PrintRequest&) { printed = true; });
+    if (printed && options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
+    return printed;
+}
+
 // After the print: the job goes to the queue, or its settings are shown
 // for another program to print with.
 void finishPrint(const Dialog& dialog) {
@@ -100,24 +118,30 @@ void finishPrint(const Dialog& dialog) {
         std::cout << "\n";
     } else if (dialog.options.lpOptions) {
         std::cout << lpArguments(settings) << "\n";
-    } else if (dialog.frontEnd == FrontEnd::terminal) {
+    } else if (dialog.frontEnd != FrontEnd::script) {
         for (const auto& [key, value] : settings.values()) std::cout << key << "=" << value << "\n";
     }
 }
 
 int runDialog(const Options& options) {
-    Dialog dialog{options, settleDialog(options, programDirectory()), nullptr,
-                  wantsTerminalDialog(options) ? FrontEnd::terminal : FrontEnd::script};
+    Dialog dialog{options, settleDialog(options, programDirectory()), nullptr, frontEndFor(options)};
     dialog.host = std::make_shared<ScriptedHost>(dialog.setup);
     dialog.setup.fetchedPpd.reset();  // opened: the copy is no longer needed
     if (options.settingsFile) readSettingsFile(*options.settingsFile, dialog.host->settings());
     LoadedPlugIn plugIn(options.bundle);
-    const bool printed =
-        dialog.frontEnd == FrontEnd::terminal ? runTerminalDialog(dialog, plugIn) : runScript(dialog, plugIn);
+    bool printed = false;
+    switch (dialog.frontEnd) {
+        case FrontEnd::script: printed = runScript(dialog, plugIn); break;
+        case FrontEnd::terminal: printed = runTerminalDialog(dialog, plugIn); break;
+        case FrontEnd::graphical: printed = runGraphicalDialog(dialog, plugIn); break;
+    }
     if (!printed) {
         // A script that only inspects the panel still succeeds; a dialog
-        // that was to print and did not is cancelled.
-        const bool wasToPrint = dialog.frontEnd == FrontEnd::terminal || !options.documents.empty() || options.lpOptions;
+        // that a person or the command line meant to print and that did
+        // not is cancelled.
+        const bool personAtTheDialog =
+            dialog.frontEnd == FrontEnd::terminal || (dialog.frontEnd == FrontEnd::graphical && !options.script);
+        const bool wasToPrint = personAtTheDialog || !options.documents.empty() || options.lpOptions;
         return wasToPrint ? 1 : 0;
     }
     finishPrint(dialog);

@@ -13,6 +13,7 @@ packages=(
   libncurses-dev libcpp-httplib-dev zlib1g-dev
   cups-daemon cups-client
   clang libclang-rt-dev
+  libgtk-4-dev xvfb xauth fonts-dejavu-core
 )
 
 missing=()

@@ -1,0 +1,122 @@
+#include "host/gtk/EditFieldAdapter.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "host/gtk/LabelAdapter.h"
+#include "platform/controls/NSTextField.h"
+#include "platform/text/Utf16.h"
+
+namespace {
+
+GtkWidget* entryFor(const NSTextField& field) {
+    if (!holdsSecret(field)) return gtk_entry_new();
+    GtkWidget* entry = gtk_password_entry_new();
+    gtk_password_entry_set_show_peek_icon(GTK_PASSWORD_ENTRY(entry), TRUE);
+    return entry;
+}
+
+// The text widget inside the entry: it emits the edit signals.
+GtkEditable* textOf(GtkWidget* entry) {
+    GtkEditable* delegate = gtk_editable_get_delegate(GTK_EDITABLE(entry));
+    return delegate ? delegate : GTK_EDITABLE(entry);
+}
+
+}  // namespace
+
+bool holdsSecret(const NSTextField& field) {
+    const std::string& name = field.fieldName();
+    return name == "suspendKeyEditText" || name == "folderPasswordEditText" || name == "passwordEditText";
+}
+
+EditFieldAdapter::EditFieldAdapter(NSTextField& field, UserOperations& operations)
+    : ControlAdapter(field, entryFor(field), operations), field_(field), editable_(textOf(widget())) {
+    gtk_editable_set_width_chars(GTK_EDITABLE(widget()), 24);
+    connect(editable_, "insert-text", G_CALLBACK(inserting));
+    connect(editable_, "delete-text", G_CALLBACK(deleting));
+    GtkEventController* focus = gtk_event_controller_focus_new();
+    gtk_widget_add_controller(widget(), focus);
+    connect(focus, "enter", G_CALLBACK(focusEntered));
+}
+
+// The widget's own edit is stopped: the model makes the edit, and the
+// widget follows what the model holds afterwards.
+void EditFieldAdapter::inserting(GtkEditable* text, const char* typed, int length, int* position,
+                                 EditFieldAdapter* self) {
+    if (self->following_) return;
+    g_signal_stop_emission_by_name(text, "insert-text");
+    const std::string inserted(typed, length < 0 ? std::strlen(typed) : static_cast<size_t>(length));
+    self->operate([self, &inserted] { return self->typeIntoModel(inserted); });
+    *position = self->caretCharacters();
+}
+
+void EditFieldAdapter::deleting(GtkEditable* text, int start, int end, EditFieldAdapter* self) {
+    if (self->following_) return;
+    g_signal_stop_emission_by_name(text, "delete-text");
+    self->operate([self, start, end] { return self->deleteInModel(start, end); });
+}
+
+void EditFieldAdapter::focusEntered(GtkEventControllerFocus*, EditFieldAdapter* self) {
+    if (self->following_) return;
+    // The person clicked or tabbed into the field: typing begins anew at its
+    // end, and the field has the panel's keyboard focus.
+    self->editing_ = false;
+    self->field_.window().makeFirstResponder(&self->field_);
+}
+
+platform::UserResult EditFieldAdapter::typeIntoModel(const std::string& typed) {
+    const bool continuing = editing_ && field_.window().firstResponder() == &field_;
+    const platform::UserResult result = continuing ? field_.userInsertText(typed) : field_.userTypeText(typed);
+    editing_ = result == platform::UserResult::done;
+    return result;
+}
+
+platform::UserResult EditFieldAdapter::deleteInModel(int start, int end) {
+    const int length = static_cast<int>(g_utf8_strlen(field_.stringValue().c_str(), -1));
+    if (end < 0 || end > length) end = length;
+    if (start <= 0 && end >= length) return field_.userEraseAll();
+    // Backspace over what GTK would delete, from the model's caret.
+    platform::UserResult result = platform::UserResult::done;
+    for (int count = start; count < end && result == platform::UserResult::done; ++count)
+        result = field_.userDeleteBackward();
+    editing_ = result == platform::UserResult::done;
+    return result;
+}
+
+int EditFieldAdapter::caretCharacters() const {
+    const std::u16string text = platform::utf16FromUtf8(field_.stringValue());
+    const size_t caret = std::min<size_t>(field_.selectedRange().location + field_.selectedRange().length, text.size());
+    return static_cast<int>(g_utf8_strlen(platform::utf8FromUtf16(text.substr(0, caret)).c_str(), -1));
+}
+
+void EditFieldAdapter::followModel() {
+    following_ = true;
+    ControlAdapter::followModel();
+    // A field the panel dims (grey and not editable) is no place to type:
+    // GTK shows it insensitive, as the original dialog greys it out.
+    gtk_widget_set_sensitive(widget(), field_.isEnabled() && field_.isEditable());
+    if (field_.window().firstResponder() != &field_) editing_ = false;
+    gtk_editable_set_editable(GTK_EDITABLE(widget()), field_.isEditable());
+    gtk_widget_set_focusable(GTK_WIDGET(editable_), field_.isSelectable());
+    followTextColour(widget(), field_);
+    const char* shown = gtk_editable_get_text(GTK_EDITABLE(widget()));
+    if (field_.stringValue() != shown) gtk_editable_set_text(GTK_EDITABLE(widget()), field_.stringValue().c_str());
+    gtk_editable_set_position(GTK_EDITABLE(widget()), caretCharacters());
+    following_ = false;
+}
+
+platform::UserResult EditFieldAdapter::type(const std::string& text) {
+    return byPerson(widget(), [this, &text] {
+        gtk_widget_grab_focus(widget());
+        editing_ = false;
+        int end = static_cast<int>(g_utf8_strlen(gtk_editable_get_text(GTK_EDITABLE(widget())), -1));
+        gtk_editable_insert_text(GTK_EDITABLE(widget()), text.c_str(), -1, &end);
+    });
+}
+
+platform::UserResult EditFieldAdapter::erase() {
+    return byPerson(widget(), [this] {
+        gtk_widget_grab_focus(widget());
+        gtk_editable_delete_text(GTK_EDITABLE(widget()), 0, -1);
+    });
+}

@@ -1,0 +1,11 @@
+// Waiting, with GTK's main context serviced, until a window has drawn a
+// frame, with a deadline.
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <chrono>
+
+// Asks `widget`'s window for a new frame and waits until it is painted;
+// false when the deadline passes first.
+bool waitForFrame(GtkWidget* widget, std::chrono::milliseconds deadline);

@@ -1,0 +1,29 @@
+// The graphical front end of print-dialog: GTK's print dialog with the Job
+// Handling tab. Without a script a person uses it; with one, the script's
+// commands run on the shown dialog. Print ends with `jobEnd`; Cancel (or a
+// window closed) submits nothing.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/gtk/PrintRequest.h"
+
+class LoadedPlugIn;
+class ScriptedHost;
+
+struct GtkFrontEndOptions {
+    std::optional<std::string> script;  // a path, or "-" for standard input
+    std::string printer;
+    std::vector<std::filesystem::path> documents;
+    std::filesystem::path localeDirectory;  // the dialog's own translations
+};
+
+// Gives the exit status: 0 printed (or a script that pressed neither
+// button), 1 cancelled. Throws UsageError when there is no display or a
+// script fails.
+int runGtkDialog(const GtkFrontEndOptions& options, LoadedPlugIn& plugIn, const std::shared_ptr<ScriptedHost>& host,
+                 const JobEnd& jobEnd);

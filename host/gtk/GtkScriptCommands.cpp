@@ -1,0 +1,80 @@
+#include "host/gtk/GtkScriptCommands.h"
+
+#include <ostream>
+
+#include "host/ScriptCommand.h"
+#include "host/ScriptRunner.h"
+#include "host/UsageError.h"
+#include "host/WholeNumber.h"
+#include "host/gtk/GtkPanelDialog.h"
+#include "host/gtk/WidgetPicture.h"
+
+namespace {
+
+// How long GTK may take to list the chosen printer before Print is pressed.
+constexpr int kPrinterDeadlineMilliseconds = 10000;
+
+void check(platform::UserResult result, const std::string& name) {
+    if (result != platform::UserResult::done)
+        throw UsageError("cannot operate '" + name + "': " + platform::describe(result));
+}
+
+int parseIndex(const std::string& text) {
+    const std::optional<int> index = wholeNumber(text);
+    if (!index) throw UsageError("'" + text + "' is not an index");
+    return *index;
+}
+
+}  // namespace
+
+GtkScriptCommands::GtkScriptCommands(ScriptRunner& runner, GtkPanelDialog& dialog, std::ostream& out)
+    : dialog_(dialog), out_(out) {
+    runner.adoptPanel(dialog.sharedPanel());
+    install(runner);
+}
+
+void GtkScriptCommands::install(ScriptRunner& runner) {
+    const auto adapter = [this](const ScriptCommand& command) -> ControlAdapter& {
+        ControlAdapter* found = dialog_.tab().adapterNamed(command.words[1]);
+        if (!found) throw UsageError("the panel has no control named '" + command.words[1] + "'");
+        return *found;
+    };
+    runner.replaceCommand("click", [adapter](const ScriptCommand& command) {
+        command.expectArguments(1, "click NAME");
+        check(adapter(command).click(), command.words[1]);
+    });
+    runner.replaceCommand("select", [adapter](const ScriptCommand& command) {
+        command.expectArguments(2, "select NAME INDEX");
+        const int index = parseIndex(command.words[2]);
+        check(adapter(command).select(index), command.words[1]);
+    });
+    runner.replaceCommand("type", [adapter](const ScriptCommand& command) {
+        if (command.words.size() < 3) throw UsageError("usage: type NAME TEXT");
+        check(adapter(command).type(command.restAfterWords(2)), command.words[1]);
+    });
+    runner.replaceCommand("erase", [adapter](const ScriptCommand& command) {
+        command.expectArguments(1, "erase NAME");
+        check(adapter(command).erase(), command.words[1]);
+    });
+    runner.replaceCommand("print", [this](const ScriptCommand& command) {
+        command.expectArguments(0, "print");
+        if (!dialog_.window().waitForPrinter(kPrinterDeadlineMilliseconds) || !dialog_.window().press(DialogAnswer::print))
+            throw UsageError("the dialog's Print button cannot be pressed: no printer is chosen");
+        answer_ = DialogAnswer::print;
+        out_ << "print: " << (dialog_.runShouldPrint() ? "YES" : "NO") << "\n";
+    });
+    runner.replaceCommand("cancel", [this](const ScriptCommand& command) {
+        command.expectArguments(0, "cancel");
+        if (!dialog_.window().press(DialogAnswer::cancel)) throw UsageError("the dialog's Cancel button cannot be pressed");
+        answer_ = DialogAnswer::cancel;
+    });
+    runner.replaceCommand("screenshot", [this](const ScriptCommand& command) {
+        if (command.words.size() < 2) throw UsageError("usage: screenshot FILE");
+        dialog_.showPanelTab();
+        writeWidgetPicture(GTK_WIDGET(dialog_.window().window()), command.restAfterWords(1));
+    });
+    for (const char* verb : {"open", "view", "close"})
+        runner.replaceCommand(verb, [](const ScriptCommand& command) {
+            throw UsageError("'" + command.verb() + "': the graphical dialog opens and closes the panel itself");
+        });
+}

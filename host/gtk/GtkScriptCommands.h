@@ -1,0 +1,30 @@
+// A script's commands on the shown graphical dialog: `click`, `select`,
+// `type` and `erase` operate the GTK widget of the field name as a person
+// would (the widget then calls the control model); `print` and `cancel`
+// press the dialog's buttons; `screenshot FILE` writes the window with the
+// Job Handling tab in front as a PNG. The dialog opens and closes the panel
+// itself, so `open`, `view` and `close` are refused. Every other command
+// runs as in the scripted dialog, on the dialog's panel.
+#pragma once
+
+#include <iosfwd>
+
+#include "host/gtk/PrintDialogWindow.h"
+
+class GtkPanelDialog;
+class ScriptRunner;
+
+class GtkScriptCommands {
+public:
+    GtkScriptCommands(ScriptRunner& runner, GtkPanelDialog& dialog, std::ostream& out);
+
+    // Print or Cancel, once pressed; none while the script has pressed neither.
+    DialogAnswer answer() const { return answer_; }
+
+private:
+    void install(ScriptRunner& runner);
+
+    GtkPanelDialog& dialog_;
+    std::ostream& out_;
+    DialogAnswer answer_ = DialogAnswer::none;
+};

@@ -1,0 +1,24 @@
+// A lock button of the panel as a GTK toggle button that shows the bundle's
+// padlock image the button displays (open or closed).
+#pragma once
+
+#include <string>
+
+#include "host/gtk/ControlAdapter.h"
+
+class NSButton;
+
+class LockButtonAdapter : public ControlAdapter {
+public:
+    LockButtonAdapter(NSButton& button, UserOperations& operations);
+
+    void followModel() override;
+    platform::UserResult click() override;
+
+private:
+    static void toggled(GtkToggleButton* toggle, LockButtonAdapter* self);
+
+    NSButton& button_;
+    GtkWidget* image_;
+    std::string shownImage_;
+};

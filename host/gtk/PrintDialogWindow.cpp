@@ -1,0 +1,95 @@
+#include "host/gtk/PrintDialogWindow.h"
+
+#include <gtk/gtkunixprint.h>
+
+#include <chrono>
+
+PrintDialogWindow::PrintDialogWindow(const std::string& title, const std::string& printer)
+    : dialog_(gtk_print_unix_dialog_new(title.c_str(), nullptr)) {
+    g_object_ref_sink(dialog_);
+    GtkPrintSettings* settings = gtk_print_settings_new();
+    gtk_print_settings_set_printer(settings, printer.c_str());
+    gtk_print_unix_dialog_set_settings(GTK_PRINT_UNIX_DIALOG(dialog_), settings);
+    g_object_unref(settings);
+    gtk_print_unix_dialog_set_manual_capabilities(
+        GTK_PRINT_UNIX_DIALOG(dialog_),
+        static_cast<GtkPrintCapabilities>(GTK_PRINT_CAPABILITY_PAGE_SET | GTK_PRINT_CAPABILITY_COPIES |
+                                          GTK_PRINT_CAPABILITY_COLLATE | GTK_PRINT_CAPABILITY_REVERSE |
+                                          GTK_PRINT_CAPABILITY_SCALE | GTK_PRINT_CAPABILITY_NUMBER_UP));
+    responseHandler_ = g_signal_connect(dialog_, "response", G_CALLBACK(responded), this);
+}
+
+PrintDialogWindow::~PrintDialogWindow() {
+    g_signal_handler_disconnect(dialog_, responseHandler_);
+    gtk_window_destroy(GTK_WINDOW(dialog_));
+    g_object_unref(dialog_);
+}
+
+void PrintDialogWindow::addTab(GtkWidget* content, const std::string& label) {
+    gtk_print_unix_dialog_add_custom_tab(GTK_PRINT_UNIX_DIALOG(dialog_), content, gtk_label_new(label.c_str()));
+}
+
+void PrintDialogWindow::present() {
+    gtk_window_present(GTK_WINDOW(dialog_));
+}
+
+void PrintDialogWindow::hide() {
+    gtk_widget_set_visible(dialog_, FALSE);
+}
+
+void PrintDialogWindow::showTab(GtkWidget* content) {
+    GtkWidget* notebook = gtk_widget_get_ancestor(content, GTK_TYPE_NOTEBOOK);
+    if (!notebook) return;
+    const int page = gtk_notebook_page_num(GTK_NOTEBOOK(notebook), content);
+    if (page >= 0) gtk_notebook_set_current_page(GTK_NOTEBOOK(notebook), page);
+}
+
+void PrintDialogWindow::responded(GtkDialog*, int response, PrintDialogWindow* self) {
+    if (response == GTK_RESPONSE_OK)
+        self->answer_ = DialogAnswer::print;
+    else if (response == GTK_RESPONSE_CANCEL || response == GTK_RESPONSE_DELETE_EVENT)
+        self->answer_ = DialogAnswer::cancel;
+}
+
+bool PrintDialogWindow::press(DialogAnswer button) {
+    const int response = button == DialogAnswer::print ? GTK_RESPONSE_OK : GTK_RESPONSE_CANCEL;
+    GtkWidget* widget = gtk_dialog_get_widget_for_response(GTK_DIALOG(dialog_), response);
+    if (!widget || !gtk_widget_is_sensitive(widget)) return false;
+    // The button's click, as the person's release of it gives: activating
+    // would only start GTK's delayed press animation.
+    g_signal_emit_by_name(widget, "clicked");
+    return answer_ == button;
+}
+
+bool PrintDialogWindow::waitForPrinter(int milliseconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!gtk_print_unix_dialog_get_selected_printer(GTK_PRINT_UNIX_DIALOG(dialog_))) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        g_main_context_iteration(nullptr, FALSE);
+    }
+    return true;
+}
+
+std::string PrintDialogWindow::printerName() const {
+    GtkPrinter* printer = gtk_print_unix_dialog_get_selected_printer(GTK_PRINT_UNIX_DIALOG(dialog_));
+    return printer ? gtk_printer_get_name(printer) : std::string();
+}
+
+namespace {
+
+void collect(const char* key, const char* value, gpointer into) {
+    (*static_cast<std::map<std::string, std::string>*>(into))[key] = value;
+}
+
+}  // namespace
+
+std::map<std::string, std::string> PrintDialogWindow::gtkSettings() const {
+    std::map<std::string, std::string> values;
+    GtkPrintSettings* settings = gtk_print_unix_dialog_get_settings(GTK_PRINT_UNIX_DIALOG(dialog_));
+    gtk_print_settings_foreach(settings, collect, &values);
+    g_object_unref(settings);
+    if (GtkPageSetup* page = gtk_print_unix_dialog_get_page_setup(GTK_PRINT_UNIX_DIALOG(dialog_)))
+        if (GtkPaperSize* paper = gtk_page_setup_get_paper_size(page))
+            values[GTK_PRINT_SETTINGS_PAPER_FORMAT] = gtk_paper_size_get_name(paper);
+    return values;
+}

@@ -1,0 +1,25 @@
+// What the graphical dialog hands on when the person prints: the printer
+// chosen in GTK's dialog, GTK's own settings (copies, pages, page set-up,
+// the queue's PPD choices), the documents, and the job's print settings
+// that the panel wrote. How the job is then submitted is the caller's
+// (JobEnd); the dialog itself submits nothing.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace platform {
+class PrintSettings;
+}
+
+struct PrintRequest {
+    std::string printer;
+    std::map<std::string, std::string> gtkSettings;
+    std::vector<std::filesystem::path> documents;
+    const platform::PrintSettings& panelSettings;
+};
+
+using JobEnd = std::function<void(const PrintRequest& request)>;

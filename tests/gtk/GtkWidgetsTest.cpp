@@ -1,0 +1,121 @@
+// The panel's tab in GTK's print dialog, driven through its widgets as a
+// person would: the typical print gives the job the scripted dialog gives,
+// a dimmed field takes no typing, and the keyboard focus goes where the
+// panel puts it.
+#include <cstring>
+#include <functional>
+#include <nlohmann/json.hpp>
+
+#include "platform/controls/NSTextField.h"
+#include "tests/gtk/GtkDialogFixture.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/TempDir.h"
+
+using platform::UserResult;
+
+namespace {
+
+// The job's settings without the values made from the save's spool time,
+// which differs between two runs.
+std::map<std::string, std::string> comparable(std::map<std::string, std::string> settings) {
+    for (const char* key : {"spoolTime", "jobSuspendKey", "folderPassword"})
+        settings.erase(std::string("nelvo.print.PrintSettings.") + key);
+    return settings;
+}
+
+std::map<std::string, std::string> scriptedTypicalPrint() {
+    const TempDir directory;
+    const auto job = directory.path() / "scripted.json";
+    const ProgramResult scripted = runProgram(
+        {NELVO_BUILD_DIR "/print-dialog", "--printer", "Print to File", "--settings", job.string(), "-"},
+        "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 123\nclick suspendKeyButton\nprint\n",
+        {{"XDG_CONFIG_HOME", directory.path().string()}});
+    EXPECT_EQ(scripted.exitStatus, 0) << scripted.err;
+    return comparable(nlohmann::json::parse(readFile(job)).get<std::map<std::string, std::string>>());
+}
+
+const char* shownText(ControlAdapter& adapter) {
+    return gtk_editable_get_text(GTK_EDITABLE(adapter.widget()));
+}
+
+}  // namespace
+
+TEST_F(GtkDialogFixture, TheTypicalPrintThroughTheWidgetsGivesTheScriptedJob) {
+    ControlAdapter& passCode = widgetOf("suspendKeyEditText");
+    EXPECT_EQ(widgetOf("retentionCheckBox").click(), UserResult::done);
+    EXPECT_TRUE(gtk_check_button_get_active(GTK_CHECK_BUTTON(widgetNamed("holdOnlyRadioButton"))));
+    EXPECT_TRUE(gtk_widget_is_sensitive(passCode.widget()));
+    EXPECT_TRUE(GTK_IS_PASSWORD_ENTRY(passCode.widget()));
+
+    // The filter lets digits through only: what it refused never shows.
+    EXPECT_EQ(passCode.type("12x3"), UserResult::done);
+    EXPECT_STREQ(shownText(passCode), "123");
+    EXPECT_EQ(controlOf<NSTextField>("suspendKeyEditText").stringValue(), "123");
+
+    ControlAdapter& lock = widgetOf("suspendKeyButton");
+    EXPECT_EQ(lock.click(), UserResult::done);
+    EXPECT_TRUE(gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(lock.widget())));
+
+    pressPrint();
+    const PrintRequest request = dialog_->request({"report.pdf"}, host_->settings());
+    EXPECT_EQ(request.printer, "Print to File");
+    EXPECT_EQ(request.gtkSettings.count("printer"), 1u);
+    EXPECT_EQ(comparable(request.panelSettings.values()), scriptedTypicalPrint());
+    EXPECT_EQ(request.panelSettings.values().at("nelvo.print.PrintSettings.jobSuspend"), "2");
+}
+
+TEST_F(GtkDialogFixture, ADimmedFieldIsInsensitiveAndTakesNoTyping) {
+    // Without retention the pass code is dimmed: the person cannot reach it.
+    ControlAdapter& passCode = widgetOf("suspendKeyEditText");
+    EXPECT_FALSE(gtk_widget_is_sensitive(passCode.widget()));
+    EXPECT_EQ(passCode.type("123"), UserResult::disabled);
+    EXPECT_STREQ(shownText(passCode), "");
+
+    // Even typing that reaches the widget (a paste) goes to the model, which
+    // refuses it; the widget keeps showing the model's text.
+    int position = 0;
+    gtk_editable_insert_text(GTK_EDITABLE(passCode.widget()), "99", -1, &position);
+    EXPECT_STREQ(shownText(passCode), "");
+    EXPECT_EQ(controlOf<NSTextField>("suspendKeyEditText").stringValue(), "");
+}
+
+TEST_F(GtkDialogFixture, SwitchingTheAuthenticationModeMovesTheFocusAsThePanelSays) {
+    ASSERT_EQ(widgetOf("tabView").select(1), UserResult::done);
+    EXPECT_EQ(gtk_notebook_get_current_page(GTK_NOTEBOOK(widgetNamed("tabView"))), 1);
+
+    ASSERT_EQ(widgetOf("authenticationMatrix").select(1), UserResult::done);
+    EXPECT_TRUE(hasFocus("userNumberEditText"));
+    EXPECT_FALSE(gtk_widget_is_sensitive(widgetNamed("loginNameEditText")));
+
+    ASSERT_EQ(widgetOf("authenticationMatrix").select(0), UserResult::done);
+    EXPECT_TRUE(hasFocus("loginNameEditText"));
+    // Typing where the focus is goes to that field.
+    EXPECT_EQ(widgetOf("loginNameEditText").type("alice"), UserResult::done);
+    EXPECT_EQ(controlOf<NSTextField>("loginNameEditText").stringValue(), "alice");
+}
+
+TEST_F(GtkDialogFixture, EditsOnTheEntryGoThroughTheFieldsFilter) {
+    ASSERT_EQ(widgetOf("retentionCheckBox").click(), UserResult::done);
+    ControlAdapter& passCode = widgetOf("suspendKeyEditText");
+    GtkEditable* entry = GTK_EDITABLE(passCode.widget());
+    struct Edit {
+        const char* what;
+        std::function<void()> gesture;
+        const char* expected;
+    };
+    const Edit edits[] = {
+        {"typing with a letter in it", [&] { passCode.type("12a34"); }, "1234"},
+        {"Backspace at the end", [&] { gtk_editable_delete_text(entry, 3, 4); }, "123"},
+        {"typing on where it left off", [&] {
+             int end = 3;
+             gtk_editable_insert_text(entry, "9", -1, &end);
+         }, "1239"},
+        {"select all and delete", [&] { gtk_editable_delete_text(entry, 0, -1); }, ""},
+    };
+    for (const Edit& edit : edits) {
+        edit.gesture();
+        EXPECT_EQ(controlOf<NSTextField>("suspendKeyEditText").stringValue(), edit.expected) << edit.what;
+        EXPECT_STREQ(shownText(passCode), edit.expected) << edit.what;
+        EXPECT_EQ(gtk_editable_get_position(entry), static_cast<int>(std::strlen(edit.expected))) << edit.what;
+    }
+}
