@@ -54,6 +54,7 @@ struct Dialog {
     DialogSetup setup;
     std::shared_ptr<ScriptedHost> host;
     FrontEnd frontEnd;
+    bool cancelled = false;  // the dialog's Cancel button was pressed
 };
 
 // Whether the user printed in the terminal.
@@ -101,7 +102,8 @@ bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     bool printed = false;
     const GtkFrontEndOptions graphical{options.script, dialog.setup.printer, dialog.setup.documents,
                                        programDirectory() / "locale"};
-    runGtkDialog(graphical, plugIn, dialog.host, [&printed](const PrintRequest&) { printed = true; });
+    const int status = runGtkDialog(graphical, plugIn, dialog.host, [&printed](const PrintRequest&) { printed = true; });
+    dialog.cancelled = status == 1;
     if (printed && options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
     return printed;
 }
@@ -137,11 +139,9 @@ int runDialog(const Options& options) {
     }
     if (!printed) {
         // A script that only inspects the panel still succeeds; a dialog
-        // that a person or the command line meant to print and that did
-        // not is cancelled.
-        const bool personAtTheDialog =
-            dialog.frontEnd == FrontEnd::terminal || (dialog.frontEnd == FrontEnd::graphical && !options.script);
-        const bool wasToPrint = personAtTheDialog || !options.documents.empty() || options.lpOptions;
+        // that was cancelled, or was to print and did not, is cancelled.
+        const bool wasToPrint = dialog.frontEnd == FrontEnd::terminal || dialog.cancelled ||
+                                !options.documents.empty() || options.lpOptions;
         return wasToPrint ? 1 : 0;
     }
     finishPrint(dialog);
