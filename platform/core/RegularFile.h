@@ -17,4 +17,7 @@ bool isRegularFile(const std::filesystem::path& path);
 // is anything but a regular file, or cannot be read.
 std::optional<std::string> readRegularFile(const std::filesystem::path& path);
 
+// Everything left to read from the open `descriptor`; none on a read error.
+std::optional<std::string> readToEnd(int descriptor);
+
 }  // namespace platform
