@@ -1,16 +1,16 @@
 #include "controls/CountedEditCheck.h"
 
+#include "platform/text/Utf16.h"
+
 namespace controls {
 namespace {
-
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 
 // Where text of at most `maxValue` units ends: never between the two halves
 // of a surrogate pair, so that the cut leaves no half character behind.
 std::size_t cutLength(const std::u16string& text, uint64_t maxValue) {
     if (maxValue >= text.size()) return text.size();
     std::size_t length = static_cast<std::size_t>(maxValue);
-    if (length > 0 && isHighSurrogate(text[length - 1])) --length;
+    if (length > 0 && platform::isHighSurrogate(text[length - 1])) --length;
     return length;
 }
 

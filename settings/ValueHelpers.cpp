@@ -9,11 +9,10 @@
 
 #include "platform/core/CoreTime.h"
 #include "platform/core/StringEncoding.h"
+#include "platform/text/HexDigits.h"
 #include "settings/SettingsKeys.h"
 
 namespace {
-
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // The value of one hexadecimal character, by the stored forms' own rule.
 int hexValue(char c) {
@@ -50,8 +49,8 @@ std::vector<std::string> pieceKeysOf(const platform::PrintSettings& settings, co
 
 void myitoa(const unsigned char* source, char* destination, uint32_t n) {
     for (uint32_t i = 0; i < n; ++i) {
-        destination[2 * i] = kHexDigits[source[i] >> 4];
-        destination[2 * i + 1] = kHexDigits[source[i] & 0x0F];
+        destination[2 * i] = platform::upperHexDigit(source[i] >> 4);
+        destination[2 * i + 1] = platform::upperHexDigit(source[i]);
     }
     destination[2 * static_cast<size_t>(n)] = '\0';
 }

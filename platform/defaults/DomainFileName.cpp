@@ -4,10 +4,11 @@
 #include <cctype>
 #include <openssl/evp.h>
 
+#include "platform/text/HexDigits.h"
+
 namespace defaults {
 namespace {
 
-constexpr const char* kHexDigits = "0123456789ABCDEF";
 constexpr const char* kExtension = ".json";
 // The longest plain file name: its temporary copy, "<name>.XXXXXX", must
 // stay within the 255 bytes of a file name.
@@ -25,8 +26,7 @@ std::string percentEncoded(const std::string& domain) {
             name.push_back(static_cast<char>(c));
         } else {
             name.push_back('%');
-            name.push_back(kHexDigits[c >> 4]);
-            name.push_back(kHexDigits[c & 0x0F]);
+            platform::appendUpperHex(name, c);
         }
     }
     return name;
@@ -37,10 +37,7 @@ std::string sha256Hex(const std::string& text) {
     unsigned int length = 0;
     EVP_Digest(text.data(), text.size(), digest, &length, EVP_sha256(), nullptr);
     std::string hex;
-    for (unsigned int i = 0; i < length; ++i) {
-        hex.push_back(kHexDigits[digest[i] >> 4]);
-        hex.push_back(kHexDigits[digest[i] & 0x0F]);
-    }
+    for (unsigned int i = 0; i < length; ++i) platform::appendUpperHex(hex, digest[i]);
     return hex;
 }
 

@@ -7,9 +7,6 @@
 namespace platform {
 namespace {
 
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 std::u32string codePoints(const std::string& text) {
     const std::u16string units = utf16FromUtf8(text);
     std::u32string points;

@@ -52,14 +52,6 @@ private:
     iconv_t cd_;
 };
 
-bool isHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool isLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 }  // namespace
 
 std::u16string utf16FromUtf8(const std::string& text) {
