@@ -2,6 +2,7 @@
 // "files" array hold it.
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <vector>
 
@@ -13,3 +14,9 @@ struct FolderRecord {
 };
 
 using FolderList = std::vector<FolderRecord>;
+
+// The record as a dictionary of "name", "password", "dir" and "add". Read
+// back, a field that is missing or of another type (a file edited by hand may
+// hold anything) reads as empty or false.
+void to_json(nlohmann::json& json, const FolderRecord& folder);
+void from_json(const nlohmann::json& json, FolderRecord& folder);

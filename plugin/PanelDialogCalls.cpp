@@ -121,11 +121,6 @@ void NelvoPrintPdeZlm420kJC::writePPDSettingsToPrintSettingsOnTiger() {}
 
 nlohmann::json NelvoPrintPdeZlm420kJC::inspectionState() const {
     nlohmann::json folders = nullptr;
-    if (folderList) {
-        folders = nlohmann::json::array();
-        for (const FolderRecord& folder : *folderList)
-            folders.push_back(
-                {{"name", folder.name}, {"password", folder.password}, {"dir", folder.dir}, {"add", folder.add}});
-    }
+    if (folderList) folders = *folderList;
     return {{"folderList", folders}};
 }

@@ -17,7 +17,7 @@ bool NelvoPrintPdeZlm420kJC::SaveFolderPreference() {
     if (!update) return false;
     nlohmann::json& record = update->record();
     if (printersAddressEditText) record[job_control::kAddress] = printersAddressEditText->stringValue();
-    if (folderList) record[job_control::kFiles] = job_control::folderListJson(*folderList);
+    if (folderList) record[job_control::kFiles] = *folderList;
     update->commit();
     return true;
 }

@@ -14,21 +14,6 @@ const nlohmann::json* member(const nlohmann::json& record, const char* key) {
     return found == record.end() ? nullptr : &*found;
 }
 
-template <class T>
-T fieldOr(const nlohmann::json& folder, const char* key, bool (nlohmann::json::*isType)() const noexcept, T fallback) {
-    const nlohmann::json* value = member(folder, key);
-    return value && (value->*isType)() ? value->get<T>() : fallback;
-}
-
-FolderRecord folderFromJson(const nlohmann::json& folder) {
-    FolderRecord record;
-    record.name = fieldOr<std::string>(folder, "name", &nlohmann::json::is_string, std::string());
-    record.password = fieldOr<bool>(folder, "password", &nlohmann::json::is_boolean, false);
-    record.dir = fieldOr<bool>(folder, "dir", &nlohmann::json::is_boolean, false);
-    record.add = fieldOr<bool>(folder, "add", &nlohmann::json::is_boolean, false);
-    return record;
-}
-
 }  // namespace
 
 std::optional<nlohmann::json> recordOf(const nlohmann::json& domain) {
@@ -83,17 +68,10 @@ FolderList folderListValue(const nlohmann::json& record) {
     const nlohmann::json* files = member(record, kFiles);
     if (!files || !files->is_array()) return folders;
     for (const nlohmann::json& folder : *files)
-        if (folder.is_object()) folders.push_back(folderFromJson(folder));
+        if (folder.is_object()) folders.push_back(folder.get<FolderRecord>());
     // A name with a control character is never shown, whoever wrote the file.
     std::erase_if(folders, [](const FolderRecord& folder) { return hasControlCharacter(folder.name); });
     return folders;
-}
-
-nlohmann::json folderListJson(const FolderList& folders) {
-    nlohmann::json files = nlohmann::json::array();
-    for (const FolderRecord& folder : folders)
-        files.push_back({{"name", folder.name}, {"password", folder.password}, {"dir", folder.dir}, {"add", folder.add}});
-    return files;
 }
 
 }  // namespace job_control

@@ -48,6 +48,5 @@ std::optional<uint32_t> low32Bits(const nlohmann::json& record, const char* key)
 // The folder records of "files"; entries that are not dictionaries are
 // skipped and fields of another type read as empty or false.
 FolderList folderListValue(const nlohmann::json& record);
-nlohmann::json folderListJson(const FolderList& folders);
 
 }  // namespace job_control
