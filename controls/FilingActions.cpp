@@ -11,26 +11,23 @@ using namespace controls;
 
 namespace {
 
-// The hold-mode row that goes with quick file.
-constexpr int kHoldAfterPrintRow = 1;
-
 // Moves whichever folder control shows quick file to the main folder, and
 // runs its handler: setting a control sends no action.
 void leaveQuickFile(NelvoPrintPdeZlm420kJC& panel) {
-    if (panel.folderSelectionPopup && panel.folderSelectionPopup->indexOfSelectedItem() == kQuickFileIndex) {
-        panel.folderSelectionPopup->selectItemAtIndex(kMainFolderIndex);
+    if (panel.folderSelectionPopup && panel.folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem) {
+        panel.folderSelectionPopup->selectItemAtIndex(positions::kMainFolderItem);
         panel.folderSelectionPopUpButtonProc(panel.folderSelectionPopup.get());
     }
-    if (panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == kQuickFileIndex) {
-        panel.folderSelectionMatrix->selectCellAtRow(kMainFolderIndex, 0);
+    if (panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == positions::kQuickFileRow) {
+        panel.folderSelectionMatrix->selectCellAtRow(positions::kMainFolderRow, 0);
         panel.folderSelectionMatrixProc(panel.folderSelectionMatrix.get());
     }
 }
 
 // Quick file was chosen: the hold mode follows, and a pass code does not apply.
 void holdForQuickFile(NelvoPrintPdeZlm420kJC& panel) {
-    if (panel.suspendMatrix->selectedRow() != kHoldAfterPrintRow)
-        panel.suspendMatrix->selectCellAtRow(kHoldAfterPrintRow, 0);
+    if (panel.suspendMatrix->selectedRow() != positions::kHoldAfterPrintRow)
+        panel.suspendMatrix->selectCellAtRow(positions::kHoldAfterPrintRow, 0);
     clearUnlessLocked(panel.suspendKeyEditText, panel.suspendKeyButton);
 }
 
@@ -39,7 +36,7 @@ void holdForQuickFile(NelvoPrintPdeZlm420kJC& panel) {
 void NelvoPrintPdeZlm420kJC::retentionCBoxProc(NSControl* /*sender*/) {
     if (!retentionCheckBox) return;
     if (retentionCheckBox->state() != 1) {
-        suspendMatrix->selectCellAtRow(0, 0);
+        suspendMatrix->selectCellAtRow(positions::kHoldOnlyRow, 0);
         clearUnlessLocked(suspendKeyEditText, suspendKeyButton);
         leaveQuickFile(*this);
         clearUnlessLocked(folderPasswordEditText, folderPasswordButton);
@@ -61,14 +58,14 @@ void NelvoPrintPdeZlm420kJC::retentionCBoxProc(NSControl* /*sender*/) {
 
 void NelvoPrintPdeZlm420kJC::suspendKeyMatrixProc(NSControl* /*sender*/) {
     if (!suspendMatrix) return;
-    if (suspendMatrix->selectedRow() == kHoldAfterPrintRow) return;
+    if (suspendMatrix->selectedRow() == positions::kHoldAfterPrintRow) return;
     // The rules that the change affects run inside the folder handlers.
     leaveQuickFile(*this);
 }
 
 void NelvoPrintPdeZlm420kJC::folderSelectionPopUpButtonProc(NSControl* /*sender*/) {
     if (!folderSelectionPopup) return;
-    if (folderSelectionPopup->indexOfSelectedItem() == kQuickFileIndex) holdForQuickFile(*this);
+    if (folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem) holdForQuickFile(*this);
     // The folder pass code and name stay: only the matrix and retention clear them.
     suspendKeyStaticTextEnabled();
     suspendKeyEditTextEnabled();
@@ -83,8 +80,8 @@ void NelvoPrintPdeZlm420kJC::folderSelectionMatrixProc(NSControl* /*sender*/) {
     // Sent by the matrix; the other handlers test for it before they run this.
     if (!folderSelectionMatrix) return;
     const int row = folderSelectionMatrix->selectedRow();
-    if (row == kQuickFileIndex) holdForQuickFile(*this);
-    if (row == kQuickFileIndex || row == kMainFolderIndex) {
+    if (row == positions::kQuickFileRow) holdForQuickFile(*this);
+    if (row == positions::kQuickFileRow || row == positions::kMainFolderRow) {
         clearUnlessLocked(folderPasswordEditText, folderPasswordButton);
         clearUnlessLocked(folderNameEditText, folderNameButton);
     }

@@ -10,20 +10,21 @@ bool retentionOn(const NelvoPrintPdeZlm420kJC& panel) { return panel.retentionCh
 
 bool quickFileChosen(const NelvoPrintPdeZlm420kJC& panel) {
     const bool inPopUp =
-        panel.folderSelectionPopup && panel.folderSelectionPopup->indexOfSelectedItem() == kQuickFileIndex;
-    const bool inMatrix = panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == kQuickFileIndex;
+        panel.folderSelectionPopup && panel.folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem;
+    const bool inMatrix =
+        panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == positions::kQuickFileRow;
     return inPopUp || inMatrix;
 }
 
 bool customFolderRowChosen(const NelvoPrintPdeZlm420kJC& panel) {
-    return panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == kCustomFolderRow;
+    return panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == positions::kCustomFolderRow;
 }
 
 bool listedFolderNeedsPassCode(const NelvoPrintPdeZlm420kJC& panel) {
     if (!panel.folderSelectionPopup || !panel.folderList) return false;
     const int index = panel.folderSelectionPopup->indexOfSelectedItem();
-    if (index < kFirstListedFolderIndex) return false;
-    const auto position = static_cast<std::size_t>(index - kFirstListedFolderIndex);
+    if (index < positions::kFirstListedFolderItem) return false;
+    const auto position = static_cast<std::size_t>(index - positions::kFirstListedFolderItem);
     return position < panel.folderList->size() && (*panel.folderList)[position].password;
 }
 
@@ -31,6 +32,8 @@ bool folderPassCodeWanted(const NelvoPrintPdeZlm420kJC& panel) {
     return listedFolderNeedsPassCode(panel) || customFolderRowChosen(panel);
 }
 
-bool loginNameMode(const NelvoPrintPdeZlm420kJC& panel) { return panel.authenticationMatrix->selectedRow() == 0; }
+bool loginNameMode(const NelvoPrintPdeZlm420kJC& panel) {
+    return panel.authenticationMatrix->selectedRow() == positions::kLoginNameRow;
+}
 
 }  // namespace controls

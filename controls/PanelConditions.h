@@ -5,16 +5,11 @@
 
 #include "platform/controls/NSButton.h"
 #include "platform/controls/Outlet.h"
+#include "settings/SettingsKeys.h"
 
 class NelvoPrintPdeZlm420kJC;
 
 namespace controls {
-
-// Folder pop-up items and folder-matrix rows.
-inline constexpr int kQuickFileIndex = 0;
-inline constexpr int kMainFolderIndex = 1;
-inline constexpr int kCustomFolderRow = 2;
-inline constexpr int kFirstListedFolderIndex = 3;  // item 3 + i is folderList[i]
 
 bool retentionOn(const NelvoPrintPdeZlm420kJC& panel);
 // Either folder control on quick file; an absent control chooses nothing.

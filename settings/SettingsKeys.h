@@ -1,10 +1,12 @@
 // The job-handling keys of the print settings, the lock mask and the value
-// forms that the printer's filter consumes. The writer, the reader and the
-// remembered defaults all take their names from here.
+// forms that the printer's filter consumes, and where the values that are
+// choices sit in the controls. The writer, the reader, the remembered
+// defaults and the controls' handlers all take their names from here.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace settings_keys {
 
@@ -50,10 +52,40 @@ inline constexpr char kFilingCustomFolder = '3';
 inline constexpr const char* kJobSuspendOff = "0";
 inline constexpr const char* kJobSuspendDigitForRow[3] = {"2", "1", "3"};
 
+// The hold-mode row that a retention digit stands for; none for off and for
+// any character that is no retention digit.
+constexpr std::optional<int> holdRowOfDigit(char digit) {
+    for (int row = 0; row < 3; ++row)
+        if (kJobSuspendDigitForRow[row][0] == digit) return row;
+    return std::nullopt;
+}
+
 // The part length of chunked values.
 inline constexpr size_t kChunkLength = 254;
 
 }  // namespace settings_keys
+
+// Where the choices sit: rows of the radio matrices and items of the folder
+// menu.
+namespace positions {
+
+inline constexpr int kHoldOnlyRow = 0;
+inline constexpr int kHoldAfterPrintRow = 1;
+inline constexpr int kSamplePrintRow = 2;
+
+inline constexpr int kQuickFileItem = 0;
+inline constexpr int kMainFolderItem = 1;
+inline constexpr int kFirstListedFolderItem = 3;  // item 3 + i is folderList[i]
+inline constexpr int kFixedFolderItems = 2;       // quick file and main folder
+
+inline constexpr int kQuickFileRow = 0;
+inline constexpr int kMainFolderRow = 1;
+inline constexpr int kCustomFolderRow = 2;
+
+inline constexpr int kLoginNameRow = 0;
+inline constexpr int kUserNumberRow = 1;
+
+}  // namespace positions
 
 // One bit per lock button.
 namespace lock_bits {
