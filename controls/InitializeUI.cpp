@@ -16,18 +16,16 @@
 #include "platform/controls/NSTextField.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
+#include "settings/JobFields.h"
 
 namespace {
 
 using Panel = NelvoPrintPdeZlm420kJC;
+using job_fields::InputFilter;
+using job_fields::JobField;
 
 // Only the first three tabs carry texts of the panel's own.
 constexpr int kLocalizedTabs = 3;
-
-constexpr uint64_t kPasswordMaximum = 31;
-constexpr uint64_t kFolderNameMaximum = 255;
-constexpr uint64_t kUserNameMaximum = 32;
-constexpr uint64_t kJobNameMaximum = 80;
 
 template <class Titled>
 void localizeTitle(const Panel& panel, const Outlet<Titled>& control) {
@@ -56,10 +54,19 @@ void installCountingFilter(const Outlet<NSTextField>& field, uint64_t maximum) {
     field->cell().setFormatter(std::move(filter));
 }
 
-void installLoginNameFilter(Panel& panel) {
-    auto filter = std::make_unique<LoginnameInputFilter>();
-    filter->setCallback(&panel);
-    panel.loginNameEditText->cell().setFormatter(std::move(filter));
+void installInputFilter(Panel& panel, const JobField& field) {
+    const Outlet<NSTextField>& control = panel.*field.field;
+    if (!control) return;
+    switch (field.filter) {
+        case InputFilter::digits: installCountingFilter<MyIntegerNumberFilter>(control, field.entryLimit); break;
+        case InputFilter::roman: installCountingFilter<MyRomanFilter>(control, field.entryLimit); break;
+        case InputFilter::loginName: {
+            auto filter = std::make_unique<LoginnameInputFilter>();
+            filter->setCallback(&panel);
+            control->cell().setFormatter(std::move(filter));
+            break;
+        }
+    }
 }
 
 // The open padlock while unlocked (state 0), the closed one while locked.
@@ -75,8 +82,6 @@ void setUpRetention(Panel& panel) {
     localizeTitle(panel, panel.holdAfterRadioButton);
     localizeTitle(panel, panel.samplePrintRadioButton);
     localizeText(panel, panel.suspendKeyStaticText);
-    installCountingFilter<MyIntegerNumberFilter>(panel.suspendKeyEditText, panel.getPasswordMax());
-    giveLockIcons(panel, panel.suspendKeyButton);
 }
 
 void setUpFiling(Panel& panel) {
@@ -87,44 +92,35 @@ void setUpFiling(Panel& panel) {
     localizeTitle(panel, panel.mainFolderRadioButton);
     localizeTitle(panel, panel.customFolderRadioButton);
     localizeText(panel, panel.folderPasswordStaticText);
-    installCountingFilter<MyIntegerNumberFilter>(panel.folderPasswordEditText, panel.getPasswordMax());
-    giveLockIcons(panel, panel.folderPasswordButton);
 }
 
 void setUpAuthentication(Panel& panel) {
     localizeTitle(panel, panel.authenticationRadioButton);
     localizeText(panel, panel.loginNameStaticText);
-    installLoginNameFilter(panel);
-    giveLockIcons(panel, panel.loginNameButton);
     localizeText(panel, panel.passwordStaticText);
-    installCountingFilter<MyRomanFilter>(panel.passwordEditText, kPasswordMaximum);
-    giveLockIcons(panel, panel.passwordButton);
-    // The folder name's filter has its place here in the order of set-up.
-    if (panel.folderNameEditText) installCountingFilter<MyRomanFilter>(panel.folderNameEditText, kFolderNameMaximum);
     localizeTitle(panel, panel.userNumberRadioButton);
-    installCountingFilter<MyIntegerNumberFilter>(panel.userNumberEditText, panel.getPasswordMax());
-    giveLockIcons(panel, panel.userNumberButton);
     localizeText(panel, panel.accountNumberStaticText);
-    installCountingFilter<MyIntegerNumberFilter>(panel.accountNumberEditText, panel.getPasswordMax());
-    giveLockIcons(panel, panel.accountNumberButton);
 }
 
 void setUpJobIdentity(Panel& panel) {
     localizeTitle(panel, panel.jobIDBox);
     localizeText(panel, panel.userNameStaticText);
-    if (panel.userNameEditText) installCountingFilter<MyRomanFilter>(panel.userNameEditText, kUserNameMaximum);
-    giveLockIcons(panel, panel.userNameButton);
     localizeText(panel, panel.jobNameStaticText);
-    if (panel.jobNameEditText) installCountingFilter<MyRomanFilter>(panel.jobNameEditText, kJobNameMaximum);
-    giveLockIcons(panel, panel.jobNameButton);
 }
 
 void setUpDeviceAddress(Panel& panel) {
     localizeText(panel, panel.printersAddressStaticText);
     if (panel.mfpURL) panel.printersAddressEditText->setStringValue(*panel.mfpURL);
     localizeTitle(panel, panel.getFolderNameButton);
-    giveLockIcons(panel, panel.folderNameButton);
-    panel.chasingArrow->setHidden(true);
+}
+
+// Each field's input filter and lock icons; no field's set-up touches
+// another control, so their place among the texts does not matter.
+void setUpFields(Panel& panel) {
+    for (const JobField* field : job_fields::kFields) {
+        installInputFilter(panel, *field);
+        giveLockIcons(panel, panel.*field->lockButton);
+    }
 }
 
 }  // namespace
@@ -140,6 +136,8 @@ void NelvoPrintPdeZlm420kJC::initializeUI() {
         setUpAuthentication(*this);
         setUpJobIdentity(*this);
         setUpDeviceAddress(*this);
+        setUpFields(*this);
+        chasingArrow->setHidden(true);
         hasInited = true;
         viewControlsSetUp = panelView_ != nullptr;
     }

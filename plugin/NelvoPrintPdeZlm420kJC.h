@@ -1,8 +1,14 @@
 // The "Job Handling" panel: the one panel that the plug-in gives the print
-// dialog. Its operations are grouped as the panel's own files show: the
-// dialog calls and creation (plugin/), the settings exchange (settings/), the
-// controls' set-up, rules and actions (controls/), the remembered defaults
-// (preferences/) and the device's folders (folders/).
+// dialog. Where each group of its operations is defined:
+//   creation, layout and resources  plugin/PanelCreation.cpp, plugin/PanelResources.cpp
+//   the dialog's calls              plugin/PanelDialogCalls.cpp, Summary.cpp, PPDChoiceSelection.cpp
+//   writing the job's settings      settings/SettingsWriter.cpp
+//   reading them back               settings/SettingsReader.cpp (both over settings/JobFields.h)
+//   the controls' set-up            controls/InitializeUI.cpp, LocalizedStringValue.cpp
+//   enabling rules                  controls/EnablingRules.cpp
+//   action handlers                 controls/*Actions.cpp, LoginNameLock.cpp
+//   remembered defaults             preferences/, one file per operation
+//   the device's folders            folders/FolderFetch.cpp, FolderMenu.cpp, ParseXML.cpp
 #pragma once
 
 #include <cups/ppd.h>
@@ -89,7 +95,7 @@ public:
 
     // Model traits.
     int32_t getUIMode() const { return 5; }
-    int32_t getPasswordMax() const { return 5; }
+    static constexpr int32_t getPasswordMax() { return 5; }
     bool CheckHardDisk() const { return false; }
     bool isVendroCalimar() const { return false; }
     bool isTiger() const { return false; }

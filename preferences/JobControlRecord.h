@@ -17,16 +17,9 @@ inline constexpr const char* kRecord = "Job Control";
 inline constexpr const char* kModelName = "Model Name";
 inline constexpr const char* kReleaseNumber = "Release Number";
 inline constexpr const char* kHoldButton = "hold button";
-inline constexpr const char* kPassCode = "pass code";
 inline constexpr const char* kAuthentication = "authentication";
-inline constexpr const char* kUserLoginName = "user login name";
-inline constexpr const char* kUserPassword = "user password";
-inline constexpr const char* kUserNumber = "user number";
-inline constexpr const char* kAccountNumber = "account number";
-inline constexpr const char* kUserName = "user name";
-inline constexpr const char* kJobName = "job name";
-inline constexpr const char* kFolderPassCode = "folder pass code";
-inline constexpr const char* kFolderName = "folder name";
+// Each locked field's value is kept under the key that its descriptor names
+// (settings/JobFields.h).
 inline constexpr const char* kAddress = "address";
 inline constexpr const char* kFiles = "files";
 

@@ -1,28 +1,61 @@
 // Remembering the values of the job being printed: every value key, in its
 // stored form, with the mask of the locks that decides what comes back.
+#include <algorithm>
+
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSButtonCell.h"
 #include "platform/controls/NSTextField.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "preferences/JobControlRecord.h"
 #include "preferences/QueueDefaults.h"
-#include "preferences/StoredForms.h"
-#include "settings/LockMask.h"
+#include "settings/ClearText.h"
+#include "settings/JobFields.h"
+#include "settings/ValueForms.h"
+
+using job_fields::JobField;
+using job_fields::StoredForm;
 
 namespace {
 
-constexpr size_t kCodeCharacters = 16;
-constexpr size_t kCodeCipherBytes = 16;
-constexpr size_t kPasswordCharacters = 32;
-constexpr size_t kPasswordCipherBytes = 32;
+NSStringEncoding userSystemEncoding() { return CFStringConvertEncodingToNSStringEncoding(CFStringGetSystemEncoding()); }
 
-// A key whose field the layout lacks keeps its stored value.
-void rememberCode(nlohmann::json& record, const char* key, const Outlet<NSTextField>& field) {
-    if (field) record[key] = storedCodeForm(field->stringValue(), kCodeCharacters, kCodeCipherBytes);
+bool isPlainAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-void rememberAsTyped(nlohmann::json& record, const char* key, const Outlet<NSTextField>& field) {
-    if (field) record[key] = field->stringValue();
+// The enciphered forms keep the first characters of the text; a text of
+// which nothing converts is kept as the empty string.
+std::string storedForm(const JobField& field, const std::string& text) {
+    ClearText clear;
+    switch (field.storedForm) {
+        case StoredForm::asTyped: return text;
+        case StoredForm::fixedKeyHex:
+        case StoredForm::fixedKeyBase64:
+            clear = convertText(text, userSystemEncoding(), field.storedCharacters, field.storedCharacters);
+            break;
+        case StoredForm::asciiFixedKeyHex:
+            // All or nothing: a text that is not plain ASCII, or too long, is not kept.
+            if (!isPlainAscii(text) || text.size() > field.storedCharacters) return std::string();
+            clear = convertText(text, NSASCIIStringEncoding, field.storedCharacters, field.storedCharacters);
+            break;
+    }
+    if (clear.empty()) return std::string();
+    return field.storedForm == StoredForm::fixedKeyBase64 ? value_forms::fixedKeyBase64Form(clear)
+                                                          : value_forms::fixedKeyHexForm(clear, field.cipherBytes);
+}
+
+// A key whose field the layout lacks keeps its stored value.
+void remember(const NelvoPrintPdeZlm420kJC& panel, const JobField& field, nlohmann::json& record) {
+    const Outlet<NSTextField>& control = panel.*field.field;
+    if (!control) return;
+    if (&field != &job_fields::kLoginName) {
+        record[field.recordKey] = storedForm(field, control->stringValue());
+        return;
+    }
+    // While locked the field shows bullets: the clear name is the kept one.
+    const bool locked = (panel.*field.lockButton)->state() == 1;
+    const std::string name = locked ? panel.loginNameStringRef.value_or(std::string()) : control->stringValue();
+    if (!locked || !name.empty()) record[field.recordKey] = storedForm(field, name);
 }
 
 }  // namespace
@@ -31,28 +64,9 @@ bool NelvoPrintPdeZlm420kJC::SaveUserPreference() {
     std::optional<JobControlUpdate> update = JobControlUpdate::begin(preferenceName);
     if (!update) return false;
     nlohmann::json& record = update->record();
-    const uint32_t mask = lockMaskOf(*this);
-
-    rememberCode(record, job_control::kPassCode, suspendKeyEditText);
     record[job_control::kAuthentication] = authenticationRadioButton->state() != 0;
-    if (loginNameEditText) {
-        // While locked the field shows bullets: the clear name is the kept one.
-        const bool locked = loginNameButton->state() == 1;
-        const std::string name = locked ? loginNameStringRef.value_or(std::string()) : loginNameEditText->stringValue();
-        if (!locked || !name.empty()) record[job_control::kUserLoginName] = storedLoginNameForm(name);
-    }
-    if (passwordEditText)
-        record[job_control::kUserPassword] =
-            storedCodeForm(passwordEditText->stringValue(), kPasswordCharacters, kPasswordCipherBytes);
-    rememberCode(record, job_control::kUserNumber, userNumberEditText);
-    rememberCode(record, job_control::kAccountNumber, accountNumberEditText);
-    rememberAsTyped(record, job_control::kUserName, userNameEditText);
-    rememberAsTyped(record, job_control::kJobName, jobNameEditText);
-    if (folderPasswordEditText)
-        record[job_control::kFolderPassCode] = storedFolderPassCodeForm(folderPasswordEditText->stringValue());
-    rememberAsTyped(record, job_control::kFolderName, folderNameEditText);
-    record[job_control::kHoldButton] = static_cast<int32_t>(mask);
-
+    for (const JobField* field : job_fields::kFields) remember(*this, *field, record);
+    record[job_control::kHoldButton] = static_cast<int32_t>(job_fields::lockMaskOf(*this));
     update->commit();
     return true;
 }

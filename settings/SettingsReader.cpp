@@ -1,21 +1,36 @@
-#include "settings/SettingsReader.h"
-
+// Reads the job values back into the panel's controls: for each field the
+// value remembered for a locked field, else the one in the print settings,
+// else a default; sets the lock buttons and runs the action handlers in
+// their order, so that dependent controls follow the values read.
 #include <climits>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSButtonCell.h"
 #include "platform/controls/NSMatrix.h"
 #include "platform/controls/NSPopUpButton.h"
 #include "platform/controls/NSTextField.h"
+#include "platform/core/PrintingFramework.h"
 #include "platform/core/TextConversion.h"
+#include "platform/core/UserEnvironment.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
+#include "settings/JobFields.h"
 #include "settings/SettingsKeys.h"
+#include "settings/StoredText.h"
+#include "settings/ValueForms.h"
 
 using namespace settings_keys;
+using job_fields::Form;
+using job_fields::JobField;
 
 namespace {
+
+// With a pass-code maximum of 8 the fields take every digit sent; with any
+// other, a code longer than its field cannot have been typed.
+constexpr int32_t kLongPasswordMax = 8;
 
 // A decimal integer as the platform's strings read one: leading spaces, an
 // optional sign, the digits that follow (0 without any), saturated to the
@@ -27,32 +42,54 @@ int32_t integerValue(const std::string& text) {
     return static_cast<int32_t>(parsed);
 }
 
-}  // namespace
+class SettingsReader {
+public:
+    SettingsReader(NelvoPrintPdeZlm420kJC& panel, PMPrintSettings settings) : panel_(panel), settings_(settings) {}
 
-void NelvoPrintPdeZlm420kJC::getNonPPDSettingsFromPrintSettings() {
-    PDEProlog(this, "--getNonPPDSettingsFromPrintSettings:");
-    PMPrintSettings settings = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
-    if (settings) SettingsReader(*this, settings).read();
-    PDEEpilog(this, "--getNonPPDSettingsFromPrintSettings:");
-}
+    void read();
 
-SettingsReader::SettingsReader(NelvoPrintPdeZlm420kJC& panel, PMPrintSettings settings)
-    : panel_(panel), settings_(settings) {}
+private:
+    void readLockMask();
+    int readRetention();
+    void selectRetentionMode(int code);
+    void readField(const JobField& field);
+    void readSecretField(const JobField& field);
+    void readFiling(const JobField& folderName);
+    bool readFilingTarget();
+    bool readRememberedFolderName(const JobField& folderName, bool& lock);
+    void readAuthentication();
+    void readLoginName(const JobField& field);
+    StoredText storedLoginName(const JobField& field, bool& lock);
+    void applyLoginNameLock(const JobField& field, bool lock);
+    void readName(const JobField& field);
+    std::optional<std::string> nameDefault(const JobField& field) const;
+    void setLock(const JobField& field, bool lock);
+    void bringDependentControlsInLine();
+
+    std::optional<std::string> value(const char* key) const;
+    // Whether the remembered mask has `bit`; clears it, so that a remembered
+    // value is applied at the first restore of a panel only.
+    bool takeRememberedBit(uint32_t bit);
+    bool jobHasLock(uint32_t bit) const { return (panel_.presetHoldButtonFlag & bit) != 0; }
+    // Decoded bytes as text in the system encoding; empty when they are not
+    // valid in it.
+    std::string textFromBytes(const std::string& bytes) const;
+
+    NelvoPrintPdeZlm420kJC& panel_;
+    PMPrintSettings settings_;
+};
 
 void SettingsReader::read() {
     readLockMask();
     selectRetentionMode(readRetention());
-    readSecretField(reader_fields::kPassCode);
-    readFiling();
-    readAuthentication();
-    readLoginName();
-    readSecretField(reader_fields::kPassword);
-    readSecretField(reader_fields::kUserNumber);
-    readSecretField(reader_fields::kAccountNumber);
-    panel_.authenticationMatrixProc(panel_.authenticationMatrix.get());
-    readName(reader_fields::kUserName);
-    readName(reader_fields::kJobName);
-    readSecretField(reader_fields::kFolderPassCode);
+    for (const JobField* field : job_fields::kFields) {
+        // The authentication method is chosen before the login name and the
+        // fields after it are read, and its handler runs once the account
+        // number is: the lock handlers of those fields see the method.
+        if (field == &job_fields::kLoginName) readAuthentication();
+        if (field == &job_fields::kUserName) panel_.authenticationMatrixProc(panel_.authenticationMatrix.get());
+        readField(*field);
+    }
     bringDependentControlsInLine();
 }
 
@@ -68,10 +105,14 @@ bool SettingsReader::takeRememberedBit(uint32_t bit) {
     return set;
 }
 
-bool SettingsReader::jobHasLock(uint32_t bit) const { return (panel_.presetHoldButtonFlag & bit) != 0; }
-
 std::string SettingsReader::textFromBytes(const std::string& bytes) const {
     return platform::stringFromBytes(bytes.data(), bytes.size(), panel_.systemEncoding).value_or(std::string());
+}
+
+void SettingsReader::setLock(const JobField& field, bool lock) {
+    Outlet<NSButton>& lockButton = panel_.*field.lockButton;
+    lockButton->setState(lock ? 1 : 0);
+    (panel_.*field.lockHandler)(lockButton.get());
 }
 
 void SettingsReader::readLockMask() {
@@ -84,12 +125,7 @@ int SettingsReader::readRetention() {
     if (!panel_.retentionCheckBox) return 0;
     int code = 0;
     if (const auto suspend = value(kJobSuspend); suspend && !suspend->empty()) {
-        switch ((*suspend)[0]) {
-            case '1': code = 2; break;
-            case '2': code = 1; break;
-            case '3': code = 3; break;
-            default: break;
-        }
+        if (const auto row = holdRowOfDigit((*suspend)[0])) code = *row + 1;
     }
     panel_.retentionCheckBox->setState(code != 0 ? 1 : 0);
     panel_.retentionCBoxProc(panel_.retentionCheckBox.get());
@@ -97,7 +133,94 @@ int SettingsReader::readRetention() {
 }
 
 void SettingsReader::selectRetentionMode(int code) {
-    if (panel_.suspendMatrix) panel_.suspendMatrix->selectCellAtRow(code != 0 ? code - 1 : 0, 0);
+    if (panel_.suspendMatrix) panel_.suspendMatrix->selectCellAtRow(code != 0 ? code - 1 : positions::kHoldOnlyRow, 0);
+}
+
+void SettingsReader::readField(const JobField& field) {
+    switch (field.form) {
+        case Form::passCode:
+        case Form::number:
+        case Form::password: readSecretField(field); break;
+        case Form::loginName: readLoginName(field); break;
+        case Form::name: readName(field); break;
+        case Form::none: readFiling(field); break;
+    }
+}
+
+// The enciphered fields: the remembered value, or the fixed-key hex form of
+// the print settings.
+void SettingsReader::readSecretField(const JobField& secret) {
+    NSTextField* field = (panel_.*secret.field).get();
+    if (!field) return;
+    bool lock = false;
+    std::optional<StoredText> stored;
+
+    if (takeRememberedBit(secret.lockBit)) {
+        lock = true;
+        if (const auto& remembered = panel_.*secret.remembered) stored.emplace(*remembered, value_buffers::kClearText);
+    }
+    if (!stored) {
+        if (const auto fromJob = value(secret.key)) {
+            stored.emplace(*fromJob, value_buffers::kClearText);
+            if (jobHasLock(secret.lockBit)) lock = true;
+        }
+    }
+
+    std::string clear;
+    if (stored) {
+        clear = value_forms::decodeFixedKeyHexForm(*stored, 2 * secret.cipherBytes);
+        if (secret.longerThanEntryDropped && panel_.getPasswordMax() != kLongPasswordMax &&
+            clear.size() > secret.entryLimit)
+            clear.clear();
+    }
+    field->setStringValue(textFromBytes(clear));
+    setLock(secret, lock);
+}
+
+// The filing target: quick file or a custom folder from the print
+// settings, a remembered folder name, else the main folder.
+void SettingsReader::readFiling(const JobField& folderName) {
+    if (!panel_.folderSelectionPopup && !panel_.folderSelectionMatrix) return;
+    bool lock = jobHasLock(folderName.lockBit);
+    bool targetSet = readFilingTarget();
+    if (readRememberedFolderName(folderName, lock)) targetSet = true;
+    if (!targetSet) {
+        panel_.folderSelectionPopup->selectItemAtIndex(positions::kMainFolderItem);
+        panel_.folderSelectionMatrix->selectCellAtRow(positions::kMainFolderRow, 0);
+    }
+    setLock(folderName, lock);
+}
+
+// Whether the print settings name a target: quick file, or a custom folder
+// with its path.
+bool SettingsReader::readFilingTarget() {
+    const auto filing = value(kFiling);
+    if (!filing || filing->empty()) return false;
+    if ((*filing)[0] == kFilingQuickFile) {
+        panel_.folderSelectionPopup->selectItemAtIndex(positions::kQuickFileItem);
+        panel_.folderSelectionMatrix->selectCellAtRow(positions::kQuickFileRow, 0);
+        return true;
+    }
+    if ((*filing)[0] != kFilingCustomFolder) return false;
+    const auto path = value(kFolderPath);
+    if (!path) return false;
+    const std::string bytes = value_forms::decodeHexText(StoredText(*path, value_buffers::kClearText));
+    panel_.folderNameStringRef = platform::stringFromBytes(bytes.data(), bytes.size(), panel_.systemEncoding);
+    panel_.folderSelectionPopup->selectItemAtIndex(static_cast<int>(panel_.SearchSameFolderName(panel_.folderNameStringRef)));
+    panel_.folderSelectionMatrix->selectCellAtRow(positions::kCustomFolderRow, 0);
+    panel_.folderNameEditText->setStringValue(panel_.folderNameStringRef.value_or(std::string()));
+    return true;
+}
+
+// Whether a remembered folder name was put into the folder-name field; it
+// then comes with its lock on.
+bool SettingsReader::readRememberedFolderName(const JobField& folderName, bool& lock) {
+    if (!panel_.folderSelectionMatrix || !takeRememberedBit(folderName.lockBit)) return false;
+    const auto& remembered = panel_.*folderName.remembered;
+    if (!remembered) return false;
+    (panel_.*folderName.field)->setStringValue(*remembered);
+    lock = true;
+    return true;
 }
 
 void SettingsReader::readAuthentication() {
@@ -108,10 +231,103 @@ void SettingsReader::readAuthentication() {
     } else if (const auto method = value(kAuthentication)) {
         loginName = method->empty() || (*method)[0] == '1';
     }
-    panel_.authenticationMatrix->selectCellAtRow(loginName ? 0 : 1, 0);
+    panel_.authenticationMatrix->selectCellAtRow(loginName ? positions::kLoginNameRow : positions::kUserNumberRow, 0);
+}
+
+// The login name: remembered or stored in pieces as the fixed-key Base64
+// form, and masked again by its handler when it comes back locked.
+void SettingsReader::readLoginName(const JobField& field) {
+    const Outlet<NSTextField>& control = panel_.*field.field;
+    if (!control) return;
+    // Release any kept name and empty the field before reading.
+    setLock(field, false);
+
+    bool lock = false;
+    const StoredText stored = storedLoginName(field, lock);
+    const std::string clear = value_forms::decodeFixedKeyBase64Form(stored);
+    control->setStringValue(textFromBytes(clear));
+
+    panel_.loginNameStringRef.reset();
+    panel_.loginNameLockFlag = false;
+    applyLoginNameLock(field, lock);
+}
+
+// The remembered name when its lock was remembered with one, else the first
+// two pieces of the print settings joined; a second piece alone is ignored.
+StoredText SettingsReader::storedLoginName(const JobField& field, bool& lock) {
+    if (takeRememberedBit(field.lockBit)) {
+        lock = true;
+        if (const auto& remembered = panel_.*field.remembered)
+            return StoredText(*remembered, value_buffers::kCipherText);
+    }
+    StoredText joined(value(kLoginName1Piece1).value_or(std::string()), value_buffers::kCipherText);
+    const StoredText second(value(kLoginName1Piece2).value_or(std::string()), value_buffers::kCipherText);
+    if (!joined.empty() && !second.empty()) joined.append(second);
+    if (jobHasLock(field.lockBit)) lock = true;
+    return joined;
+}
+
+void SettingsReader::applyLoginNameLock(const JobField& field, bool lock) {
+    if (lock || (panel_.*field.lockButton)->state() != 0) setLock(field, lock);
+}
+
+// The user name and the job name: remembered as typed, stored as hex text,
+// and otherwise a default from the system.
+void SettingsReader::readName(const JobField& name) {
+    NSTextField* field = (panel_.*name.field).get();
+    if (!field) return;
+    bool lock = false;
+    bool filled = false;
+
+    if (takeRememberedBit(name.lockBit)) {
+        lock = true;
+        if (const auto& remembered = panel_.*name.remembered) {
+            field->setStringValue(*remembered);
+            filled = true;
+        }
+    }
+    if (!filled) {
+        if (const auto fromJob = value(name.key)) {
+            const StoredText hex(*fromJob, value_buffers::kClearText);
+            const std::string text = textFromBytes(value_forms::decodeHexText(hex));
+            if (!text.empty()) {
+                field->setStringValue(text);
+                filled = true;
+                if (jobHasLock(name.lockBit)) lock = true;
+            }
+        }
+    }
+    if (!filled) {
+        if (const auto fallback = nameDefault(name)) field->setStringValue(*fallback);
+    }
+    setLock(name, lock);
+}
+
+// The logged-in user's full name when the system gives one; the job's own
+// name, or the empty text when the job has none.
+std::optional<std::string> SettingsReader::nameDefault(const JobField& field) const {
+    switch (field.nameDefault) {
+        case job_fields::NameDefault::userFullName: return NSFullUserName();
+        case job_fields::NameDefault::jobOwnName: {
+            const std::string* jobName = nullptr;
+            if (PMPrintSettingsGetJobName(settings_, &jobName) != noErr || !jobName) return std::string();
+            return *jobName;
+        }
+        case job_fields::NameDefault::none: break;
+    }
+    return std::nullopt;
 }
 
 void SettingsReader::bringDependentControlsInLine() {
     panel_.retentionCBoxProc(panel_.retentionCheckBox.get());
     panel_.folderSelectionPopUpButtonProc(panel_.folderSelectionPopup.get());
+}
+
+}  // namespace
+
+void NelvoPrintPdeZlm420kJC::getNonPPDSettingsFromPrintSettings() {
+    PDEProlog(this, "--getNonPPDSettingsFromPrintSettings:");
+    PMPrintSettings settings = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
+    if (settings) SettingsReader(*this, settings).read();
+    PDEEpilog(this, "--getNonPPDSettingsFromPrintSettings:");
 }

@@ -1,7 +1,10 @@
-#include "settings/SettingsWriter.h"
-
+// Writes the job values that the panel's controls hold into the job's print
+// settings under the keys that the printer's filter reads, replacing or
+// removing whatever an earlier save left. One writer serves one save: the
+// digests and job-key forms depend on the spool time taken when it is made.
 #include <array>
 #include <optional>
+#include <string>
 
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSButtonCell.h"
@@ -9,34 +12,50 @@
 #include "platform/controls/NSTextField.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
-#include "settings/LockMask.h"
+#include "settings/ClearText.h"
+#include "settings/JobFields.h"
 #include "settings/SettingsKeys.h"
 #include "settings/ValueForms.h"
 #include "settings/ValueHelpers.h"
 
 using namespace settings_keys;
+using job_fields::Form;
+using job_fields::JobField;
 
 namespace {
 
-// Characters and bytes that each value contributes.
-constexpr size_t kDigitLimit = 8;
-constexpr size_t kAccountNumberBytes = 5;
-constexpr size_t kLoginNameLimit = 255;
-constexpr size_t kPasswordLimit = 32;
-constexpr size_t kNameLimit = 32;
-constexpr size_t kPasswordCipherBytes = 32;
-constexpr size_t kCodeCipherBytes = 16;
+class SettingsWriter {
+public:
+    SettingsWriter(const NelvoPrintPdeZlm420kJC& panel, PMPrintSettings settings);
 
-bool isOn(const Outlet<NSButton>& button) { return button->state() != 0; }
+    // Every key, in the filter's order.
+    void write();
 
-}  // namespace
+private:
+    void writeSpoolTime();
+    void writeFiling();
+    void writeMainFolderPath();
+    void writeRetention();
+    void writeAuthentication();
+    void writeField(const JobField& field);
+    void writePassCode(const JobField& field, const ClearText& digits);
+    void writeNumber(const JobField& field, const ClearText& digits);
+    void writePassword(const JobField& field, const ClearText& password);
+    void writeLoginName(const JobField& field);
+    void writeName(const JobField& field);
+    void writeLockMask();
 
-void NelvoPrintPdeZlm420kJC::writeNonPPDSettingsToPrintSettings() {
-    PDEProlog(this, "--writeNonPPDSettingsToPrintSettings:");
-    PMPrintSettings settings = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
-    if (settings && hasInited) SettingsWriter(*this, settings).write();
-    PDEEpilog(this, "--writeNonPPDSettingsToPrintSettings:");
-}
+    // The field's text as its form takes it; empty for an absent field.
+    ClearText sentText(const JobField& field) const;
+    bool retentionOn() const;
+    void set(const char* key, const std::string& value);
+    void remove(const char* key);
+    void removeKeys(const JobField& field);
+
+    const NelvoPrintPdeZlm420kJC& panel_;
+    PMPrintSettings settings_;
+    std::string spoolTime_;
+};
 
 SettingsWriter::SettingsWriter(const NelvoPrintPdeZlm420kJC& panel, PMPrintSettings settings)
     : panel_(panel), settings_(settings) {
@@ -51,13 +70,7 @@ void SettingsWriter::write() {
     writeMainFolderPath();
     writeRetention();
     writeAuthentication();
-    writeLoginName();
-    writePassword();
-    writeNumber(panel_.userNumberEditText, kUserNumber, kUserNumber2, kDigitLimit);
-    writeNumber(panel_.accountNumberEditText, kAccountNumber, kAccountNumber2, kAccountNumberBytes);
-    writeName(panel_.userNameEditText, kUserName, kUserName2);
-    writeName(panel_.jobNameEditText, kJobName, kJobName2);
-    writeFolderPassCode();
+    for (const JobField* field : job_fields::kFields) writeField(*field);
     writeLockMask();
 }
 
@@ -66,6 +79,18 @@ void SettingsWriter::set(const char* key, const std::string& value) {
 }
 
 void SettingsWriter::remove(const char* key) { MyPMPrintSetAsciiCStrValue(settings_, key, nullptr); }
+
+void SettingsWriter::removeKeys(const JobField& field) {
+    if (field.form == Form::loginName) {
+        // Only the first piece goes: a longer name written earlier leaves
+        // its later pieces, which the reader never takes alone.
+        MyMultiPMPrintSetAsciiCStrValue(settings_, field.key, nullptr);
+        MyMultiPMPrintSetAsciiCStrValue(settings_, field.filterKey, nullptr);
+        return;
+    }
+    remove(field.key);
+    remove(field.filterKey);
+}
 
 void SettingsWriter::writeSpoolTime() {
     set(kSpoolTime, value_forms::hexText(reinterpret_cast<const unsigned char*>(spoolTime_.data()), spoolTime_.size()));
@@ -88,37 +113,21 @@ void SettingsWriter::writeMainFolderPath() {
     set(kFolderPath2, hex);
 }
 
+bool SettingsWriter::retentionOn() const {
+    return panel_.retentionCheckBox && panel_.suspendMatrix && panel_.retentionCheckBox->state() != 0;
+}
+
 void SettingsWriter::writeRetention() {
     if (!panel_.retentionCheckBox || !panel_.suspendMatrix) {
         remove(kJobSuspend);
-    } else if (panel_.retentionCheckBox->state() == 0) {
+    } else if (!retentionOn()) {
         set(kJobSuspend, kJobSuspendOff);
     } else {
         const int row = panel_.suspendMatrix->selectedRow();
         // No selected row counts as the first, hold only.
-        set(kJobSuspend, kJobSuspendDigitForRow[row >= 1 && row <= 2 ? row : 0]);
-        if (panel_.suspendKeyEditText) {
-            writePassCode();
-            return;
-        }
+        const bool known = row >= positions::kHoldOnlyRow && row <= positions::kSamplePrintRow;
+        set(kJobSuspend, kJobSuspendDigitForRow[known ? row : positions::kHoldOnlyRow]);
     }
-    remove(kJobSuspendKey);
-    remove(kJobSuspend2Key);
-}
-
-ClearText SettingsWriter::passCodeDigits(const NSTextField& field) const {
-    return convertText(field.stringValue(), panel_.systemEncoding, kDigitLimit, kDigitLimit);
-}
-
-void SettingsWriter::writePassCode() {
-    const ClearText digits = passCodeDigits(*panel_.suspendKeyEditText);
-    if (digits.empty()) {
-        remove(kJobSuspendKey);
-        remove(kJobSuspend2Key);
-        return;
-    }
-    set(kJobSuspendKey, value_forms::jobDigest(value_forms::paddedDigits(digits), spoolTime_));
-    set(kJobSuspend2Key, value_forms::fixedKeyHexForm(digits, kCodeCipherBytes));
 }
 
 void SettingsWriter::writeAuthentication() {
@@ -129,84 +138,101 @@ void SettingsWriter::writeAuthentication() {
     set(kAuthentication, panel_.authenticationRadioButton->state() >= 1 ? "1" : "0");
 }
 
-void SettingsWriter::writeLoginName() {
-    if (!panel_.loginNameEditText) {
-        MyMultiPMPrintSetAsciiCStrValue(settings_, kLoginName1, nullptr);
-        MyMultiPMPrintSetAsciiCStrValue(settings_, kLoginName0, nullptr);
+ClearText SettingsWriter::sentText(const JobField& field) const {
+    const Outlet<NSTextField>& control = panel_.*field.field;
+    if (!control) return ClearText();
+    // The password keeps its length: a space stands for what cannot be sent.
+    const std::optional<char> lossByte = field.form == Form::password ? std::optional<char>(' ') : std::nullopt;
+    return convertText(control->stringValue(), panel_.systemEncoding, field.sent.characters, field.sent.bytes,
+                       lossByte);
+}
+
+void SettingsWriter::writeField(const JobField& field) {
+    if (field.onlyWithRetention && !retentionOn()) {
+        removeKeys(field);
+        return;
+    }
+    switch (field.form) {
+        case Form::loginName: writeLoginName(field); return;
+        case Form::name: writeName(field); return;
+        case Form::none: return;
+        default: break;
+    }
+    const ClearText text = sentText(field);
+    if (text.empty()) {
+        removeKeys(field);
+        return;
+    }
+    if (field.form == Form::passCode) writePassCode(field, text);
+    if (field.form == Form::number) writeNumber(field, text);
+    if (field.form == Form::password) writePassword(field, text);
+}
+
+void SettingsWriter::writePassCode(const JobField& field, const ClearText& digits) {
+    const std::string padded = value_forms::paddedDigits(digits);
+    set(field.filterKey, field.spoolTimeFirst ? value_forms::jobDigest(spoolTime_, padded)
+                                              : value_forms::jobDigest(padded, spoolTime_));
+    // The cipher takes the digits as entered, not padded.
+    set(field.key, value_forms::fixedKeyHexForm(digits, field.cipherBytes));
+}
+
+void SettingsWriter::writeNumber(const JobField& field, const ClearText& digits) {
+    set(field.filterKey, value_forms::paddedDigits(digits));
+    set(field.key, value_forms::fixedKeyHexForm(digits, field.cipherBytes));
+}
+
+void SettingsWriter::writePassword(const JobField& field, const ClearText& password) {
+    set(field.filterKey, value_forms::jobKeyBase64Form(password, spoolTime_));
+    // Always two blocks: a password of up to 16 bytes ends in 32 zeros.
+    set(field.key, value_forms::fixedKeyHexForm(password, field.cipherBytes));
+}
+
+void SettingsWriter::writeLoginName(const JobField& field) {
+    const Outlet<NSTextField>& control = panel_.*field.field;
+    if (!control) {
+        removeKeys(field);
         return;
     }
     // While the lock is on the field shows bullets; the clear name is kept.
-    const std::optional<std::string> source =
-        isOn(panel_.loginNameButton) ? panel_.loginNameStringRef
-                                     : std::optional<std::string>(panel_.loginNameEditText->stringValue());
+    const std::optional<std::string> source = (panel_.*field.lockButton)->state() != 0
+                                                  ? panel_.loginNameStringRef
+                                                  : std::optional<std::string>(control->stringValue());
 
-    ClearText name = source ? convertName(*source, panel_.systemEncoding, kLoginNameLimit) : ClearText();
+    ClearText name = source ? convertName(*source, panel_.systemEncoding, field.sent.characters) : ClearText();
     const std::string fixedKeyForm = name.empty() ? std::string() : value_forms::fixedKeyBase64Form(name);
-    MyMultiPMPrintSetAsciiCStrValue(settings_, kLoginName1, fixedKeyForm.c_str());
+    MyMultiPMPrintSetAsciiCStrValue(settings_, field.key, fixedKeyForm.c_str());
 
-    if (source && encodingWindowsLatin1()) name = convertWindowsLatin1(*source, kLoginNameLimit);
+    if (source && encodingWindowsLatin1()) name = convertWindowsLatin1(*source, field.sent.characters);
     const std::string jobKeyForm = name.empty() ? std::string() : value_forms::jobKeyBase64Form(name, spoolTime_);
-    MyMultiPMPrintSetAsciiCStrValue(settings_, kLoginName0, jobKeyForm.c_str());
+    MyMultiPMPrintSetAsciiCStrValue(settings_, field.filterKey, jobKeyForm.c_str());
 }
 
-void SettingsWriter::writePassword() {
-    const ClearText password =
-        panel_.passwordEditText
-            ? convertText(panel_.passwordEditText->stringValue(), panel_.systemEncoding, kPasswordLimit,
-                          kPasswordLimit, ' ')
-            : ClearText();
-    if (password.empty()) {
-        remove(kPassword);
-        remove(kPassword2);
+void SettingsWriter::writeName(const JobField& field) {
+    const Outlet<NSTextField>& control = panel_.*field.field;
+    if (!control) {
+        removeKeys(field);
         return;
     }
-    set(kPassword, value_forms::jobKeyBase64Form(password, spoolTime_));
-    // Always two blocks: a password of up to 16 bytes ends in 32 zeros.
-    set(kPassword2, value_forms::fixedKeyHexForm(password, kPasswordCipherBytes));
-}
+    const std::string& text = control->stringValue();
+    ClearText name = convertName(text, panel_.systemEncoding, field.sent.characters);
+    set(field.key, value_forms::hexText(name.data(), name.length));
 
-void SettingsWriter::writeNumber(const Outlet<NSTextField>& field, const char* key, const char* key2,
-                                 size_t maxBytes) {
-    const ClearText digits =
-        field ? convertText(field->stringValue(), panel_.systemEncoding, kDigitLimit, maxBytes) : ClearText();
-    if (digits.empty()) {
-        remove(key);
-        remove(key2);
-        return;
-    }
-    set(key, value_forms::paddedDigits(digits));
-    set(key2, value_forms::fixedKeyHexForm(digits, kCodeCipherBytes));
-}
-
-void SettingsWriter::writeName(const Outlet<NSTextField>& field, const char* key, const char* key2) {
-    if (!field) {
-        remove(key);
-        remove(key2);
-        return;
-    }
-    const std::string& text = field->stringValue();
-    ClearText name = convertName(text, panel_.systemEncoding, kNameLimit);
-    set(key, value_forms::hexText(name.data(), name.length));
-
-    if (encodingWindowsLatin1()) name = convertWindowsLatin1(text, kNameLimit);
+    if (encodingWindowsLatin1()) name = convertWindowsLatin1(text, field.sent.characters);
     // The filter's form: no control characters, no double quotes.
     ReplaceSpaceCode(name.bytes.data(), static_cast<int64_t>(name.length));
-    set(key2, value_forms::hexText(name.data(), name.length));
-}
-
-void SettingsWriter::writeFolderPassCode() {
-    const ClearText digits = panel_.folderPasswordEditText ? passCodeDigits(*panel_.folderPasswordEditText) : ClearText();
-    if (digits.empty()) {
-        remove(kFolderPassword);
-        remove(kFolderPassword2);
-        return;
-    }
-    // The spool time first: the reverse of the retention pass code's digest.
-    set(kFolderPassword, value_forms::jobDigest(spoolTime_, value_forms::paddedDigits(digits)));
-    set(kFolderPassword2, value_forms::fixedKeyHexForm(digits, kCodeCipherBytes));
+    set(field.filterKey, value_forms::hexText(name.data(), name.length));
 }
 
 void SettingsWriter::writeLockMask() {
-    const std::string text = std::to_string(lockMaskOf(panel_));
+    const std::string text = std::to_string(job_fields::lockMaskOf(panel_));
     PMPrintSettingsSetValue(settings_, kHoldButton, &text, false);
+}
+
+}  // namespace
+
+void NelvoPrintPdeZlm420kJC::writeNonPPDSettingsToPrintSettings() {
+    PDEProlog(this, "--writeNonPPDSettingsToPrintSettings:");
+    PMPrintSettings settings = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
+    if (settings && hasInited) SettingsWriter(*this, settings).write();
+    PDEEpilog(this, "--writeNonPPDSettingsToPrintSettings:");
 }

@@ -1,0 +1,14 @@
+#include "settings/JobFields.h"
+
+#include "platform/controls/NSButton.h"
+
+namespace job_fields {
+
+uint32_t lockMaskOf(const Panel& panel) {
+    uint32_t mask = 0;
+    for (const JobField* field : kFields)
+        if ((panel.*field->lockButton)->state() != 0) mask |= field->lockBit;
+    return mask;
+}
+
+}  // namespace job_fields
