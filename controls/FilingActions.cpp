@@ -31,6 +31,16 @@ void holdForQuickFile(NelvoPrintPdeZlm420kJC& panel) {
     clearUnlessLocked(panel.suspendKeyEditText, panel.suspendKeyButton);
 }
 
+// The rules of both pass codes, which a change of the filing target affects.
+void passCodeRules(NelvoPrintPdeZlm420kJC& panel) {
+    panel.suspendKeyStaticTextEnabled();
+    panel.suspendKeyEditTextEnabled();
+    panel.suspendKeyButtonEnabled();
+    panel.folderPasswordStaticTextEnabled();
+    panel.folderPasswordEditTextEnabled();
+    panel.folderPasswordButtonEnabled();
+}
+
 }  // namespace
 
 void NelvoPrintPdeZlm420kJC::retentionCBoxProc(NSControl* /*sender*/) {
@@ -67,12 +77,7 @@ void NelvoPrintPdeZlm420kJC::folderSelectionPopUpButtonProc(NSControl* /*sender*
     if (!folderSelectionPopup) return;
     if (folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem) holdForQuickFile(*this);
     // The folder pass code and name stay: only the matrix and retention clear them.
-    suspendKeyStaticTextEnabled();
-    suspendKeyEditTextEnabled();
-    suspendKeyButtonEnabled();
-    folderPasswordStaticTextEnabled();
-    folderPasswordEditTextEnabled();
-    folderPasswordButtonEnabled();
+    passCodeRules(*this);
     folderNameButtonEnabled();
 }
 
@@ -85,12 +90,7 @@ void NelvoPrintPdeZlm420kJC::folderSelectionMatrixProc(NSControl* /*sender*/) {
         clearUnlessLocked(folderPasswordEditText, folderPasswordButton);
         clearUnlessLocked(folderNameEditText, folderNameButton);
     }
-    suspendKeyStaticTextEnabled();
-    suspendKeyEditTextEnabled();
-    suspendKeyButtonEnabled();
-    folderPasswordStaticTextEnabled();
-    folderPasswordEditTextEnabled();
-    folderPasswordButtonEnabled();
+    passCodeRules(*this);
     folderNameEditTextEnabled();
     folderNameButtonEnabled();
 }
