@@ -77,8 +77,8 @@ struct JobField {
     size_t storedCharacters;
 };
 
-inline constexpr size_t kOneBlock = 16;
-inline constexpr size_t kTwoBlocks = 32;
+inline constexpr size_t kOneBlock = value_buffers::kCipherBlock;
+inline constexpr size_t kTwoBlocks = 2 * kOneBlock;
 // Digits of pass codes and numbers that travel: more than a field takes,
 // for digits set without its filter.
 inline constexpr TextLimits kSentDigits{8, 8};
@@ -209,8 +209,6 @@ constexpr bool hasFixedKeyHexForm(const JobField& field) {
     return field.form == Form::passCode || field.form == Form::number || field.form == Form::password;
 }
 
-constexpr size_t blocksOf(size_t bytes) { return (bytes + kOneBlock - 1) / kOneBlock * kOneBlock; }
-
 // Every byte sent is enciphered into the blocks that the fixed-key hex form
 // writes out, and every form has keys exactly when it travels.
 constexpr bool formsHoldWhatTheySend() {
@@ -218,7 +216,7 @@ constexpr bool formsHoldWhatTheySend() {
         const bool travels = field->form != Form::none;
         if (travels != (field->key != nullptr) || travels != (field->filterKey != nullptr)) return false;
         if (hasFixedKeyHexForm(*field) != (field->cipherBytes != 0)) return false;
-        if (field->cipherBytes != 0 && blocksOf(field->sent.bytes) > field->cipherBytes) return false;
+        if (field->cipherBytes != 0 && value_buffers::wholeBlocks(field->sent.bytes) > field->cipherBytes) return false;
         if (field->sent.bytes >= value_buffers::kClearText || field->storedCharacters >= value_buffers::kClearText)
             return false;
     }

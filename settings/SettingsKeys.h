@@ -115,5 +115,9 @@ inline constexpr size_t kCipherText = 511;    // cipher bytes and encoded text
 inline constexpr size_t kDigestInput = 128;   // padded code joined with the spool time
 inline constexpr size_t kDigest = 33;         // 32 digest digits and a terminator
 inline constexpr size_t kSpoolTime = 64;      // the spool-time text (at most 31 characters)
+inline constexpr size_t kCipherBlock = 16;    // one AES-128 block
+
+// The whole cipher blocks that hold `bytes` bytes.
+constexpr size_t wholeBlocks(size_t bytes) { return (bytes + kCipherBlock - 1) / kCipherBlock * kCipherBlock; }
 
 }  // namespace value_buffers

@@ -14,13 +14,12 @@
 namespace value_forms {
 namespace {
 
-constexpr size_t kBlock = 16;
+using value_buffers::kCipherBlock;
+using value_buffers::wholeBlocks;
+
 constexpr size_t kPaddedWidth = 5;
 
 using CipherBuffer = std::array<unsigned char, value_buffers::kCipherText>;
-
-// Whole blocks that hold `length` bytes.
-size_t blockBytes(size_t length) { return (length + kBlock - 1) / kBlock * kBlock; }
 
 std::string base64Text(const unsigned char* bytes, size_t length) {
     std::array<char, value_buffers::kCipherText> encoded{};
@@ -32,7 +31,7 @@ std::string base64Text(const unsigned char* bytes, size_t length) {
 }
 
 bool isZeroBlock(const unsigned char* block) {
-    return std::all_of(block, block + kBlock, [](unsigned char byte) { return byte == 0; });
+    return std::all_of(block, block + kCipherBlock, [](unsigned char byte) { return byte == 0; });
 }
 
 std::string textUpToZero(const unsigned char* bytes, size_t limit) {
@@ -62,14 +61,14 @@ std::string fixedKeyHexForm(const ClearText& text, size_t cipherBytes) {
 std::string fixedKeyBase64Form(const ClearText& text) {
     CipherBuffer cipher{};
     my_aes_encrypt(text.data(), cipher.data(), cipher.size());
-    return base64Text(cipher.data(), blockBytes(text.length));
+    return base64Text(cipher.data(), wholeBlocks(text.length));
 }
 
 std::string jobKeyBase64Form(const ClearText& text, const std::string& spoolTime) {
     CipherBuffer cipher{};
     my_aes_encrypt2(text.data(), reinterpret_cast<const unsigned char*>(spoolTime.c_str()), cipher.data(),
                     cipher.size());
-    return base64Text(cipher.data(), blockBytes(text.length));
+    return base64Text(cipher.data(), wholeBlocks(text.length));
 }
 
 std::string jobDigest(const std::string& first, const std::string& second) {
@@ -88,10 +87,10 @@ std::string decodeFixedKeyHexForm(const StoredText& stored, size_t digits) {
     CipherBuffer cipher{};
     myatoi(stored.c_str(), cipher.data(), static_cast<uint32_t>(digits));
     size_t length = digits / 2;
-    while (length > kBlock && isZeroBlock(cipher.data() + length - kBlock)) length -= kBlock;
+    while (length > kCipherBlock && isZeroBlock(cipher.data() + length - kCipherBlock)) length -= kCipherBlock;
     CipherBuffer clear{};
     my_aes_decrypt(cipher.data(), length, clear.data(), clear.size());
-    return textUpToZero(clear.data(), blockBytes(length));
+    return textUpToZero(clear.data(), wholeBlocks(length));
 }
 
 std::string decodeFixedKeyBase64Form(const StoredText& stored) {
@@ -104,7 +103,7 @@ std::string decodeFixedKeyBase64Form(const StoredText& stored) {
     if (length <= 0) return {};
     CipherBuffer clear{};
     my_aes_decrypt(decoded.data(), static_cast<size_t>(length), clear.data(), clear.size());
-    return textUpToZero(clear.data(), std::min(blockBytes(static_cast<size_t>(length)), clear.size()));
+    return textUpToZero(clear.data(), std::min(wholeBlocks(static_cast<size_t>(length)), clear.size()));
 }
 
 std::string decodeHexText(const StoredText& stored) {
