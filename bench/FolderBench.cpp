@@ -12,6 +12,7 @@
 
 #include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
+#include "tests/support/FakeHost.h"
 #include "tests/support/TempDir.h"
 #include "tools/DeviceSimulator.h"
 #include "tools/FolderAnswer.h"
@@ -21,20 +22,6 @@ namespace {
 class IgnoringContext : public SOAPClientCallback {
 public:
     void recieveEndCallback() override {}
-};
-
-// A print dialog without printer: enough for parsing.
-class HostWithoutPrinter : public PDEPluginCallback {
-public:
-    bool respondsToWillChangePPDOptionKeyValue() const override { return true; }
-    ppd_file_t* ppdFile() override { return nullptr; }
-    PMPrintSession printSession() override { return &session_; }
-    PMPrintSettings printSettings() override { return &settings_; }
-    bool willChangePPDOptionKeyValue(const std::string&, const std::string&) override { return true; }
-
-private:
-    platform::PrintSession session_;
-    platform::PrintSettings settings_;
 };
 
 std::vector<SimulatedFolder> sampleFolders(size_t count) {
@@ -92,7 +79,7 @@ void BM_ParseXML(benchmark::State& state) {
     const size_t count = static_cast<size_t>(state.range(0));
     const TempDir directory("nelvo-bench");
     const std::string path = directory.write("answer.xml", folderListAnswer(sampleFolders(count), "ok", true)).string();
-    const auto panel = NelvoPrintPdeZlm420kJC::initWithCallback(std::make_shared<HostWithoutPrinter>(), nullptr);
+    const auto panel = NelvoPrintPdeZlm420kJC::initWithCallback(std::make_shared<FakeHost>(), nullptr);
 
     for (auto _ : state) {
         const bool parsed = panel->parseXML(path);

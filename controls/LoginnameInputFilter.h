@@ -2,8 +2,8 @@
 // (the writer of the print settings bounds what it stores).
 #pragma once
 
-#include "controls/LoginnameInputFilterCallback.h"
 #include "platform/controls/NSFormatter.h"
+#include "plugin/LoginnameInputFilterCallback.h"
 
 class LoginnameInputFilter : public NSFormatter {
 public:

@@ -9,11 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "folders/SOAPClientCallback.h"
 #include "platform/core/NSData.h"
 #include "platform/http/NSURL.h"
 #include "platform/http/NSURLConnection.h"
 #include "platform/runloop/NSTimer.h"
+#include "plugin/SOAPClientCallback.h"
 
 class NelvoPrintPdeZlm420kJCSOAPClient : public NSURLConnectionDelegate {
 public:

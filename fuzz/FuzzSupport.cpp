@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <vector>
 
 #include "platform/text/Utf16.h"
+#include "tests/support/PrivateHome.h"
 
 namespace fuzz_support {
 
@@ -16,16 +16,8 @@ void invariantFailed(const char* condition, const char* file, int line) {
 
 const std::filesystem::path& privateHome() {
     static const std::filesystem::path home = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "nelvo-fuzz-XXXXXX").string();
-        std::vector<char> buffer(pattern.begin(), pattern.end());
-        buffer.push_back('\0');
-        if (!mkdtemp(buffer.data())) std::abort();
-        const std::filesystem::path made = buffer.data();
-        std::filesystem::create_directories(made / "config");
-        std::filesystem::create_directories(made / "tmp");
-        setenv("HOME", made.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (made / "config").c_str(), 1);
-        setenv("TMPDIR", (made / "tmp").c_str(), 1);
+        std::filesystem::path made = enterPrivateHome("nelvo-fuzz");
+        if (made.empty()) std::abort();
         return made;
     }();
     return home;

@@ -19,14 +19,14 @@
 #include <optional>
 #include <string>
 
-#include "controls/LoginnameInputFilterCallback.h"
-#include "folders/FolderRecord.h"
-#include "folders/SOAPClientCallback.h"
 #include "platform/controls/LayoutOwner.h"
 #include "platform/controls/Outlet.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/StringEncoding.h"
+#include "plugin/FolderRecord.h"
 #include "plugin/HostInterface.h"
+#include "plugin/LoginnameInputFilterCallback.h"
+#include "plugin/SOAPClientCallback.h"
 
 class NSBox;
 class NelvoPrintPdeZlm420kJCPDEChoice;

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "folders/FolderRecord.h"
+#include "plugin/FolderRecord.h"
 
 namespace job_control {
 

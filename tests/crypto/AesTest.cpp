@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "OpenSslReference.h"
+#include "tests/support/OpenSslReference.h"
 
 namespace {
 

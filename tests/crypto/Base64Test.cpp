@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "OpenSslReference.h"
+#include "tests/support/OpenSslReference.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "OpenSslReference.h"
+#include "tests/support/OpenSslReference.h"
 
 namespace {
 

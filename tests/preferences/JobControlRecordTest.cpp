@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/preferences/PreferenceFixture.h"
-#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/ExchangeFixture.h"
 #include "tests/support/PpdFixture.h"
 #include "tests/support/TestPanel.h"
 

@@ -11,7 +11,7 @@
 
 #include "tests/host/PrintDialogRunner.h"
 #include "tests/preferences/PreferenceFixture.h"
-#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/ExchangeFixture.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPanel.h"
 

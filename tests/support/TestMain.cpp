@@ -6,22 +6,14 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <vector>
+
+#include "tests/support/PrivateHome.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
 
-    std::string pattern = (std::filesystem::temp_directory_path() / "nelvo-home-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (!mkdtemp(buffer.data())) return 3;
-    const std::filesystem::path home = buffer.data();
-    std::filesystem::create_directories(home / "config");
-    std::filesystem::create_directories(home / "tmp");
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
-    setenv("TMPDIR", (home / "tmp").c_str(), 1);
+    const std::filesystem::path home = enterPrivateHome("nelvo-home");
+    if (home.empty()) return 3;
     // Nothing reaches the machine's own CUPS: a test that wants a print
     // server starts its own (PrivateCups) and points CUPS_SERVER there.
     setenv("CUPS_SERVER", (home / "no-cups-server").c_str(), 1);

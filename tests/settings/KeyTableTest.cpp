@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/ExchangeFixture.h"
 #include "tests/support/TestPanel.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // MD5 and Base64 on the same clear texts.
 #include <gtest/gtest.h>
 
-#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/ExchangeFixture.h"
 
 namespace {
 

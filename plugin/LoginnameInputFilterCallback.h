@@ -1,5 +1,7 @@
 // What the login-name filter is given as its context: the panel. The filter
-// keeps the reference and asks nothing of it.
+// keeps the reference and asks nothing of it. A role of the panel, declared
+// beside the panel class so that its declaration needs nothing from the
+// folders whose operations it groups.
 #pragma once
 
 class LoginnameInputFilterCallback {
@@ -11,3 +13,6 @@ protected:
     LoginnameInputFilterCallback(const LoginnameInputFilterCallback&) = default;
     LoginnameInputFilterCallback& operator=(const LoginnameInputFilterCallback&) = default;
 };
+
+// Pure, yet defined: the panel's destructor calls it.
+inline LoginnameInputFilterCallback::~LoginnameInputFilterCallback() = default;

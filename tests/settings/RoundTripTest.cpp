@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/ExchangeFixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/UserEnvironment.h"
-#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/ExchangeFixture.h"
 
 namespace {
 

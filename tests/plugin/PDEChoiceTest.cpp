@@ -1,5 +1,5 @@
 // The PPD choice wrapper: decoding of its titles (each encoding's decoding
-// is tested in tests/platform_core), the list made from an option and the
+// is tested in tests/platform/core), the list made from an option and the
 // lookup by keyword, on choice records built here and on PPD files opened by
 // CUPS.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"

@@ -1,8 +1,8 @@
-#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/ExchangeFixture.h"
 
 
 #include "crypto/Aes.h"
-#include "tests/crypto/OpenSslReference.h"
+#include "tests/support/OpenSslReference.h"
 #include "tests/support/TestPanel.h"
 
 platform::ScopedFixedClock fixedSaveClock() {

@@ -3,7 +3,7 @@
 // sanitizer build, a read or write past a buffer fails these tests.
 #include <gtest/gtest.h>
 
-#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/ExchangeFixture.h"
 
 namespace {
 

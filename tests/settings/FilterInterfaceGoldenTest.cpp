@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "tests/settings_exchange/ExchangeFixture.h"
+#include "tests/support/ExchangeFixture.h"
 
 namespace {
 

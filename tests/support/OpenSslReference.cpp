@@ -1,4 +1,4 @@
-#include "OpenSslReference.h"
+#include "tests/support/OpenSslReference.h"
 
 #include <openssl/evp.h>
 

@@ -1,3 +1,0 @@
-#include "controls/LoginnameInputFilterCallback.h"
-
-LoginnameInputFilterCallback::~LoginnameInputFilterCallback() = default;
