@@ -78,7 +78,8 @@ void ScriptRunner::replaceCommand(const std::string& verb, Replacement replaceme
     replacements_[verb] = std::move(replacement);
 }
 
-void ScriptRunner::adoptPanel(std::shared_ptr<PDEPanel> panel) {
+void ScriptRunner::adoptPanel(std::shared_ptr<PDEPanel> panel, std::shared_ptr<ScriptedHost> host) {
+    host_ = std::move(host);
     panel_ = std::move(panel);
     view_ = panel_ ? panel_->panelView() : nullptr;
 }

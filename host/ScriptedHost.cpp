@@ -29,3 +29,10 @@ bool ScriptedHost::willChangePPDOptionKeyValue(const std::string& option, const 
     ppdMarkOption(ppd_, option.c_str(), choice.c_str());
     return true;
 }
+
+std::shared_ptr<ScriptedHost> hostForOtherQueue(const std::string& queue, const DialogSetup& opened) {
+    std::optional<DialogSetup> setup = settleOtherQueue(queue, opened);
+    if (!setup) return nullptr;
+    // The host opens the PPD at once; CUPS's copy of it can go then.
+    return std::make_shared<ScriptedHost>(*setup);
+}

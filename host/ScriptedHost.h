@@ -32,3 +32,8 @@ private:
     platform::PrintSession session_;
     platform::PrintSettings settings_;
 };
+
+// The host for a panel for another queue that the person picked in the
+// dialog (see settleOtherQueue); null when CUPS has no such queue. Throws
+// UsageError when its PPD cannot be opened.
+std::shared_ptr<ScriptedHost> hostForOtherQueue(const std::string& queue, const DialogSetup& opened);

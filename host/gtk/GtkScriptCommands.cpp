@@ -29,9 +29,13 @@ int parseIndex(const std::string& text) {
 
 GtkScriptCommands::GtkScriptCommands(ScriptRunner& runner, GtkPanelDialog& dialog, std::ostream& out)
     : dialog_(dialog), out_(out) {
-    runner.adoptPanel(dialog.sharedPanel());
+    runner.adoptPanel(dialog.sharedPanel(), dialog.host());
+    // Another printer picked in GTK's list brings another panel.
+    dialog.onPanelReplaced([&runner, &dialog] { runner.adoptPanel(dialog.sharedPanel(), dialog.host()); });
     install(runner);
 }
+
+GtkScriptCommands::~GtkScriptCommands() { dialog_.onPanelReplaced({}); }
 
 void GtkScriptCommands::install(ScriptRunner& runner) {
     const auto adapter = [this](const ScriptCommand& command) -> ControlAdapter& {
@@ -67,6 +71,12 @@ void GtkScriptCommands::install(ScriptRunner& runner) {
         command.expectArguments(0, "cancel");
         if (!dialog_.window().press(DialogAnswer::cancel)) throw UsageError("the dialog's Cancel button cannot be pressed");
         answer_ = DialogAnswer::cancel;
+    });
+    runner.replaceCommand("printer", [this](const ScriptCommand& command) {
+        if (command.words.size() < 2) throw UsageError("usage: printer NAME");
+        const std::string printer = command.restAfterWords(1);
+        if (!dialog_.pickPrinter(printer)) throw UsageError("GTK's dialog does not list the printer '" + printer + "'");
+        out_ << "printer: " << printer << " (panel for " << dialog_.queue() << ")\n";
     });
     runner.replaceCommand("screenshot", [this](const ScriptCommand& command) {
         if (command.words.size() < 2) throw UsageError("usage: screenshot FILE");

@@ -5,6 +5,7 @@
 
 #include <gtk/gtk.h>
 
+#include <chrono>
 #include <map>
 #include <string>
 
@@ -31,6 +32,10 @@ public:
     bool press(DialogAnswer button);
     // Waits up to `milliseconds` for GTK to choose a printer.
     bool waitForPrinter(int milliseconds);
+    // Selects `printer` in GTK's list of printers as the person's click on
+    // its row does, once GTK lists it; false when it is not listed before
+    // the deadline. GTK takes the choice when it has the printer's details.
+    bool selectPrinter(const std::string& printer, std::chrono::steady_clock::time_point deadline);
 
     std::string printerName() const;
     // GTK's settings of the job, its page set-up's paper among them.
@@ -38,8 +43,16 @@ public:
 
 private:
     static void responded(GtkDialog*, int response, PrintDialogWindow* self);
+    static void printersListed(GListModel*, guint, guint, guint, PrintDialogWindow* self);
+    // GTK's list of printers, a selection of rows that are GtkPrinters.
+    GtkSelectionModel* printerRows() const;
 
     GtkWidget* dialog_;
     gulong responseHandler_;
+    gulong listHandler_ = 0;
+    // GTK chooses the printer of its settings once its list shows it, but
+    // not always: a list that is still being sorted can lose the choice.
+    // Until then the dialog watches for it itself.
+    std::string initialPrinter_;
     DialogAnswer answer_ = DialogAnswer::none;
 };
