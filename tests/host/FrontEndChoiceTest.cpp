@@ -6,6 +6,8 @@
 #include "host/FrontEndChoice.h"
 #include "tests/support/RunProgram.h"
 
+namespace host {
+
 namespace {
 
 struct Situation {
@@ -36,6 +38,8 @@ constexpr Surroundings kTerminalOnDesktop{true, false, true};
 constexpr Surroundings kPipeOnDesktop{false, true, true};
 constexpr Surroundings kHeadlessPipe{false, true, false};
 constexpr Surroundings kNothing{false, false, false};
+
+void PrintTo(const Situation& situation, std::ostream* out) { *out << situation.name; }
 
 class FrontEndChoice : public testing::TestWithParam<Situation> {};
 
@@ -78,3 +82,5 @@ TEST(FrontEndChoiceProgram, WithoutADisplayNorATerminalTheScriptRunsAsBefore) {
 }
 
 }  // namespace
+
+}  // namespace host
