@@ -6,6 +6,8 @@
 #include "host/CommandLineText.h"
 #include "host/UsageError.h"
 
+namespace host {
+
 namespace {
 
 constexpr const char* kFallbackPrinter = "Office_MFP";
@@ -74,3 +76,5 @@ std::optional<DialogSetup> settleOtherQueue(const std::string& queue, const Dial
     setup.documents = opened.documents;
     return setup;
 }
+
+}  // namespace host

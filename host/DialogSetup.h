@@ -10,6 +10,8 @@
 #include "host/Options.h"
 #include "host/cups/QueueLookup.h"
 
+namespace host {
+
 struct DialogSetup {
     std::string printer;
     std::filesystem::path ppd;
@@ -34,3 +36,5 @@ DialogSetup settleDialog(const Options& options, const std::filesystem::path& pr
 // has no such queue (a printer of GTK's own, such as "Print to File") or
 // the queue has no PPD to give a panel.
 std::optional<DialogSetup> settleOtherQueue(const std::string& queue, const DialogSetup& opened);
+
+}  // namespace host

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+namespace host {
+
 namespace {
 
 bool named(const char* variable) {
@@ -35,3 +37,5 @@ FrontEnd chooseFrontEnd(const Options& options, const Surroundings& surroundings
     if (surroundings.hasDisplay && !surroundings.inputCarriesScript) return FrontEnd::graphical;
     return FrontEnd::script;
 }
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 #include "host/Options.h"
 
+namespace host {
+
 enum class FrontEnd { script, terminal, graphical };
 
 // What the program finds around it when it starts.
@@ -23,3 +25,5 @@ Surroundings currentSurroundings();
 // then a terminal on standard input; then a display, unless standard input
 // carries a script; else the script on standard input.
 FrontEnd chooseFrontEnd(const Options& options, const Surroundings& surroundings);
+
+}  // namespace host

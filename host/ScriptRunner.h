@@ -13,6 +13,9 @@
 #include "host/ScriptedHost.h"
 
 class NSObject;
+
+namespace host {
+
 struct ScriptCommand;
 
 class ScriptRunner {
@@ -76,3 +79,5 @@ private:
     bool printed_ = false;
     std::map<std::string, Replacement> replacements_;
 };
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 #include "host/UsageError.h"
 
+namespace host {
+
 ScriptedHost::ScriptedHost(const DialogSetup& setup) : constraintHandling_(setup.constraintHandling) {
     ppd_ = ppdOpenFile(setup.ppd.c_str());
     if (!ppd_) {
@@ -36,3 +38,5 @@ std::shared_ptr<ScriptedHost> hostForOtherQueue(const std::string& queue, const 
     // The host opens the PPD at once; CUPS's copy of it can go then.
     return std::make_shared<ScriptedHost>(*setup);
 }
+
+}  // namespace host

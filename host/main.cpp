@@ -27,6 +27,7 @@
 #include "host/terminal/InteractiveDialog.h"
 #include "platform/controls/Alert.h"
 
+namespace host {
 namespace {
 
 // The exit statuses beyond 0 (printed), 1 (cancelled) and 2 (bad input).
@@ -156,8 +157,10 @@ int run(const Options& options) {
 }
 
 }  // namespace
+}  // namespace host
 
 int main(int argc, char** argv) {
+    using namespace host;
     std::setlocale(LC_ALL, "");
     try {
         return run(parseOptions(std::vector<std::string>(argv + 1, argv + argc), programDirectory()));

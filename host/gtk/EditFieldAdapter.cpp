@@ -7,6 +7,8 @@
 #include "platform/controls/NSTextField.h"
 #include "platform/text/Utf16.h"
 
+namespace host {
+
 namespace {
 
 GtkWidget* entryFor(const NSTextField& field) {
@@ -131,3 +133,5 @@ platform::UserResult EditFieldAdapter::erase() {
         gtk_editable_delete_text(GTK_EDITABLE(widget()), 0, -1);
     });
 }
+
+}  // namespace host

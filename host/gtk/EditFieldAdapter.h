@@ -10,6 +10,8 @@
 
 class NSTextField;
 
+namespace host {
+
 class EditFieldAdapter : public ControlAdapter {
 public:
     EditFieldAdapter(NSTextField& field, UserOperations& operations);
@@ -37,3 +39,5 @@ private:
 
 // Whether the field holds a secret that the dialog shows masked.
 bool holdsSecret(const NSTextField& field);
+
+}  // namespace host

@@ -1,5 +1,7 @@
 #include "host/gtk/FrameWait.h"
 
+namespace host {
+
 namespace {
 
 void painted(GdkFrameClock*, bool* done) {
@@ -32,3 +34,5 @@ bool waitForFrame(GtkWidget* widget, std::chrono::milliseconds deadline) {
     g_signal_handler_disconnect(clock, handler);
     return drawn;
 }
+
+}  // namespace host

@@ -13,6 +13,8 @@
 #include "host/gtk/GtkScriptCommands.h"
 #include "host/terminal/HostTexts.h"
 
+namespace host {
+
 namespace {
 
 DialogAnswer runScript(const std::string& path, LoadedPlugIn& plugIn, const std::shared_ptr<ScriptedHost>& host,
@@ -53,3 +55,5 @@ int runGtkDialog(const GtkFrontEndOptions& options, LoadedPlugIn& plugIn, const 
     if (answer == DialogAnswer::print) jobEnd(dialog.request(options.documents));
     return 0;
 }
+
+}  // namespace host

@@ -14,6 +14,8 @@
 #include "host/gtk/GtkPanelDialog.h"
 #include "host/gtk/PrintRequest.h"
 
+namespace host {
+
 class LoadedPlugIn;
 class ScriptedHost;
 
@@ -30,3 +32,5 @@ struct GtkFrontEndOptions {
 // script fails.
 int runGtkDialog(const GtkFrontEndOptions& options, LoadedPlugIn& plugIn, const std::shared_ptr<ScriptedHost>& host,
                  const JobEnd& jobEnd);
+
+}  // namespace host

@@ -8,6 +8,8 @@
 #include "host/gtk/FrameWait.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
+namespace host {
+
 namespace {
 
 constexpr std::chrono::seconds kFrameDeadline{10};
@@ -121,3 +123,5 @@ bool GtkPanelDialog::runShouldPrint() {
 PrintRequest GtkPanelDialog::request(const std::vector<std::filesystem::path>& documents) const {
     return PrintRequest{window_.printerName(), window_.gtkSettings(), documents, opened_->host()};
 }
+
+}  // namespace host

@@ -19,6 +19,9 @@
 
 class PDEPanel;
 class PDEPlugIn;
+
+namespace host {
+
 class ScriptedHost;
 
 class GtkPanelDialog {
@@ -86,3 +89,5 @@ private:
     guint retrySource_ = 0;
     bool presented_ = false;
 };
+
+}  // namespace host

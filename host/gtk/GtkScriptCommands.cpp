@@ -9,6 +9,8 @@
 #include "host/gtk/GtkPanelDialog.h"
 #include "host/gtk/WidgetPicture.h"
 
+namespace host {
+
 namespace {
 
 // How long GTK may take to list the chosen printer before Print is pressed.
@@ -88,3 +90,5 @@ void GtkScriptCommands::install(ScriptRunner& runner) {
             throw UsageError("'" + command.verb() + "': the graphical dialog opens and closes the panel itself");
         });
 }
+
+}  // namespace host

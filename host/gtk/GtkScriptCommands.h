@@ -13,6 +13,8 @@
 
 #include "host/gtk/PrintDialogWindow.h"
 
+namespace host {
+
 class GtkPanelDialog;
 class ScriptRunner;
 
@@ -33,3 +35,5 @@ private:
     std::ostream& out_;
     DialogAnswer answer_ = DialogAnswer::none;
 };
+
+}  // namespace host

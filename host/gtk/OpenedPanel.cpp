@@ -5,6 +5,8 @@
 #include "platform/controls/NSView.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
+namespace host {
+
 namespace {
 
 std::shared_ptr<PDEPanel> openPanel(PDEPlugIn& principal, std::shared_ptr<PDEPluginCallback> host) {
@@ -30,3 +32,5 @@ OpenedPanel::OpenedPanel(PDEPlugIn& principal, std::shared_ptr<ScriptedHost> hos
 OpenedPanel::~OpenedPanel() = default;
 
 const std::string& OpenedPanel::queue() const { return host_->printer().identifier; }
+
+}  // namespace host

@@ -13,6 +13,9 @@
 class NSView;
 class PDEPanel;
 class PDEPlugIn;
+
+namespace host {
+
 class ScriptedHost;
 
 class OpenedPanel {
@@ -36,3 +39,5 @@ private:
     std::shared_ptr<NSView> view_;
     std::unique_ptr<PanelTab> tab_;
 };
+
+}  // namespace host

@@ -7,6 +7,8 @@
 
 #include "host/gtk/FrameWait.h"
 
+namespace host {
+
 namespace {
 
 GtkWidget* firstOfType(GtkWidget* root, GType type) {
@@ -144,3 +146,5 @@ std::map<std::string, std::string> PrintDialogWindow::gtkSettings() const {
             values[GTK_PRINT_SETTINGS_PAPER_FORMAT] = gtk_paper_size_get_name(paper);
     return values;
 }
+
+}  // namespace host

@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+namespace host {
+
 enum class DialogAnswer { none, print, cancel };
 
 class PrintDialogWindow {
@@ -56,3 +58,5 @@ private:
     std::string initialPrinter_;
     DialogAnswer answer_ = DialogAnswer::none;
 };
+
+}  // namespace host

@@ -15,6 +15,8 @@
 
 #include "host/ScriptedHost.h"
 
+namespace host {
+
 struct PrintRequest {
     std::string printer;
     std::map<std::string, std::string> gtkSettings;
@@ -26,3 +28,5 @@ struct PrintRequest {
 };
 
 using JobEnd = std::function<void(const PrintRequest& request)>;
+
+}  // namespace host

@@ -5,6 +5,8 @@
 
 #include "platform/controls/NSMatrix.h"
 
+namespace host {
+
 namespace {
 
 // The matrix's widget holds the first cell; a matrix without cells gets an
@@ -111,3 +113,5 @@ platform::UserResult RadioMatrixAdapter::select(int index) {
         if (!chooseAgain(cell)) gtk_widget_activate(cell);
     });
 }
+
+}  // namespace host

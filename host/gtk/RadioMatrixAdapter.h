@@ -8,6 +8,8 @@
 
 class NSMatrix;
 
+namespace host {
+
 class RadioMatrixAdapter : public ControlAdapter {
 public:
     RadioMatrixAdapter(NSMatrix& matrix, UserOperations& operations);
@@ -37,3 +39,5 @@ private:
     std::vector<std::pair<GtkWidget*, GtkEventController*>> keyControllers_;
     bool pressedWhileChosen_ = false;
 };
+
+}  // namespace host

@@ -17,6 +17,8 @@
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScopedEnvironment.h"
 
+namespace host {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -185,3 +187,5 @@ TEST_F(PickingAnotherQueue, KeepsThePanelForAPrinterThatIsNoQueue) {
 }
 
 }  // namespace
+
+}  // namespace host

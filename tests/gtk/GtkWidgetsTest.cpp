@@ -10,6 +10,8 @@
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
 
+namespace host {
+
 using platform::UserResult;
 
 namespace {
@@ -135,3 +137,5 @@ TEST_F(GtkDialogFixture, ChoosingTheChosenAuthenticationModeAgainRunsItsAction) 
     EXPECT_TRUE(hasFocus("loginNameEditText"));
     EXPECT_TRUE(gtk_check_button_get_active(GTK_CHECK_BUTTON(widgetNamed("authenticationRadioButton"))));
 }
+
+}  // namespace host
