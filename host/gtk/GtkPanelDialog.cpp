@@ -36,7 +36,8 @@ GtkPanelDialog::GtkPanelDialog(const Parts& parts)
 GtkPanelDialog::~GtkPanelDialog() {
     g_signal_handler_disconnect(window_.window(), printerHandler_);
     if (retrySource_) g_source_remove(retrySource_);
-    gtk_box_remove(GTK_BOX(holder_), opened_->tab().widget());
+    // The tab's widgets stay in the window until the window goes, as GTK
+    // takes a window down.
     opened_.reset();
     g_object_unref(holder_);
 }
@@ -88,9 +89,11 @@ void GtkPanelDialog::followChosenPrinter() {
 }
 
 // The new panel is made before the old one goes, so that a failure leaves
-// the old one in place; the old one is let go without a save.
+// the old one in place; the old one is let go without a save. Its widgets
+// stay in the tab, hidden, until the window goes: GTK's password entry
+// leaves a handler behind on a window that it is taken out of.
 void GtkPanelDialog::replacePanel(std::unique_ptr<OpenedPanel> next) {
-    gtk_box_remove(GTK_BOX(holder_), opened_->tab().widget());
+    gtk_widget_set_visible(opened_->tab().widget(), FALSE);
     opened_ = std::move(next);
     gtk_box_append(GTK_BOX(holder_), opened_->tab().widget());
     if (presented_) panel().willShow();
@@ -99,11 +102,17 @@ void GtkPanelDialog::replacePanel(std::unique_ptr<OpenedPanel> next) {
 }
 
 bool GtkPanelDialog::pickPrinter(const std::string& printer) {
-    const auto deadline = std::chrono::steady_clock::now() + kPrinterDeadline;
-    if (!window_.selectPrinter(printer, deadline)) return false;
     // GTK tells of the choice once it has the printer's details; a panel
-    // that was busy meanwhile follows a moment later.
-    return serviceUntil([this, &printer] { return window_.printerName() == printer && retrySource_ == 0; }, deadline);
+    // that was busy meanwhile follows a moment later. A list that GTK sorts
+    // anew meanwhile may lose the selection: it is made again.
+    const auto deadline = std::chrono::steady_clock::now() + kPrinterDeadline;
+    return serviceUntil(
+        [this, &printer] {
+            if (window_.printerName() == printer) return retrySource_ == 0;
+            window_.selectPrinter(printer);
+            return false;
+        },
+        deadline);
 }
 
 DialogAnswer GtkPanelDialog::waitForAnswer() {

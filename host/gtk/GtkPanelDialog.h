@@ -62,7 +62,7 @@ public:
     void onPanelReplaced(std::function<void()> observer) { panelReplaced_ = std::move(observer); }
     // Picks `printer` in GTK's list as the person's click does, and waits
     // until the dialog has followed (a new panel for another CUPS queue);
-    // false when GTK does not list it in time.
+    // false when GTK does not list and take it in time.
     bool pickPrinter(const std::string& printer);
 
     // Services GTK until the person presses Print or Cancel.

@@ -77,7 +77,7 @@ void GtkScriptCommands::install(ScriptRunner& runner) {
     runner.replaceCommand("printer", [this](const ScriptCommand& command) {
         if (command.words.size() < 2) throw UsageError("usage: printer NAME");
         const std::string printer = command.restAfterWords(1);
-        if (!dialog_.pickPrinter(printer)) throw UsageError("GTK's dialog does not list the printer '" + printer + "'");
+        if (!dialog_.pickPrinter(printer)) throw UsageError("GTK's dialog did not take the printer '" + printer + "' in time");
         out_ << "printer: " << printer << " (panel for " << dialog_.queue() << ")\n";
     });
     runner.replaceCommand("screenshot", [this](const ScriptCommand& command) {

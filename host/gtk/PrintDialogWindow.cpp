@@ -115,12 +115,12 @@ void PrintDialogWindow::printersListed(GListModel* rows, guint, guint, guint, Pr
         gtk_selection_model_select_item(GTK_SELECTION_MODEL(rows), *row, TRUE);
 }
 
-bool PrintDialogWindow::selectPrinter(const std::string& printer, std::chrono::steady_clock::time_point deadline) {
+bool PrintDialogWindow::selectPrinter(const std::string& printer) {
     GtkSelectionModel* rows = printerRows();
-    if (!rows) return false;
-    std::optional<guint> row;
-    if (!serviceUntil([&] { return (row = rowOf(G_LIST_MODEL(rows), printer)).has_value(); }, deadline)) return false;
-    return gtk_selection_model_select_item(rows, *row, TRUE);
+    const std::optional<guint> row = rows ? rowOf(G_LIST_MODEL(rows), printer) : std::nullopt;
+    if (!row) return false;
+    if (!gtk_selection_model_is_selected(rows, *row)) gtk_selection_model_select_item(rows, *row, TRUE);
+    return true;
 }
 
 std::string PrintDialogWindow::printerName() const {

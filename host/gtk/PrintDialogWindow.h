@@ -5,7 +5,6 @@
 
 #include <gtk/gtk.h>
 
-#include <chrono>
 #include <map>
 #include <string>
 
@@ -34,10 +33,10 @@ public:
     bool press(DialogAnswer button);
     // Waits up to `milliseconds` for GTK to choose a printer.
     bool waitForPrinter(int milliseconds);
-    // Selects `printer` in GTK's list of printers as the person's click on
-    // its row does, once GTK lists it; false when it is not listed before
-    // the deadline. GTK takes the choice when it has the printer's details.
-    bool selectPrinter(const std::string& printer, std::chrono::steady_clock::time_point deadline);
+    // Selects `printer`'s row in GTK's list of printers, as the person's
+    // click on it does, unless it is selected; false while GTK does not
+    // list it. GTK takes the choice once it has the printer's details.
+    bool selectPrinter(const std::string& printer);
 
     std::string printerName() const;
     // GTK's settings of the job, its page set-up's paper among them.
