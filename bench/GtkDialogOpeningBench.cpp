@@ -21,6 +21,13 @@
 
 extern char** environ;
 
+using host::DialogSetup;
+using host::GtkPanelDialog;
+using host::LoadedPlugIn;
+using host::PrintDialogWindow;
+using host::ScriptedHost;
+using host::waitForFrame;
+
 namespace {
 
 constexpr const char* kChildFlag = "--open-dialog";

@@ -12,6 +12,12 @@
 #include "host/UsageError.h"
 #include "platform/controls/Alert.h"
 
+using host::DialogSetup;
+using host::LoadedPlugIn;
+using host::ScriptRunner;
+using host::ScriptedHost;
+using host::UsageError;
+
 namespace {
 
 LoadedPlugIn& plugIn() {

@@ -4,6 +4,10 @@
 #include "host/SettingsFile.h"
 #include "host/UsageError.h"
 
+using host::readSettingsFile;
+using host::UsageError;
+using host::writeSettingsFile;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::filesystem::path path = fuzz_support::privateHome() / "settings.json";
     fuzz_support::writeFile(path, fuzz_support::textOf(data, size));

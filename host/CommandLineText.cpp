@@ -8,6 +8,8 @@
 
 #include "platform/text/Utf16.h"
 
+namespace host {
+
 namespace {
 
 // Invalid sequences become U+FFFD on the way through UTF-16.
@@ -42,3 +44,5 @@ std::string utf8FromCommandLine(const std::string& bytes, const char* codeset) {
 }
 
 std::string utf8FromCommandLine(const std::string& bytes) { return utf8FromCommandLine(bytes, nl_langinfo(CODESET)); }
+
+}  // namespace host

@@ -6,6 +6,8 @@
 #include "host/CommandLineText.h"
 #include "host/UsageError.h"
 
+namespace host {
+
 namespace {
 
 constexpr const char* kFallbackPrinter = "Office_MFP";
@@ -59,3 +61,20 @@ DialogSetup settleDialog(const Options& options, const std::filesystem::path& pr
     }
     return setup;
 }
+
+std::optional<DialogSetup> settleOtherQueue(const std::string& queue, const DialogSetup& opened) {
+    auto found = lookUpQueue(queue, true);
+    auto* facts = std::get_if<QueueFacts>(&found);
+    if (!facts || !facts->ppd) return std::nullopt;
+    DialogSetup setup;
+    setup.printer = facts->name;
+    setup.deviceURI = facts->deviceURI;
+    setup.ppd = facts->ppd->path();
+    setup.fetchedPpd.emplace(std::move(*facts->ppd));
+    setup.jobName = opened.jobName;
+    setup.constraintHandling = opened.constraintHandling;
+    setup.documents = opened.documents;
+    return setup;
+}
+
+}  // namespace host

@@ -10,6 +10,8 @@
 #include "host/Options.h"
 #include "host/cups/QueueLookup.h"
 
+namespace host {
+
 struct DialogSetup {
     std::string printer;
     std::filesystem::path ppd;
@@ -26,3 +28,13 @@ struct DialogSetup {
 // Throws UsageError, naming it, for a document that cannot be read or, with
 // documents, a queue that the server does not have.
 DialogSetup settleDialog(const Options& options, const std::filesystem::path& programDirectory);
+
+// The setup for another queue that the person chose in the dialog: that
+// queue's own PPD and device URI from CUPS (the command line's --ppd and
+// --device-uri were meant for the first queue), the job's title,
+// documents and constraint handling as `opened` has them. None when CUPS
+// has no such queue (a printer of GTK's own, such as "Print to File") or
+// the queue has no PPD to give a panel.
+std::optional<DialogSetup> settleOtherQueue(const std::string& queue, const DialogSetup& opened);
+
+}  // namespace host

@@ -1,5 +1,7 @@
 #include "host/HoldModeText.h"
 
+namespace host {
+
 namespace {
 
 constexpr const char* kPrefix = "nelvo.print.PrintSettings.";
@@ -25,3 +27,5 @@ std::string holdModeText(const platform::PrintSettings& settings) {
     const bool passCode = setting(settings, "jobSuspendKey") || setting(settings, "jobSuspend2Key");
     return std::string("held at the device: ") + retention + (passCode ? ", pass code set" : ", no pass code");
 }
+
+}  // namespace host

@@ -6,5 +6,9 @@
 
 #include "platform/core/PrintingFramework.h"
 
+namespace host {
+
 // e.g. "held at the device: hold only, pass code set", or "not held".
 std::string holdModeText(const platform::PrintSettings& settings);
+
+}  // namespace host

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <string_view>
 
+namespace host {
+
 namespace {
 
 // A value as CUPS reads it back from an option list.
@@ -40,3 +42,5 @@ std::string lpArguments(const platform::PrintSettings& settings) {
     }
     return line;
 }
+
+}  // namespace host

@@ -7,8 +7,12 @@
 
 #include "platform/core/PrintingFramework.h"
 
+namespace host {
+
 // One line of arguments separated by spaces. lp parses each -o value as a
 // list of options, so blanks, quotes and backslashes in a value are escaped
 // with a backslash; an argument that the shell would then take apart is
 // quoted in single quotes (to be read back with eval).
 std::string lpArguments(const platform::PrintSettings& settings);
+
+}  // namespace host

@@ -2,6 +2,8 @@
 
 #include "platform/text/Utf16.h"
 
+namespace host {
+
 std::string quotedInMessage(const std::string& text, size_t mostCharacters) {
     // Only the start is looked at: a character takes at most four bytes, so
     // this many bytes hold more than `mostCharacters` whole ones.
@@ -14,3 +16,5 @@ std::string quotedInMessage(const std::string& text, size_t mostCharacters) {
     units.resize(cut);
     return platform::utf8FromUtf16(units) + "\u2026";
 }
+
+}  // namespace host

@@ -5,6 +5,8 @@
 #include "host/UsageError.h"
 #include "host/WholeNumber.h"
 
+namespace host {
+
 namespace {
 
 // Long options without a short form get codes beyond the characters.
@@ -150,3 +152,5 @@ std::string usageText() {
 }
 
 std::string versionText() { return "print-dialog " NELVO_VERSION "\n"; }
+
+}  // namespace host

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace host {
+
 struct Options {
     // What the command line asks for: run the dialog, or only say how.
     enum class Request { runDialog, showHelp, showVersion };
@@ -43,3 +45,5 @@ std::filesystem::path samplePpd(const std::filesystem::path& programDirectory);
 
 std::string usageText();
 std::string versionText();
+
+}  // namespace host

@@ -4,6 +4,8 @@
 
 #include "host/UsageError.h"
 
+namespace host {
+
 LoadedPlugIn::LoadedPlugIn(const std::filesystem::path& bundlePath) {
     bundle_ = NSBundle::bundleWithPath(bundlePath);
     if (!bundle_) throw UsageError("cannot read the bundle " + bundlePath.string() + " (no Contents/Info.json)");
@@ -28,3 +30,5 @@ LoadedPlugIn::~LoadedPlugIn() {
     // The plug-in stays mapped: objects it made (panels, views) may be
     // released after this, and their code must still be there.
 }
+
+}  // namespace host

@@ -8,6 +8,8 @@
 #include "platform/core/Bundle.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
+namespace host {
+
 class LoadedPlugIn {
 public:
     // Throws UsageError when the bundle, its executable or its entry point is
@@ -24,3 +26,5 @@ private:
     void* library_ = nullptr;
     std::unique_ptr<PDEPlugIn> principal_;
 };
+
+}  // namespace host

@@ -8,6 +8,8 @@
 
 #include "host/UsageError.h"
 
+namespace host {
+
 struct ScriptCommand {
     std::string line;
     std::vector<std::string> words;
@@ -35,3 +37,5 @@ struct ScriptCommand {
         return line.substr(position + 1);
     }
 };
+
+}  // namespace host

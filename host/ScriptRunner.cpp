@@ -21,7 +21,15 @@
 #include "platform/core/TextConversion.h"
 #include "platform/defaults/UserDefaults.h"
 
+namespace host {
+
 namespace {
+
+// The plug-in keeps a queue's remembered values in the defaults domain of
+// this name followed by the queue's name. The dialog only shows them
+// (`prefs`), so it names the domain itself rather than borrowing the
+// plug-in's headers.
+constexpr const char* kRememberedValuesDomainPrefix = "nelvo.mfp.";
 
 // What the dialog prints is valid UTF-8 even when a control or a stored
 // value is not: such text is shown with replacement characters.
@@ -78,7 +86,8 @@ void ScriptRunner::replaceCommand(const std::string& verb, Replacement replaceme
     replacements_[verb] = std::move(replacement);
 }
 
-void ScriptRunner::adoptPanel(std::shared_ptr<PDEPanel> panel) {
+void ScriptRunner::adoptPanel(std::shared_ptr<PDEPanel> panel, std::shared_ptr<ScriptedHost> host) {
+    host_ = std::move(host);
     panel_ = std::move(panel);
     view_ = panel_ ? panel_->panelView() : nullptr;
 }
@@ -197,7 +206,7 @@ void ScriptRunner::prefs(const Command& command) {
     // What any process stored last, not what this one has cached.
     NSUserDefaults::resetStandardUserDefaults();
     NSUserDefaults* store = NSUserDefaults::standardUserDefaults();
-    const std::string domainName = std::string("nelvo.mfp.") + host_->printer().identifier;
+    const std::string domainName = kRememberedValuesDomainPrefix + host_->printer().identifier;
     const std::optional<nlohmann::json> domain = store ? store->persistentDomainForName(domainName) : std::nullopt;
     out_ << asUtf8Json(domain ? *domain : nlohmann::json::object(), 2) << "\n";
 }
@@ -278,3 +287,5 @@ void ScriptRunner::erase(const Command& command) {
     command.expectArguments(1, "erase NAME");
     check(control<NSTextField>(command, "a text field").userEraseAll(), command.words[1]);
 }
+
+}  // namespace host

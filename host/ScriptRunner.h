@@ -13,6 +13,9 @@
 #include "host/ScriptedHost.h"
 
 class NSObject;
+
+namespace host {
+
 struct ScriptCommand;
 
 class ScriptRunner {
@@ -31,8 +34,9 @@ public:
     // some commands its own way: the command `verb` calls `replacement`.
     using Replacement = std::function<void(const ScriptCommand& command)>;
     void replaceCommand(const std::string& verb, Replacement replacement);
-    // The panel that the front end opened, for the commands that look at it.
-    void adoptPanel(std::shared_ptr<PDEPanel> panel);
+    // The panel that the front end opened and its host, for the commands
+    // that look at them; again whenever the front end makes another.
+    void adoptPanel(std::shared_ptr<PDEPanel> panel, std::shared_ptr<ScriptedHost> host);
 
 private:
     using Command = ScriptCommand;
@@ -75,3 +79,5 @@ private:
     bool printed_ = false;
     std::map<std::string, Replacement> replacements_;
 };
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 #include "host/UsageError.h"
 
+namespace host {
+
 ScriptedHost::ScriptedHost(const DialogSetup& setup) : constraintHandling_(setup.constraintHandling) {
     ppd_ = ppdOpenFile(setup.ppd.c_str());
     if (!ppd_) {
@@ -29,3 +31,12 @@ bool ScriptedHost::willChangePPDOptionKeyValue(const std::string& option, const 
     ppdMarkOption(ppd_, option.c_str(), choice.c_str());
     return true;
 }
+
+std::shared_ptr<ScriptedHost> hostForOtherQueue(const std::string& queue, const DialogSetup& opened) {
+    std::optional<DialogSetup> setup = settleOtherQueue(queue, opened);
+    if (!setup) return nullptr;
+    // The host opens the PPD at once; CUPS's copy of it can go then.
+    return std::make_shared<ScriptedHost>(*setup);
+}
+
+}  // namespace host

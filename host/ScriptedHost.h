@@ -10,6 +10,8 @@
 #include "host/DialogSetup.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
+namespace host {
+
 class ScriptedHost : public PDEPluginCallback {
 public:
     // Opens the PPD with CUPS. Throws UsageError when it cannot.
@@ -32,3 +34,10 @@ private:
     platform::PrintSession session_;
     platform::PrintSettings settings_;
 };
+
+// The host for a panel for another queue that the person picked in the
+// dialog (see settleOtherQueue); null when CUPS has no such queue. Throws
+// UsageError when its PPD cannot be opened.
+std::shared_ptr<ScriptedHost> hostForOtherQueue(const std::string& queue, const DialogSetup& opened);
+
+}  // namespace host

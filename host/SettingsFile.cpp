@@ -6,6 +6,8 @@
 #include "platform/core/AtomicFile.h"
 #include "platform/core/RegularFile.h"
 
+namespace host {
+
 void readSettingsFile(const std::filesystem::path& path, platform::PrintSettings& settings) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return;
@@ -26,3 +28,5 @@ void writeSettingsFile(const std::filesystem::path& path, const platform::PrintS
     if (!platform::writeFileAtomically(path, values.dump(2) + "\n", 0600))
         throw UsageError("cannot write the settings file " + path.string());
 }
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 #include "platform/core/PrintingFramework.h"
 
+namespace host {
+
 // Fills `settings` from the file when it exists. Throws UsageError when the
 // file cannot be read or is not a JSON object of strings.
 void readSettingsFile(const std::filesystem::path& path, platform::PrintSettings& settings);
@@ -13,3 +15,5 @@ void readSettingsFile(const std::filesystem::path& path, platform::PrintSettings
 // Replaces the file with the settings, atomically and readable by the user
 // alone: the job's settings hold enciphered credentials. Throws UsageError.
 void writeSettingsFile(const std::filesystem::path& path, const platform::PrintSettings& settings);
+
+}  // namespace host

@@ -6,7 +6,11 @@
 #include <stdexcept>
 #include <string>
 
+namespace host {
+
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+}  // namespace host

@@ -14,6 +14,8 @@
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
 
+namespace host {
+
 namespace {
 
 nlohmann::json imageName(const std::shared_ptr<NSImage>& image) {
@@ -104,3 +106,5 @@ nlohmann::json dumpView(const NSView* view) {
     }
     return {{"controls", controls}, {"focus", focus}};
 }
+
+}  // namespace host

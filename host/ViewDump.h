@@ -6,5 +6,9 @@
 
 class NSView;
 
+namespace host {
+
 // {"controls": {...}, "focus": field name or null}; no controls for no view.
 nlohmann::json dumpView(const NSView* view);
+
+}  // namespace host

@@ -1,15 +1,17 @@
 // print-dialog: the reference print dialog. It loads the Job Handling
 // plug-in, plays the dialog's part with the queue's PPD and a print-settings
-// store, and runs a script of dialog calls and user operations, or, on a
-// terminal without a script, lets a person use the panel. After a print it
-// submits the documents given with --print to the queue through CUPS.
+// store, and runs a script of dialog calls and user operations, or lets a
+// person use the panel: in the terminal, or in GTK's print dialog (with
+// --gui, or started from the desktop without a script or a terminal).
+// After a print it submits the documents given with --print to the queue
+// through CUPS.
 #include <clocale>
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
 #include "host/DialogSetup.h"
+#include "host/FrontEndChoice.h"
 #include "host/HoldModeText.h"
 #include "host/LpOptions.h"
 #include "host/MessageText.h"
@@ -25,6 +27,7 @@
 #include "host/terminal/InteractiveDialog.h"
 #include "platform/controls/Alert.h"
 
+namespace host {
 namespace {
 
 // The exit statuses beyond 0 (printed), 1 (cancelled) and 2 (bad input).
@@ -36,17 +39,6 @@ std::filesystem::path programDirectory() {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::filesystem::current_path() : self.parent_path();
-}
-
-bool wantsTerminalDialog(const Options& options) {
-    return options.interactive || (!options.script && isatty(STDIN_FILENO));
-}
-
-enum class FrontEnd { script, terminal, graphical };
-
-FrontEnd frontEndFor(const Options& options) {
-    if (options.gui) return FrontEnd::graphical;
-    return wantsTerminalDialog(options) ? FrontEnd::terminal : FrontEnd::script;
 }
 
 struct Dialog {
@@ -96,13 +88,20 @@ bool runScript(Dialog& dialog, LoadedPlugIn& plugIn) {
 }
 
 // Whether the user (or the script, through the dialog's button) pressed
-// Print in GTK's dialog. The job goes to the queue the panel was made for.
+// Print in GTK's dialog. The job goes to the queue of the panel shown last:
+// the person may have picked another printer.
 bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     const Options& options = dialog.options;
     bool printed = false;
+    const DialogSetup& opened = dialog.setup;
     const GtkFrontEndOptions graphical{options.script, dialog.setup.printer, dialog.setup.documents,
-                                       programDirectory() / "locale"};
-    const int status = runGtkDialog(graphical, plugIn, dialog.host, [&printed](const PrintRequest&) { printed = true; });
+                                       programDirectory() / "locale",
+                                       [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); }};
+    const int status = runGtkDialog(graphical, plugIn, dialog.host, [&dialog, &printed](const PrintRequest& request) {
+        printed = true;
+        dialog.setup.printer = request.queue();
+        dialog.host = request.host;
+    });
     dialog.cancelled = status == 1;
     if (printed && options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
     return printed;
@@ -126,7 +125,7 @@ void finishPrint(const Dialog& dialog) {
 }
 
 int runDialog(const Options& options) {
-    Dialog dialog{options, settleDialog(options, programDirectory()), nullptr, frontEndFor(options)};
+    Dialog dialog{options, settleDialog(options, programDirectory()), nullptr, chooseFrontEnd(options, currentSurroundings())};
     dialog.host = std::make_shared<ScriptedHost>(dialog.setup);
     dialog.setup.fetchedPpd.reset();  // opened: the copy is no longer needed
     if (options.settingsFile) readSettingsFile(*options.settingsFile, dialog.host->settings());
@@ -158,8 +157,10 @@ int run(const Options& options) {
 }
 
 }  // namespace
+}  // namespace host
 
 int main(int argc, char** argv) {
+    using namespace host;
     std::setlocale(LC_ALL, "");
     try {
         return run(parseOptions(std::vector<std::string>(argv + 1, argv + argc), programDirectory()));

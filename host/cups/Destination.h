@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace host {
+
 struct DestinationFree {
     void operator()(cups_dest_t* destination) const { cupsFreeDests(1, destination); }
 };
@@ -19,3 +21,5 @@ using Destination = std::unique_ptr<cups_dest_t, DestinationFree>;
 inline Destination namedDestination(const std::optional<std::string>& name) {
     return Destination(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name ? name->c_str() : nullptr, nullptr));
 }
+
+}  // namespace host

@@ -8,6 +8,8 @@
 #include "host/cups/Destination.h"
 #include "host/cups/SubmissionRefused.h"
 
+namespace host {
+
 namespace {
 
 struct InfoFree {
@@ -101,3 +103,5 @@ std::string requestIdLine(const SubmittedJob& job) {
     return "request id is " + job.queue + "-" + std::to_string(job.jobId) + " (" +
            std::to_string(job.documentCount) + " file(s))";
 }
+
+}  // namespace host

@@ -9,6 +9,8 @@
 
 #include "platform/core/PrintingFramework.h"
 
+namespace host {
+
 struct JobRequest {
     std::string queue;
     std::string title;  // the job's name, as the device and lpstat list it
@@ -28,3 +30,5 @@ SubmittedJob submitJob(const JobRequest& request);
 
 // lp's own line for a submitted job: "request id is QUEUE-N (K file(s))".
 std::string requestIdLine(const SubmittedJob& job);
+
+}  // namespace host

@@ -9,6 +9,8 @@
 
 #include "host/cups/Destination.h"
 
+namespace host {
+
 FetchedPpd::~FetchedPpd() {
     if (!path_.empty()) ::unlink(path_.c_str());
 }
@@ -33,3 +35,5 @@ std::variant<QueueFacts, QueueNotFound> lookUpQueue(const std::optional<std::str
     if (wantPpd) facts.ppd = fetchPpd(facts.name);
     return facts;
 }
+
+}  // namespace host

@@ -8,6 +8,8 @@
 #include <utility>
 #include <variant>
 
+namespace host {
+
 // A PPD that CUPS copied into a temporary file for the dialog, removed when
 // it goes (the dialog opens it once, at the start).
 class FetchedPpd {
@@ -41,3 +43,5 @@ struct QueueNotFound {
 // Looks the queue up on the CUPS server (the user's default destination
 // when `name` is none). `wantPpd` false skips fetching the PPD.
 std::variant<QueueFacts, QueueNotFound> lookUpQueue(const std::optional<std::string>& name, bool wantPpd);
+
+}  // namespace host

@@ -5,7 +5,11 @@
 #include <stdexcept>
 #include <string>
 
+namespace host {
+
 class SubmissionRefused : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+}  // namespace host

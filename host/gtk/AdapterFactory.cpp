@@ -18,6 +18,8 @@
 #include "platform/controls/NSTabView.h"
 #include "platform/controls/NSTextField.h"
 
+namespace host {
+
 namespace {
 
 std::unique_ptr<ControlAdapter> buttonAdapter(NSButton& button, UserOperations& operations) {
@@ -45,3 +47,5 @@ std::unique_ptr<ControlAdapter> makeAdapter(NSControl& control, UserOperations& 
         return std::make_unique<ProgressAdapter>(*progress, operations);
     return nullptr;
 }
+
+}  // namespace host

@@ -5,4 +5,8 @@
 
 #include "host/gtk/ControlAdapter.h"
 
+namespace host {
+
 std::unique_ptr<ControlAdapter> makeAdapter(NSControl& control, UserOperations& operations);
+
+}  // namespace host

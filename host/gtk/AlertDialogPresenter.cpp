@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+namespace host {
+
 namespace {
 
 struct Waiting {
@@ -47,3 +49,5 @@ void AlertDialogPresenter::present(const platform::AlertRequest& alert) {
     while (!waiting.answered) g_main_context_iteration(nullptr, TRUE);
     gtk_window_destroy(GTK_WINDOW(dialog));
 }
+
+}  // namespace host

@@ -12,6 +12,8 @@
 
 #include "platform/controls/Alert.h"
 
+namespace host {
+
 class AlertDialogPresenter {
 public:
     AlertDialogPresenter(GtkWindow* parent, std::ostream* scriptTranscript);
@@ -30,3 +32,5 @@ private:
     platform::AlertPresenter previous_;
     int shown_ = 0;
 };
+
+}  // namespace host

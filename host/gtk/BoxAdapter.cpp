@@ -2,6 +2,8 @@
 
 #include "platform/controls/NSBox.h"
 
+namespace host {
+
 BoxAdapter::BoxAdapter(NSBox& box, UserOperations& operations)
     : ControlAdapter(box, gtk_frame_new(box.title().c_str()), operations),
       box_(box),
@@ -14,3 +16,5 @@ void BoxAdapter::followModel() {
     gtk_widget_set_visible(widget(), !box_.isHidden());
     gtk_frame_set_label(GTK_FRAME(widget()), box_.title().c_str());
 }
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 class NSBox;
 
+namespace host {
+
 class BoxAdapter : public ControlAdapter {
 public:
     BoxAdapter(NSBox& box, UserOperations& operations);
@@ -17,3 +19,5 @@ private:
     NSBox& box_;
     GtkGrid* contents_;
 };
+
+}  // namespace host

@@ -2,6 +2,8 @@
 
 #include "platform/controls/NSButton.h"
 
+namespace host {
+
 CheckBoxAdapter::CheckBoxAdapter(NSButton& button, UserOperations& operations)
     : ControlAdapter(button, gtk_check_button_new_with_label(button.title().c_str()), operations), button_(button) {
     connect(widget(), "toggled", G_CALLBACK(toggled));
@@ -23,3 +25,5 @@ void CheckBoxAdapter::followModel() {
 platform::UserResult CheckBoxAdapter::click() {
     return byPerson(widget(), [this] { gtk_widget_activate(widget()); });
 }
+
+}  // namespace host

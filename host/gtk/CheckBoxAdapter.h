@@ -5,6 +5,8 @@
 
 class NSButton;
 
+namespace host {
+
 class CheckBoxAdapter : public ControlAdapter {
 public:
     CheckBoxAdapter(NSButton& button, UserOperations& operations);
@@ -17,3 +19,5 @@ private:
 
     NSButton& button_;
 };
+
+}  // namespace host

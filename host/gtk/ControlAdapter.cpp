@@ -4,6 +4,8 @@
 #include "host/gtk/UserOperations.h"
 #include "platform/controls/NSControl.h"
 
+namespace host {
+
 ControlAdapter::ControlAdapter(NSControl& control, GtkWidget* widget, UserOperations& operations)
     : control_(control), widget_(widget), operations_(operations) {
     g_object_ref_sink(widget_);
@@ -54,3 +56,5 @@ void followEnabledAndHidden(GtkWidget* widget, const NSControl& control) {
     gtk_widget_set_sensitive(widget, control.isEnabled());
     gtk_widget_set_visible(widget, !control.isHidden());
 }
+
+}  // namespace host

@@ -15,6 +15,9 @@
 #include "platform/controls/UserResult.h"
 
 class NSControl;
+
+namespace host {
+
 class UserOperations;
 
 class ControlAdapter {
@@ -66,3 +69,5 @@ private:
 
 // Shows `control`'s enabled and hidden state on `widget`.
 void followEnabledAndHidden(GtkWidget* widget, const NSControl& control);
+
+}  // namespace host

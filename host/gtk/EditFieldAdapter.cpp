@@ -7,6 +7,8 @@
 #include "platform/controls/NSTextField.h"
 #include "platform/text/Utf16.h"
 
+namespace host {
+
 namespace {
 
 GtkWidget* entryFor(const NSTextField& field) {
@@ -46,7 +48,8 @@ void EditFieldAdapter::inserting(GtkEditable* text, const char* typed, int lengt
     if (self->following_) return;
     g_signal_stop_emission_by_name(text, "insert-text");
     const std::string inserted(typed, length < 0 ? std::strlen(typed) : static_cast<size_t>(length));
-    self->operate([self, &inserted] { return self->typeIntoModel(inserted); });
+    const int at = *position;
+    self->operate([self, &inserted, at] { return self->typeIntoModel(inserted, at); });
     *position = self->caretCharacters();
 }
 
@@ -58,28 +61,40 @@ void EditFieldAdapter::deleting(GtkEditable* text, int start, int end, EditField
 
 void EditFieldAdapter::focusEntered(GtkEventControllerFocus*, EditFieldAdapter* self) {
     if (self->following_) return;
-    // The person clicked or tabbed into the field: typing begins anew at its
-    // end, and the field has the panel's keyboard focus.
-    self->editing_ = false;
+    // The person clicked or tabbed into the field: it has the panel's
+    // keyboard focus.
     self->field_.window().makeFirstResponder(&self->field_);
 }
 
-platform::UserResult EditFieldAdapter::typeIntoModel(const std::string& typed) {
-    const bool continuing = editing_ && field_.window().firstResponder() == &field_;
-    const platform::UserResult result = continuing ? field_.userInsertText(typed) : field_.userTypeText(typed);
-    editing_ = result == platform::UserResult::done;
+int EditFieldAdapter::lengthCharacters() const {
+    return static_cast<int>(g_utf8_strlen(field_.stringValue().c_str(), -1));
+}
+
+// The model's caret goes where GTK's is, as the person's arrow keys would
+// move it; a caret already there stays, so typing on costs no moves.
+platform::UserResult EditFieldAdapter::moveModelCaretTo(int position) {
+    const bool focused = field_.window().firstResponder() == &field_;
+    if (focused && field_.selectedRange().length == 0 && caretCharacters() == position) return platform::UserResult::done;
+    if (position >= lengthCharacters()) return field_.userMoveCaret(NSTextField::CaretMove::end);
+    platform::UserResult result = field_.userMoveCaret(NSTextField::CaretMove::start);
+    for (int moved = 0; moved < position && result == platform::UserResult::done; ++moved)
+        result = field_.userMoveCaret(NSTextField::CaretMove::right);
     return result;
 }
 
+platform::UserResult EditFieldAdapter::typeIntoModel(const std::string& typed, int position) {
+    const platform::UserResult placed = moveModelCaretTo(position);
+    return placed == platform::UserResult::done ? field_.userInsertText(typed) : placed;
+}
+
 platform::UserResult EditFieldAdapter::deleteInModel(int start, int end) {
-    const int length = static_cast<int>(g_utf8_strlen(field_.stringValue().c_str(), -1));
+    const int length = lengthCharacters();
     if (end < 0 || end > length) end = length;
     if (start <= 0 && end >= length) return field_.userEraseAll();
-    // Backspace over what GTK would delete, from the model's caret.
-    platform::UserResult result = platform::UserResult::done;
+    // Backspace over what GTK would delete, from its end.
+    platform::UserResult result = moveModelCaretTo(end);
     for (int count = start; count < end && result == platform::UserResult::done; ++count)
         result = field_.userDeleteBackward();
-    editing_ = result == platform::UserResult::done;
     return result;
 }
 
@@ -95,7 +110,6 @@ void EditFieldAdapter::followModel() {
     // A field the panel dims (grey and not editable) is no place to type:
     // GTK shows it insensitive, as the original dialog greys it out.
     gtk_widget_set_sensitive(widget(), field_.isEnabled() && field_.isEditable());
-    if (field_.window().firstResponder() != &field_) editing_ = false;
     gtk_editable_set_editable(GTK_EDITABLE(widget()), field_.isEditable());
     gtk_widget_set_focusable(GTK_WIDGET(editable_), field_.isSelectable());
     followTextColour(widget(), field_);
@@ -108,7 +122,6 @@ void EditFieldAdapter::followModel() {
 platform::UserResult EditFieldAdapter::type(const std::string& text) {
     return byPerson(widget(), [this, &text] {
         gtk_widget_grab_focus(widget());
-        editing_ = false;
         int end = static_cast<int>(g_utf8_strlen(gtk_editable_get_text(GTK_EDITABLE(widget())), -1));
         gtk_editable_insert_text(GTK_EDITABLE(widget()), text.c_str(), -1, &end);
     });
@@ -120,3 +133,5 @@ platform::UserResult EditFieldAdapter::erase() {
         gtk_editable_delete_text(GTK_EDITABLE(widget()), 0, -1);
     });
 }
+
+}  // namespace host

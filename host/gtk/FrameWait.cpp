@@ -1,6 +1,6 @@
 #include "host/gtk/FrameWait.h"
 
-#include <functional>
+namespace host {
 
 namespace {
 
@@ -8,7 +8,9 @@ void painted(GdkFrameClock*, bool* done) {
     *done = true;
 }
 
-bool iterateUntil(const std::function<bool()>& condition, std::chrono::steady_clock::time_point deadline) {
+}  // namespace
+
+bool serviceUntil(const std::function<bool()>& condition, std::chrono::steady_clock::time_point deadline) {
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
         // Blocking would miss the deadline when nothing happens; a short
@@ -20,17 +22,17 @@ bool iterateUntil(const std::function<bool()>& condition, std::chrono::steady_cl
     return true;
 }
 
-}  // namespace
-
 bool waitForFrame(GtkWidget* widget, std::chrono::milliseconds deadline) {
     const auto until = std::chrono::steady_clock::now() + deadline;
-    if (!iterateUntil([widget] { return gtk_widget_get_mapped(widget) && gtk_widget_get_frame_clock(widget); }, until))
+    if (!serviceUntil([widget] { return gtk_widget_get_mapped(widget) && gtk_widget_get_frame_clock(widget); }, until))
         return false;
     GdkFrameClock* clock = gtk_widget_get_frame_clock(widget);
     bool done = false;
     const gulong handler = g_signal_connect(clock, "after-paint", G_CALLBACK(painted), &done);
     gtk_widget_queue_draw(widget);
-    const bool drawn = iterateUntil([&done] { return done; }, until);
+    const bool drawn = serviceUntil([&done] { return done; }, until);
     g_signal_handler_disconnect(clock, handler);
     return drawn;
 }
+
+}  // namespace host

@@ -13,6 +13,8 @@
 #include "host/gtk/GtkScriptCommands.h"
 #include "host/terminal/HostTexts.h"
 
+namespace host {
+
 namespace {
 
 DialogAnswer runScript(const std::string& path, LoadedPlugIn& plugIn, const std::shared_ptr<ScriptedHost>& host,
@@ -36,7 +38,8 @@ int runGtkDialog(const GtkFrontEndOptions& options, LoadedPlugIn& plugIn, const 
                  const JobEnd& jobEnd) {
     if (!gtk_init_check()) throw UsageError("the graphical dialog needs a display (DISPLAY or WAYLAND_DISPLAY)");
     const HostTexts texts = loadHostTexts(options.localeDirectory);
-    GtkPanelDialog dialog(GtkPanelDialog::Parts{plugIn.principal(), host, texts.print, options.printer});
+    GtkPanelDialog dialog(
+        GtkPanelDialog::Parts{plugIn.principal(), host, texts.print, options.printer, options.hostForPrinter});
     const AlertDialogPresenter alerts(dialog.window().window(), options.script ? &std::cout : nullptr);
     dialog.present();
 
@@ -49,6 +52,8 @@ int runGtkDialog(const GtkFrontEndOptions& options, LoadedPlugIn& plugIn, const 
     }
     dialog.window().hide();
     if (answer == DialogAnswer::cancel) return 1;
-    if (answer == DialogAnswer::print) jobEnd(dialog.request(options.documents, host->settings()));
+    if (answer == DialogAnswer::print) jobEnd(dialog.request(options.documents));
     return 0;
 }
+
+}  // namespace host

@@ -1,6 +1,7 @@
 // The graphical front end of print-dialog: GTK's print dialog with the Job
 // Handling tab. Without a script a person uses it; with one, the script's
-// commands run on the shown dialog. Print ends with `jobEnd`; Cancel (or a
+// commands run on the shown dialog. Print ends with `jobEnd`, with the host
+// of the panel shown last (the queue the person picked); Cancel (or a
 // window closed) submits nothing.
 #pragma once
 
@@ -10,7 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "host/gtk/GtkPanelDialog.h"
 #include "host/gtk/PrintRequest.h"
+
+namespace host {
 
 class LoadedPlugIn;
 class ScriptedHost;
@@ -20,6 +24,7 @@ struct GtkFrontEndOptions {
     std::string printer;
     std::vector<std::filesystem::path> documents;
     std::filesystem::path localeDirectory;  // the dialog's own translations
+    GtkPanelDialog::HostForPrinter hostForPrinter;  // a new panel's host when another printer is picked
 };
 
 // Gives the exit status: 0 printed (or a script that pressed neither
@@ -27,3 +32,5 @@ struct GtkFrontEndOptions {
 // script fails.
 int runGtkDialog(const GtkFrontEndOptions& options, LoadedPlugIn& plugIn, const std::shared_ptr<ScriptedHost>& host,
                  const JobEnd& jobEnd);
+
+}  // namespace host

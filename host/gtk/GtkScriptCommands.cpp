@@ -9,6 +9,8 @@
 #include "host/gtk/GtkPanelDialog.h"
 #include "host/gtk/WidgetPicture.h"
 
+namespace host {
+
 namespace {
 
 // How long GTK may take to list the chosen printer before Print is pressed.
@@ -29,9 +31,13 @@ int parseIndex(const std::string& text) {
 
 GtkScriptCommands::GtkScriptCommands(ScriptRunner& runner, GtkPanelDialog& dialog, std::ostream& out)
     : dialog_(dialog), out_(out) {
-    runner.adoptPanel(dialog.sharedPanel());
+    runner.adoptPanel(dialog.sharedPanel(), dialog.host());
+    // Another printer picked in GTK's list brings another panel.
+    dialog.onPanelReplaced([&runner, &dialog] { runner.adoptPanel(dialog.sharedPanel(), dialog.host()); });
     install(runner);
 }
+
+GtkScriptCommands::~GtkScriptCommands() { dialog_.onPanelReplaced({}); }
 
 void GtkScriptCommands::install(ScriptRunner& runner) {
     const auto adapter = [this](const ScriptCommand& command) -> ControlAdapter& {
@@ -68,6 +74,12 @@ void GtkScriptCommands::install(ScriptRunner& runner) {
         if (!dialog_.window().press(DialogAnswer::cancel)) throw UsageError("the dialog's Cancel button cannot be pressed");
         answer_ = DialogAnswer::cancel;
     });
+    runner.replaceCommand("printer", [this](const ScriptCommand& command) {
+        if (command.words.size() < 2) throw UsageError("usage: printer NAME");
+        const std::string printer = command.restAfterWords(1);
+        if (!dialog_.pickPrinter(printer)) throw UsageError("GTK's dialog did not take the printer '" + printer + "' in time");
+        out_ << "printer: " << printer << " (panel for " << dialog_.queue() << ")\n";
+    });
     runner.replaceCommand("screenshot", [this](const ScriptCommand& command) {
         if (command.words.size() < 2) throw UsageError("usage: screenshot FILE");
         dialog_.showPanelTab();
@@ -78,3 +90,5 @@ void GtkScriptCommands::install(ScriptRunner& runner) {
             throw UsageError("'" + command.verb() + "': the graphical dialog opens and closes the panel itself");
         });
 }
+
+}  // namespace host

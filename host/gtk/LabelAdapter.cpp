@@ -2,6 +2,8 @@
 
 #include "platform/controls/NSTextField.h"
 
+namespace host {
+
 LabelAdapter::LabelAdapter(NSTextField& label, UserOperations& operations)
     : ControlAdapter(label, gtk_label_new(label.stringValue().c_str()), operations), label_(label) {
     gtk_label_set_xalign(GTK_LABEL(widget()), 0);
@@ -19,3 +21,5 @@ void followTextColour(GtkWidget* widget, const NSTextField& field) {
     else
         gtk_widget_remove_css_class(widget, "dim-label");
 }
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 class NSTextField;
 
+namespace host {
+
 class LabelAdapter : public ControlAdapter {
 public:
     LabelAdapter(NSTextField& label, UserOperations& operations);
@@ -18,3 +20,5 @@ private:
 
 // Shows the panel's grey text colour on `widget` as GTK's dimmed style.
 void followTextColour(GtkWidget* widget, const NSTextField& field);
+
+}  // namespace host

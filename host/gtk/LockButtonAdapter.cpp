@@ -2,6 +2,8 @@
 
 #include "platform/controls/NSButton.h"
 
+namespace host {
+
 LockButtonAdapter::LockButtonAdapter(NSButton& button, UserOperations& operations)
     : ControlAdapter(button, gtk_toggle_button_new(), operations), button_(button), image_(gtk_image_new()) {
     gtk_button_set_child(GTK_BUTTON(widget()), image_);
@@ -34,3 +36,5 @@ platform::UserResult LockButtonAdapter::click() {
     // delayed press animation.
     return byPerson(widget(), [this] { g_signal_emit_by_name(widget(), "clicked"); });
 }
+
+}  // namespace host

@@ -8,6 +8,8 @@
 
 class NSButton;
 
+namespace host {
+
 class LockButtonAdapter : public ControlAdapter {
 public:
     LockButtonAdapter(NSButton& button, UserOperations& operations);
@@ -22,3 +24,5 @@ private:
     GtkWidget* image_;
     std::string shownImage_;
 };
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 #include "host/terminal/WaitTicker.h"
 
+namespace host {
+
 namespace {
 
 // Often enough for smooth frames, seldom enough to leave the run loop its
@@ -29,3 +31,5 @@ MainContextPump::MainContextPump(std::function<void()> followModel)
       })) {}
 
 MainContextPump::~MainContextPump() = default;
+
+}  // namespace host

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+namespace host {
+
 class WaitTicker;
 
 class MainContextPump {
@@ -19,3 +21,5 @@ public:
 private:
     std::unique_ptr<WaitTicker> ticker_;
 };
+
+}  // namespace host

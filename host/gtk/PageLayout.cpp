@@ -6,6 +6,8 @@
 #include "host/gtk/BoxAdapter.h"
 #include "platform/controls/NSControl.h"
 
+namespace host {
+
 namespace {
 
 constexpr int kSpacing = 6;
@@ -76,3 +78,5 @@ GtkWidget* PageLayout::finish() {
     for (const Section& section : sections_) attach(section);
     return page_;
 }
+
+}  // namespace host

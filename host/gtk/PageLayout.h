@@ -10,6 +10,8 @@
 
 #include <vector>
 
+namespace host {
+
 class ControlAdapter;
 
 class PageLayout {
@@ -39,3 +41,5 @@ private:
     GtkWidget* page_;
     std::vector<Section> sections_;
 };
+
+}  // namespace host

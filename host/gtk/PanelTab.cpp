@@ -7,6 +7,8 @@
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
 
+namespace host {
+
 PanelTab::PanelTab(NSView& view)
     : view_(view), operations_([this] { followModel(); }), root_(gtk_box_new(GTK_ORIENTATION_VERTICAL, 6)) {
     g_object_ref_sink(root_);
@@ -62,3 +64,5 @@ void PanelTab::followFocus() {
     for (const auto& adapter : adapters_)
         if (&adapter->control() == responder) gtk_widget_grab_focus(adapter->widget());
 }
+
+}  // namespace host

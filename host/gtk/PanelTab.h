@@ -16,6 +16,8 @@
 class NSTextField;
 class NSView;
 
+namespace host {
+
 class PanelTab {
 public:
     explicit PanelTab(NSView& view);
@@ -42,3 +44,5 @@ private:
     GtkWidget* root_;
     NSTextField* focusedField_ = nullptr;
 };
+
+}  // namespace host

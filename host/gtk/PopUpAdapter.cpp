@@ -5,6 +5,8 @@
 #include "platform/controls/NSMenuItem.h"
 #include "platform/controls/NSPopUpButton.h"
 
+namespace host {
+
 PopUpAdapter::PopUpAdapter(NSPopUpButton& popUp, UserOperations& operations)
     : ControlAdapter(popUp, gtk_drop_down_new(nullptr, nullptr), operations),
       popUp_(popUp),
@@ -102,3 +104,5 @@ platform::UserResult PopUpAdapter::select(int index) {
 unsigned PopUpAdapter::rowCount() const {
     return g_list_model_get_n_items(G_LIST_MODEL(titles_));
 }
+
+}  // namespace host

@@ -11,6 +11,8 @@
 class NSPopUpButton;
 class NSMenuItem;
 
+namespace host {
+
 class PopUpAdapter : public ControlAdapter {
 public:
     PopUpAdapter(NSPopUpButton& popUp, UserOperations& operations);
@@ -33,3 +35,5 @@ private:
     GtkStringList* titles_;
     std::string shownMenu_;
 };
+
+}  // namespace host

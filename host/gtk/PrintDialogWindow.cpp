@@ -3,6 +3,33 @@
 #include <gtk/gtkunixprint.h>
 
 #include <chrono>
+#include <optional>
+
+#include "host/gtk/FrameWait.h"
+
+namespace host {
+
+namespace {
+
+GtkWidget* firstOfType(GtkWidget* root, GType type) {
+    if (G_TYPE_CHECK_INSTANCE_TYPE(root, type)) return root;
+    for (GtkWidget* child = gtk_widget_get_first_child(root); child; child = gtk_widget_get_next_sibling(child))
+        if (GtkWidget* found = firstOfType(child, type)) return found;
+    return nullptr;
+}
+
+// The row of GTK's printer list that shows `printer`, or none.
+std::optional<guint> rowOf(GListModel* rows, const std::string& printer) {
+    for (guint row = 0; row < g_list_model_get_n_items(rows); ++row) {
+        GObject* item = G_OBJECT(g_list_model_get_item(rows, row));
+        const bool found = GTK_IS_PRINTER(item) && printer == gtk_printer_get_name(GTK_PRINTER(item));
+        g_object_unref(item);
+        if (found) return row;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 PrintDialogWindow::PrintDialogWindow(const std::string& title, const std::string& printer)
     : dialog_(gtk_print_unix_dialog_new(title.c_str(), nullptr)) {
@@ -17,10 +44,15 @@ PrintDialogWindow::PrintDialogWindow(const std::string& title, const std::string
                                           GTK_PRINT_CAPABILITY_COLLATE | GTK_PRINT_CAPABILITY_REVERSE |
                                           GTK_PRINT_CAPABILITY_SCALE | GTK_PRINT_CAPABILITY_NUMBER_UP));
     responseHandler_ = g_signal_connect(dialog_, "response", G_CALLBACK(responded), this);
+    if (GtkSelectionModel* rows = printerRows()) {
+        initialPrinter_ = printer;
+        listHandler_ = g_signal_connect(rows, "items-changed", G_CALLBACK(printersListed), this);
+    }
 }
 
 PrintDialogWindow::~PrintDialogWindow() {
     g_signal_handler_disconnect(dialog_, responseHandler_);
+    if (listHandler_) g_signal_handler_disconnect(printerRows(), listHandler_);
     gtk_window_destroy(GTK_WINDOW(dialog_));
     g_object_unref(dialog_);
 }
@@ -63,10 +95,31 @@ bool PrintDialogWindow::press(DialogAnswer button) {
 
 bool PrintDialogWindow::waitForPrinter(int milliseconds) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!gtk_print_unix_dialog_get_selected_printer(GTK_PRINT_UNIX_DIALOG(dialog_))) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        g_main_context_iteration(nullptr, FALSE);
-    }
+    return serviceUntil([this] { return gtk_print_unix_dialog_get_selected_printer(GTK_PRINT_UNIX_DIALOG(dialog_)); },
+                        deadline);
+}
+
+
+// The list of printers is the dialog's one column view.
+GtkSelectionModel* PrintDialogWindow::printerRows() const {
+    GtkWidget* list = firstOfType(dialog_, GTK_TYPE_COLUMN_VIEW);
+    return list ? gtk_column_view_get_model(GTK_COLUMN_VIEW(list)) : nullptr;
+}
+
+void PrintDialogWindow::printersListed(GListModel* rows, guint, guint, guint, PrintDialogWindow* self) {
+    if (self->initialPrinter_.empty()) return;
+    const std::optional<guint> row = rowOf(rows, self->initialPrinter_);
+    if (!row) return;
+    self->initialPrinter_.clear();
+    if (!gtk_selection_model_is_selected(GTK_SELECTION_MODEL(rows), *row))
+        gtk_selection_model_select_item(GTK_SELECTION_MODEL(rows), *row, TRUE);
+}
+
+bool PrintDialogWindow::selectPrinter(const std::string& printer) {
+    GtkSelectionModel* rows = printerRows();
+    const std::optional<guint> row = rows ? rowOf(G_LIST_MODEL(rows), printer) : std::nullopt;
+    if (!row) return false;
+    if (!gtk_selection_model_is_selected(rows, *row)) gtk_selection_model_select_item(rows, *row, TRUE);
     return true;
 }
 
@@ -93,3 +146,5 @@ std::map<std::string, std::string> PrintDialogWindow::gtkSettings() const {
             values[GTK_PRINT_SETTINGS_PAPER_FORMAT] = gtk_paper_size_get_name(paper);
     return values;
 }
+
+}  // namespace host

@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 
+namespace host {
+
 enum class DialogAnswer { none, print, cancel };
 
 class PrintDialogWindow {
@@ -31,6 +33,10 @@ public:
     bool press(DialogAnswer button);
     // Waits up to `milliseconds` for GTK to choose a printer.
     bool waitForPrinter(int milliseconds);
+    // Selects `printer`'s row in GTK's list of printers, as the person's
+    // click on it does, unless it is selected; false while GTK does not
+    // list it. GTK takes the choice once it has the printer's details.
+    bool selectPrinter(const std::string& printer);
 
     std::string printerName() const;
     // GTK's settings of the job, its page set-up's paper among them.
@@ -38,8 +44,18 @@ public:
 
 private:
     static void responded(GtkDialog*, int response, PrintDialogWindow* self);
+    static void printersListed(GListModel*, guint, guint, guint, PrintDialogWindow* self);
+    // GTK's list of printers, a selection of rows that are GtkPrinters.
+    GtkSelectionModel* printerRows() const;
 
     GtkWidget* dialog_;
     gulong responseHandler_;
+    gulong listHandler_ = 0;
+    // GTK chooses the printer of its settings once its list shows it, but
+    // not always: a list that is still being sorted can lose the choice.
+    // Until then the dialog watches for it itself.
+    std::string initialPrinter_;
     DialogAnswer answer_ = DialogAnswer::none;
 };
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 class NSProgressIndicator;
 
+namespace host {
+
 class ProgressAdapter : public ControlAdapter {
 public:
     ProgressAdapter(NSProgressIndicator& indicator, UserOperations& operations);
@@ -15,3 +17,5 @@ public:
 private:
     NSProgressIndicator& indicator_;
 };
+
+}  // namespace host

@@ -2,6 +2,8 @@
 
 #include "platform/controls/NSButton.h"
 
+namespace host {
+
 PushButtonAdapter::PushButtonAdapter(NSButton& button, UserOperations& operations)
     : ControlAdapter(button, gtk_button_new_with_label(button.title().c_str()), operations), button_(button) {
     gtk_widget_set_halign(widget(), GTK_ALIGN_START);
@@ -22,3 +24,5 @@ platform::UserResult PushButtonAdapter::click() {
     // delayed press animation.
     return byPerson(widget(), [this] { g_signal_emit_by_name(widget(), "clicked"); });
 }
+
+}  // namespace host

@@ -5,6 +5,8 @@
 
 class NSButton;
 
+namespace host {
+
 class PushButtonAdapter : public ControlAdapter {
 public:
     PushButtonAdapter(NSButton& button, UserOperations& operations);
@@ -17,3 +19,5 @@ private:
 
     NSButton& button_;
 };
+
+}  // namespace host

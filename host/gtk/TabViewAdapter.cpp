@@ -2,6 +2,8 @@
 
 #include "platform/controls/NSTabView.h"
 
+namespace host {
+
 TabViewAdapter::TabViewAdapter(NSTabView& tabs, UserOperations& operations)
     : ControlAdapter(tabs, gtk_notebook_new(), operations), tabs_(tabs) {
     connect(widget(), "switch-page", G_CALLBACK(pageSwitched));
@@ -36,3 +38,5 @@ platform::UserResult TabViewAdapter::select(int index) {
     if (index < 0 || index >= tabs_.numberOfTabViewItems()) return platform::UserResult::outOfRange;
     return byPerson(widget(), [this, index] { gtk_notebook_set_current_page(GTK_NOTEBOOK(widget()), index); });
 }
+
+}  // namespace host

@@ -6,6 +6,8 @@
 
 class NSTabView;
 
+namespace host {
+
 class TabViewAdapter : public ControlAdapter {
 public:
     TabViewAdapter(NSTabView& tabs, UserOperations& operations);
@@ -20,3 +22,5 @@ private:
 
     NSTabView& tabs_;
 };
+
+}  // namespace host

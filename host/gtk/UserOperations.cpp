@@ -2,6 +2,8 @@
 
 #include "host/gtk/MainContextPump.h"
 
+namespace host {
+
 UserOperations::UserOperations(std::function<void()> followModel) : followModel_(std::move(followModel)) {}
 
 platform::UserResult UserOperations::run(const std::function<platform::UserResult()>& operation) {
@@ -19,3 +21,5 @@ platform::UserResult UserOperations::run(const std::function<platform::UserResul
     followModel_();
     return *lastResult_;
 }
+
+}  // namespace host

@@ -12,6 +12,8 @@
 
 #include "platform/controls/UserResult.h"
 
+namespace host {
+
 class UserOperations {
 public:
     explicit UserOperations(std::function<void()> followModel);
@@ -34,3 +36,5 @@ private:
     std::optional<platform::UserResult> lastResult_;
     bool busy_ = false;
 };
+
+}  // namespace host

@@ -2,6 +2,8 @@
 
 #include "host/UsageError.h"
 
+namespace host {
+
 void writeWidgetPicture(GtkWidget* widget, const std::filesystem::path& path) {
     const int width = gtk_widget_get_width(widget);
     const int height = gtk_widget_get_height(widget);
@@ -22,3 +24,5 @@ void writeWidgetPicture(GtkWidget* widget, const std::filesystem::path& path) {
     g_object_unref(texture);
     if (!saved) throw UsageError("cannot write the picture " + path.string());
 }
+
+}  // namespace host

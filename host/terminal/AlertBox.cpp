@@ -8,6 +8,8 @@
 #include "host/terminal/Glyphs.h"
 #include "host/terminal/Terminal.h"
 
+namespace host {
+
 namespace {
 
 constexpr int kWidestBox = 60;
@@ -96,3 +98,5 @@ AlertBoxPresenter::AlertBoxPresenter(Terminal& terminal, BackgroundPainter backg
 AlertBoxPresenter::~AlertBoxPresenter() {
     platform::setAlertPresenter(std::move(previous_));
 }
+
+}  // namespace host

@@ -8,6 +8,8 @@
 
 #include "platform/controls/Alert.h"
 
+namespace host {
+
 class Canvas;
 class Terminal;
 
@@ -32,3 +34,5 @@ public:
 private:
     platform::AlertPresenter previous_;
 };
+
+}  // namespace host

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace host {
+
 Canvas::Canvas(int rows, int columns, const Glyphs& glyphs)
     : rows_(std::max(rows, 0)),
       columns_(std::max(columns, 0)),
@@ -91,3 +93,5 @@ void Canvas::placeCursor(int row, int column) {
     cursor_ = CursorPlace{std::clamp(row, 0, std::max(rows_ - 1, 0)), std::clamp(column, 0, std::max(columns_ - 1, 0)),
                           inside(row, column)};
 }
+
+}  // namespace host

@@ -9,6 +9,8 @@
 
 #include "host/terminal/DisplayText.h"
 
+namespace host {
+
 struct Glyphs;
 
 namespace style {
@@ -70,3 +72,5 @@ private:
     std::vector<CanvasCell> cells_;
     CursorPlace cursor_;
 };
+
+}  // namespace host

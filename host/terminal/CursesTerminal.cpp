@@ -14,6 +14,8 @@
 #include "host/UsageError.h"
 #include "host/terminal/Canvas.h"
 
+namespace host {
+
 namespace {
 
 constexpr int kPasteBegin = KEY_MAX + 1;
@@ -298,3 +300,5 @@ Key CursesTerminal::readKey() {
         return joinable(*waiting) ? joinWaitingCharacters(std::move(*waiting)) : *waiting;
     }
 }
+
+}  // namespace host

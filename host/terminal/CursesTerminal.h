@@ -12,6 +12,8 @@
 
 struct screen;
 
+namespace host {
+
 class CursesTerminal : public Terminal {
 public:
     // Takes over the terminal on standard input and output, or the
@@ -56,3 +58,5 @@ private:
     std::optional<Key> pending_;
     std::optional<ScreenSize> shownSize_;  // the size the last screen was painted for
 };
+
+}  // namespace host

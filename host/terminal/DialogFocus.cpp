@@ -8,6 +8,8 @@
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
 
+namespace host {
+
 DialogFocus::DialogFocus(NSView& view) : view_(view) {
     knownResponder_ = view_.window().firstResponder();
     const std::vector<NSControl*> chain = focusChain(view_);
@@ -96,3 +98,5 @@ void DialogFocus::afterOperation() {
     else
         moveTo(chain.front());
 }
+
+}  // namespace host

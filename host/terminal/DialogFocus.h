@@ -8,6 +8,8 @@ class NSControl;
 class NSTextField;
 class NSView;
 
+namespace host {
+
 class DialogFocus {
 public:
     // The cursor starts on the field that holds the focus when that field
@@ -44,3 +46,5 @@ private:
     int cellRow_ = 0;
     bool editing_ = false;
 };
+
+}  // namespace host

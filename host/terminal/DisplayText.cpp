@@ -5,6 +5,8 @@
 #include "host/terminal/Glyphs.h"
 #include "platform/text/Utf16.h"
 
+namespace host {
+
 namespace {
 
 constexpr char32_t kBullet = 0x2022;
@@ -119,3 +121,5 @@ std::string utf8FromCodePoints(const std::u32string& codePoints) {
     }
     return text;
 }
+
+}  // namespace host

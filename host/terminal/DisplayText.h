@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace host {
+
 struct Glyphs;
 
 // One character on the screen: a printing character with any combining
@@ -36,3 +38,5 @@ std::size_t cellsBeforeUnit(const std::vector<DisplayCell>& cells, std::size_t u
 std::vector<std::string> wrapWords(const std::string& text, int width, const Glyphs& glyphs);
 
 std::string utf8FromCodePoints(const std::u32string& codePoints);
+
+}  // namespace host

@@ -4,6 +4,8 @@
 
 #include "host/terminal/Glyphs.h"
 
+namespace host {
+
 namespace {
 
 // The columns that cells [from, to) take.
@@ -64,3 +66,5 @@ EditFieldView viewOfField(const std::string& text, NSRange selection, bool focus
     view.caretColumn = std::min(view.caretColumn, width - 1);
     return view;
 }
+
+}  // namespace host

@@ -10,6 +10,8 @@
 #include "host/terminal/DisplayText.h"
 #include "platform/controls/NSRange.h"
 
+namespace host {
+
 struct Glyphs;
 
 struct EditFieldView {
@@ -22,3 +24,5 @@ struct EditFieldView {
 // `selection` is in UTF-16 code units; `focused` says whether the cursor is
 // in the field, so that the caret must be seen.
 EditFieldView viewOfField(const std::string& text, NSRange selection, bool focused, int width, const Glyphs& glyphs);
+
+}  // namespace host

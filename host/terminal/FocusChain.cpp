@@ -7,6 +7,8 @@
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
 
+namespace host {
+
 bool canTakeCursor(const NSControl& control) {
     if (control.isHidden() || !control.isEnabled()) return false;
     if (dynamic_cast<const NSButton*>(&control)) return true;
@@ -34,3 +36,5 @@ std::vector<NSControl*> focusChain(const NSView& view) {
     addFrom(view.controlsOnTab(NSView::kNoTab));
     return chain;
 }
+
+}  // namespace host

@@ -8,6 +8,8 @@
 class NSControl;
 class NSView;
 
+namespace host {
+
 // Whether the user can put the cursor on `control` now: it is shown and
 // enabled, and it is something to operate (a button, a radio matrix, a
 // pop-up menu, a tab view) or an edit field that can be selected. Labels,
@@ -18,3 +20,5 @@ bool canTakeCursor(const NSControl& control);
 int shownTab(const NSView& view);
 
 std::vector<NSControl*> focusChain(const NSView& view);
+
+}  // namespace host

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace host {
+
 Glyphs unicodeGlyphs() {
     Glyphs glyphs;
     glyphs.checkOn = "[x]";
@@ -77,3 +79,5 @@ bool terminalNeedsAscii(std::string_view term, std::string_view codeset) {
     // vt52, vt100, vt220, vt320 ... and their variants.
     return type.size() > 2 && type.starts_with("vt") && std::isdigit(static_cast<unsigned char>(type[2]));
 }
+
+}  // namespace host

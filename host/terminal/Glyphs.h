@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace host {
+
 struct Glyphs {
     bool ascii = false;
     std::string checkOn, checkOff;
@@ -32,3 +34,5 @@ Glyphs asciiGlyphs();
 // or a terminal type that has no padlock characters (dumb, the VT series,
 // the Linux console).
 bool terminalNeedsAscii(std::string_view term, std::string_view codeset);
+
+}  // namespace host

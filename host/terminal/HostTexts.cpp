@@ -2,6 +2,8 @@
 
 #include <libintl.h>
 
+namespace host {
+
 namespace {
 
 constexpr const char* kTextDomain = "print-dialog";
@@ -50,3 +52,5 @@ HostTexts loadHostTexts(const std::filesystem::path& localeDirectory) {
 HostTexts englishHostTexts() {
     return makeTexts([](const char* text) { return std::string(text); });
 }
+
+}  // namespace host

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+namespace host {
+
 struct HostTexts {
     std::string saveKey, summaryKey, revealKey, printKey, cancelKey, moveKey;
     std::string save, summary, reveal, print, cancel, move;
@@ -25,3 +27,5 @@ HostTexts loadHostTexts(const std::filesystem::path& localeDirectory);
 
 // The untranslated texts.
 HostTexts englishHostTexts();
+
+}  // namespace host

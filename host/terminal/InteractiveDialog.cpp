@@ -13,6 +13,8 @@
 #include "platform/controls/NSView.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
+namespace host {
+
 namespace {
 
 Glyphs glyphsFor(const InteractiveOptions& options) {
@@ -46,3 +48,5 @@ DialogOutcome runInteractiveDialog(PDEPlugIn& principal, std::shared_ptr<PDEPlug
     const AlertBoxPresenter alerts(terminal, [&dialog] { return dialog.paintScreen(); });
     return dialog.run();
 }
+
+}  // namespace host

@@ -12,6 +12,8 @@
 class PDEPlugIn;
 class PDEPluginCallback;
 
+namespace host {
+
 struct InteractiveOptions {
     std::string printer;                    // shown in the title
     bool ascii = false;                     // ASCII marks whatever the terminal offers
@@ -23,3 +25,5 @@ struct InteractiveOptions {
 // terminal to run in.
 DialogOutcome runInteractiveDialog(PDEPlugIn& principal, std::shared_ptr<PDEPluginCallback> host,
                                    const InteractiveOptions& options);
+
+}  // namespace host

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace host {
+
 enum class KeyCode {
     text,  // printing characters, or a paste: `text` holds them
     tab,
@@ -39,3 +41,5 @@ struct Key {
     static Key typed(std::string text) { return Key{KeyCode::text, std::move(text), false}; }
     bool isSpace() const { return code == KeyCode::text && text == " "; }
 };
+
+}  // namespace host

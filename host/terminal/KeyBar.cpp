@@ -8,6 +8,8 @@
 #include "host/terminal/HostTexts.h"
 #include "host/terminal/ScreenLayout.h"
 
+namespace host {
+
 void paintKeyBar(Canvas& canvas, const HostTexts& texts) {
     using namespace screen_layout;
     const std::vector<std::pair<std::string, std::string>> entries = {
@@ -23,3 +25,5 @@ void paintKeyBar(Canvas& canvas, const HostTexts& texts) {
         column += 2;
     }
 }
+
+}  // namespace host

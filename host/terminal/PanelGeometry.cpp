@@ -13,6 +13,8 @@
 #include "platform/controls/NSTabView.h"
 #include "platform/controls/NSView.h"
 
+namespace host {
+
 using namespace screen_layout;
 
 namespace {
@@ -138,3 +140,5 @@ bool PanelGeometry::openBottom(const NSControl* box) const {
     const auto found = openBottoms_.find(box);
     return found != openBottoms_.end() && found->second;
 }
+
+}  // namespace host

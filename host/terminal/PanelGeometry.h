@@ -11,6 +11,9 @@
 
 class NSControl;
 class NSView;
+
+namespace host {
+
 struct Glyphs;
 
 struct ScreenRect {
@@ -46,3 +49,5 @@ private:
     std::map<const NSControl*, ScreenRect> rects_;
     std::map<const NSControl*, bool> openBottoms_;
 };
+
+}  // namespace host

@@ -15,6 +15,8 @@
 #include "platform/controls/NSTextField.h"
 #include "platform/text/Utf16.h"
 
+namespace host {
+
 namespace {
 
 uint8_t enabledStyle(const NSControl& control) {
@@ -164,3 +166,5 @@ void PanelPainter::paintProgress(const NSProgressIndicator& progress, const Scre
     const size_t frame = progress.isAnimating() ? spinnerFrame_ % glyphs.spinner.size() : 0;
     canvas_.write(rect.row, rect.column, glyphs.spinner[frame], style::bold, rect.width);
 }
+
+}  // namespace host

@@ -10,7 +10,6 @@
 
 #include "host/terminal/PanelGeometry.h"
 
-class Canvas;
 class NSBox;
 class NSButton;
 class NSControl;
@@ -18,6 +17,10 @@ class NSMatrix;
 class NSPopUpButton;
 class NSProgressIndicator;
 class NSTextField;
+
+namespace host {
+
+class Canvas;
 
 struct PanelFocus {
     const NSControl* control = nullptr;
@@ -47,3 +50,5 @@ private:
     PanelFocus focus_;
     size_t spinnerFrame_;
 };
+
+}  // namespace host

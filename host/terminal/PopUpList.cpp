@@ -10,6 +10,8 @@
 #include "platform/controls/NSMenuItem.h"
 #include "platform/controls/NSPopUpButton.h"
 
+namespace host {
+
 namespace {
 
 bool isLockImage(const NSMenuItem& item) {
@@ -112,3 +114,5 @@ void PopUpList::paint(Canvas& canvas) const {
         if (lit) canvas.placeCursor(row, box.column + 2);
     }
 }
+
+}  // namespace host

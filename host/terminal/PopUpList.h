@@ -9,8 +9,11 @@
 
 #include "host/terminal/PanelGeometry.h"
 
-class Canvas;
 class NSPopUpButton;
+
+namespace host {
+
+class Canvas;
 struct Glyphs;
 struct Key;
 
@@ -42,3 +45,5 @@ private:
     ScreenRect button_;
     int highlighted_ = 0;
 };
+
+}  // namespace host

@@ -5,6 +5,8 @@
 
 #include "host/terminal/Canvas.h"
 
+namespace host {
+
 DumpingTerminal::DumpingTerminal(Terminal& inner, int descriptor) : inner_(inner), descriptor_(descriptor) {}
 
 void DumpingTerminal::show(const Canvas& canvas) {
@@ -38,3 +40,5 @@ std::string screenRecord(const Canvas& canvas) {
     record += "end\n";
     return record;
 }
+
+}  // namespace host

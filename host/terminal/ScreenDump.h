@@ -12,6 +12,8 @@
 
 #include "host/terminal/Terminal.h"
 
+namespace host {
+
 class DumpingTerminal : public Terminal {
 public:
     // Writes to `descriptor`, which the caller keeps open; stops writing
@@ -29,3 +31,5 @@ private:
 
 // The record of one screen, as written above.
 std::string screenRecord(const Canvas& canvas);
+
+}  // namespace host

@@ -1,6 +1,8 @@
 // Where the parts of the dialog lie on its 80 by 24 screen.
 #pragma once
 
+namespace host {
+
 namespace screen_layout {
 
 inline constexpr int kRows = 24;
@@ -24,3 +26,5 @@ inline constexpr int kStatusRow = 22;
 inline constexpr int kKeyBarRow = 23;
 
 }  // namespace screen_layout
+
+}  // namespace host

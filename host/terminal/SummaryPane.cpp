@@ -7,6 +7,8 @@
 #include "host/terminal/HostTexts.h"
 #include "host/terminal/ScreenLayout.h"
 
+namespace host {
+
 using namespace screen_layout;
 
 namespace {
@@ -69,3 +71,5 @@ void paintSummaryPane(Canvas& canvas, const std::map<std::string, std::string>& 
             if (row < kSummaryBottom) canvas.write(row++, left + 2, line, style::plain, width - 2);
     }
 }
+
+}  // namespace host

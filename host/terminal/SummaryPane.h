@@ -6,7 +6,11 @@
 #include <map>
 #include <string>
 
+namespace host {
+
 class Canvas;
 struct HostTexts;
 
 void paintSummaryPane(Canvas& canvas, const std::map<std::string, std::string>& summary, const HostTexts& texts);
+
+}  // namespace host

@@ -4,6 +4,8 @@
 #include "host/terminal/ScreenLayout.h"
 #include "platform/controls/NSTabView.h"
 
+namespace host {
+
 void paintTabBar(Canvas& canvas, const NSTabView& tabs, bool hasCursor) {
     using namespace screen_layout;
     int column = kPanelLeft;
@@ -21,3 +23,5 @@ void paintTabBar(Canvas& canvas, const NSTabView& tabs, bool hasCursor) {
         column += used + 1;
     }
 }
+
+}  // namespace host

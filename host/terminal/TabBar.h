@@ -2,7 +2,12 @@
 // while the cursor is on the tab bar.
 #pragma once
 
-class Canvas;
 class NSTabView;
 
+namespace host {
+
+class Canvas;
+
 void paintTabBar(Canvas& canvas, const NSTabView& tabs, bool hasCursor);
+
+}  // namespace host

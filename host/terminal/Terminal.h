@@ -4,6 +4,8 @@
 
 #include "host/terminal/Key.h"
 
+namespace host {
+
 class Canvas;
 
 struct ScreenSize {
@@ -22,3 +24,5 @@ public:
     // Waits for the next key.
     virtual Key readKey() = 0;
 };
+
+}  // namespace host

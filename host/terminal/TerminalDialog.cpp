@@ -23,6 +23,8 @@
 #include "platform/controls/NSView.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
+namespace host {
+
 using namespace screen_layout;
 
 namespace {
@@ -276,3 +278,5 @@ Canvas TerminalDialog::paintScreen() const {
     if (menu_) menu_->paint(canvas);
     return canvas;
 }
+
+}  // namespace host

@@ -19,6 +19,9 @@
 class NSPopUpButton;
 class NSView;
 class PDEPanel;
+
+namespace host {
+
 class Terminal;
 struct Glyphs;
 struct HostTexts;
@@ -75,3 +78,5 @@ private:
     std::string status_;
     size_t spinnerFrame_ = 0;
 };
+
+}  // namespace host

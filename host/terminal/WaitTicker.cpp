@@ -5,6 +5,8 @@
 
 #include "platform/runloop/NSTimer.h"
 
+namespace host {
+
 namespace {
 
 class TimerChain : public WaitTicker {
@@ -36,3 +38,5 @@ private:
 std::unique_ptr<WaitTicker> WaitTicker::start(std::chrono::milliseconds interval, std::function<void()> tick) {
     return std::make_unique<TimerChain>(interval, std::move(tick));
 }
+
+}  // namespace host

@@ -10,9 +10,13 @@
 #include <functional>
 #include <memory>
 
+namespace host {
+
 class WaitTicker {
 public:
     virtual ~WaitTicker() = default;
 
     static std::unique_ptr<WaitTicker> start(std::chrono::milliseconds interval, std::function<void()> tick);
 };
+
+}  // namespace host

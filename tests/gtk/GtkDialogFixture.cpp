@@ -4,6 +4,8 @@
 #include "tests/gtk/XvfbDisplay.h"
 #include "tests/support/PpdFixture.h"
 
+namespace host {
+
 void GtkDialogFixture::SetUp() {
     privateDisplay();
     ASSERT_TRUE(gtk_init_check()) << "no display";
@@ -61,3 +63,5 @@ void GtkDialogFixture::pressPrint() {
     EXPECT_EQ(dialog_->window().answer(), DialogAnswer::print);
     dialog_->runShouldPrint();
 }
+
+}  // namespace host

@@ -14,6 +14,8 @@
 #include "host/gtk/AlertDialogPresenter.h"
 #include "host/gtk/GtkPanelDialog.h"
 
+namespace host {
+
 class GtkDialogFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -38,3 +40,5 @@ protected:
     std::ostringstream alertTranscript_;
     std::unique_ptr<AlertDialogPresenter> alerts_;
 };
+
+}  // namespace host

@@ -11,6 +11,8 @@
 #include "tools/DeviceSimulator.h"
 #include "tools/FolderAnswer.h"
 
+namespace host {
+
 using platform::UserResult;
 
 namespace {
@@ -77,3 +79,5 @@ TEST_F(GtkDialogFixture, ARefusedConnectionBringsUpTheAlertDialog) {
     EXPECT_EQ(alerts_->shownCount(), 1);
     EXPECT_NE(alertTranscript_.str().find("Could not retrieve Folder Names."), std::string::npos) << alertTranscript_.str();
 }
+
+}  // namespace host

@@ -2,7 +2,6 @@
 // person would: the typical print gives the job the scripted dialog gives,
 // a dimmed field takes no typing, and the keyboard focus goes where the
 // panel puts it.
-#include <cstring>
 #include <functional>
 #include <nlohmann/json.hpp>
 
@@ -10,6 +9,8 @@
 #include "tests/gtk/GtkDialogFixture.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
+
+namespace host {
 
 using platform::UserResult;
 
@@ -57,11 +58,11 @@ TEST_F(GtkDialogFixture, TheTypicalPrintThroughTheWidgetsGivesTheScriptedJob) {
     EXPECT_TRUE(gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(lock.widget())));
 
     pressPrint();
-    const PrintRequest request = dialog_->request({"report.pdf"}, host_->settings());
+    const PrintRequest request = dialog_->request({"report.pdf"});
     EXPECT_EQ(request.printer, "Print to File");
     EXPECT_EQ(request.gtkSettings.count("printer"), 1u);
-    EXPECT_EQ(comparable(request.panelSettings.values()), scriptedTypicalPrint());
-    EXPECT_EQ(request.panelSettings.values().at("nelvo.print.PrintSettings.jobSuspend"), "2");
+    EXPECT_EQ(comparable(request.panelSettings().values()), scriptedTypicalPrint());
+    EXPECT_EQ(request.panelSettings().values().at("nelvo.print.PrintSettings.jobSuspend"), "2");
 }
 
 TEST_F(GtkDialogFixture, ADimmedFieldIsInsensitiveAndTakesNoTyping) {
@@ -98,24 +99,43 @@ TEST_F(GtkDialogFixture, EditsOnTheEntryGoThroughTheFieldsFilter) {
     ASSERT_EQ(widgetOf("retentionCheckBox").click(), UserResult::done);
     ControlAdapter& passCode = widgetOf("suspendKeyEditText");
     GtkEditable* entry = GTK_EDITABLE(passCode.widget());
+    const auto insertAt = [entry](int position, const char* text) {
+        gtk_editable_insert_text(entry, text, -1, &position);
+    };
     struct Edit {
         const char* what;
         std::function<void()> gesture;
         const char* expected;
+        int caret;
     };
     const Edit edits[] = {
-        {"typing with a letter in it", [&] { passCode.type("12a34"); }, "1234"},
-        {"Backspace at the end", [&] { gtk_editable_delete_text(entry, 3, 4); }, "123"},
-        {"typing on where it left off", [&] {
-             int end = 3;
-             gtk_editable_insert_text(entry, "9", -1, &end);
-         }, "1239"},
-        {"select all and delete", [&] { gtk_editable_delete_text(entry, 0, -1); }, ""},
+        {"typing with a letter in it", [&] { passCode.type("12a34"); }, "1234", 4},
+        {"Backspace at the end", [&] { gtk_editable_delete_text(entry, 3, 4); }, "123", 3},
+        {"typing on where it left off", [&] { insertAt(3, "9"); }, "1239", 4},
+        {"typing at the entry's caret in the middle", [&] { insertAt(1, "5"); }, "15239", 2},
+        {"a letter there, refused", [&] { insertAt(1, "x"); }, "15239", 1},
+        {"deleting in the middle", [&] { gtk_editable_delete_text(entry, 2, 4); }, "159", 2},
+        {"typing at the start", [&] { insertAt(0, "7"); }, "7159", 1},
+        {"select all and delete", [&] { gtk_editable_delete_text(entry, 0, -1); }, "", 0},
     };
     for (const Edit& edit : edits) {
         edit.gesture();
         EXPECT_EQ(controlOf<NSTextField>("suspendKeyEditText").stringValue(), edit.expected) << edit.what;
         EXPECT_STREQ(shownText(passCode), edit.expected) << edit.what;
-        EXPECT_EQ(gtk_editable_get_position(entry), static_cast<int>(std::strlen(edit.expected))) << edit.what;
+        EXPECT_EQ(gtk_editable_get_position(entry), edit.caret) << edit.what;
     }
 }
+
+// The scripted dialog runs a radio cell's action also when the cell is
+// chosen already; so does a person's choice of it in GTK.
+TEST_F(GtkDialogFixture, ChoosingTheChosenAuthenticationModeAgainRunsItsAction) {
+    ASSERT_EQ(widgetOf("tabView").select(1), UserResult::done);
+    ASSERT_EQ(widgetOf("passwordEditText").type("pw"), UserResult::done);
+    ASSERT_TRUE(hasFocus("passwordEditText"));
+
+    ASSERT_EQ(widgetOf("authenticationMatrix").select(0), UserResult::done);
+    EXPECT_TRUE(hasFocus("loginNameEditText"));
+    EXPECT_TRUE(gtk_check_button_get_active(GTK_CHECK_BUTTON(widgetNamed("authenticationRadioButton"))));
+}
+
+}  // namespace host

@@ -9,6 +9,8 @@
 #include "platform/text/Utf16.h"
 #include "tests/support/TempDir.h"
 
+namespace host {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -48,3 +50,5 @@ TEST(PrintDialogHostileInput, AMalformedLayoutIsReportedWithItsReason) {
 }
 
 }  // namespace
+
+}  // namespace host

@@ -11,7 +11,7 @@ namespace {
 
 class LoadedBundle : public testing::Test {
 protected:
-    LoadedPlugIn plugIn{NELVO_BUNDLE_DIR};
+    host::LoadedPlugIn plugIn{NELVO_BUNDLE_DIR};
     std::shared_ptr<FakeHost> host = FakeHost::withSamplePPD();
 
     std::optional<PDEPanelList> panelsFor(const std::string& type) {

@@ -10,6 +10,8 @@
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
 
+namespace host {
+
 namespace {
 
 template <class Control>
@@ -65,3 +67,5 @@ TEST(DialogFocus, AfterAnOperationRefusesFieldsOfHiddenTabsAndLeavesDimmedFields
     const std::vector<NSControl*> chain = focusChain(panel.view);
     EXPECT_NE(std::find(chain.begin(), chain.end(), focus.current()), chain.end());
 }
+
+}  // namespace host

@@ -12,6 +12,8 @@
 #include "tests/host/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
 
+namespace host {
+
 namespace {
 
 // What lp hands to the queue for the arguments of `line`, split into words
@@ -77,3 +79,5 @@ TEST(PrintDialogLpOptions, NotPrintingGivesLpNothingAndFails) {
 }
 
 }  // namespace
+
+}  // namespace host

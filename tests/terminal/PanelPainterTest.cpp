@@ -14,6 +14,8 @@
 #include "platform/controls/NSView.h"
 #include "tests/support/ScopedEnvironment.h"
 
+namespace host {
+
 using namespace screen_layout;
 
 namespace {
@@ -64,3 +66,5 @@ TEST_F(PanelPainterTest, TwoColumnCharactersStayWholeWhenOverwritten) {
     EXPECT_EQ(narrow.write(0, 0, "ab\U0001F512", style::plain, 3), 3);
     EXPECT_EQ(narrow.rowText(0), "ab ");
 }
+
+}  // namespace host

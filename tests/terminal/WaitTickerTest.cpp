@@ -5,6 +5,8 @@
 #include "platform/runloop/NSDate.h"
 #include "platform/runloop/NSRunLoop.h"
 
+namespace host {
+
 TEST(WaitTicker, TicksWhileTheRunLoopRunsAndNeverAfterItIsGone) {
     NSRunLoop& runLoop = NSRunLoop::currentRunLoop();
     int ticks = 0;
@@ -20,3 +22,5 @@ TEST(WaitTicker, TicksWhileTheRunLoopRunsAndNeverAfterItIsGone) {
     runLoop.runUntilDate(NSDate::dateWithTimeIntervalSinceNow(0.05));
     EXPECT_EQ(ticks, before);
 }
+
+}  // namespace host
