@@ -1,4 +1,4 @@
-#include "folders/FolderRecord.h"
+#include "plugin/FolderRecord.h"
 
 #include <nlohmann/json.hpp>
 
