@@ -1,12 +1,12 @@
 // The controls operated through print-dialog, as a script drives them.
 #include <gtest/gtest.h>
 
-#include "tests/host/PrintDialogRunner.h"
+#include "tests/support/PrintDialogRunner.h"
 
 namespace {
 
 // The typical print through print-dialog is run by tests/preferences and
-// tests/terminal; here the refusals of controls the user cannot operate.
+// tests/host/terminal; here the refusals of controls the user cannot operate.
 TEST(PrintDialogControls, RefusesADisabledOrFrozenControlNamingTheLineAndTheReason) {
     const std::pair<std::string, std::string> refusals[] = {
         {"select folderSelectionPopup 0\nclick retentionCheckBox\nclick suspendKeyButton\n",

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "PrintDialogRunner.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "PrintDialogRunner.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
 
 namespace {

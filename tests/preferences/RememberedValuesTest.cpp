@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/host/PrintDialogRunner.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/preferences/PreferenceFixture.h"
 #include "tests/support/ExchangeFixture.h"
 #include "tests/support/TempDir.h"

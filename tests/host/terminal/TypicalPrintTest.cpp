@@ -9,7 +9,7 @@
 
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
-#include "tests/terminal/PtyDialog.h"
+#include "tests/support/PtyDialog.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "tests/support/TempDir.h"
-#include "tests/terminal/PtyDialog.h"
+#include "tests/support/PtyDialog.h"
 
 TEST(TerminalMarks, WithoutUtf8EverythingReachingTheTerminalIsAscii) {
     PtyDialog dialog({{}, {{"LC_ALL", "C"}}});

@@ -4,7 +4,7 @@
 // that CUPS does not know falls back to the sample PPD.
 #include <gtest/gtest.h>
 
-#include "tests/host/PrintDialogRunner.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
 
 namespace {

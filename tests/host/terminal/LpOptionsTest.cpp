@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "host/LpOptions.h"
-#include "tests/host/PrintDialogRunner.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
 
 namespace host {

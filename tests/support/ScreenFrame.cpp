@@ -1,4 +1,4 @@
-#include "tests/terminal/ScreenFrame.h"
+#include "tests/support/ScreenFrame.h"
 
 #include <sstream>
 #include <string>

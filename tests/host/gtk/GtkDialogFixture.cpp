@@ -1,7 +1,7 @@
-#include "tests/gtk/GtkDialogFixture.h"
+#include "tests/host/gtk/GtkDialogFixture.h"
 
 #include "host/DialogSetup.h"
-#include "tests/gtk/XvfbDisplay.h"
+#include "tests/host/gtk/XvfbDisplay.h"
 #include "tests/support/PpdFixture.h"
 
 namespace host {

@@ -1,4 +1,4 @@
-#include "tests/gtk/XvfbDisplay.h"
+#include "tests/host/gtk/XvfbDisplay.h"
 
 #include <poll.h>
 #include <signal.h>

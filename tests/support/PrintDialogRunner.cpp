@@ -1,4 +1,4 @@
-#include "PrintDialogRunner.h"
+#include "tests/support/PrintDialogRunner.h"
 
 ProgramResult runPrintDialog(const std::vector<std::string>& options, const std::string& script,
                              const std::map<std::string, std::string>& environment) {

@@ -8,7 +8,7 @@
 #include <set>
 #include <sstream>
 
-#include "tests/terminal/PtyDialog.h"
+#include "tests/support/PtyDialog.h"
 #include "tools/DeviceSimulator.h"
 #include "tools/FolderAnswer.h"
 

@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/controls/NSTextField.h"
-#include "tests/gtk/GtkDialogFixture.h"
+#include "tests/host/gtk/GtkDialogFixture.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
 

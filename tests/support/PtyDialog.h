@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/terminal/ScreenFrame.h"
+#include "tests/support/ScreenFrame.h"
 
 // Keys as an xterm sends them.
 namespace keys {

@@ -1,4 +1,4 @@
-#include "tests/terminal/PtyDialog.h"
+#include "tests/support/PtyDialog.h"
 
 #include "tests/support/ChildEnvironment.h"
 

@@ -12,7 +12,7 @@
 #include "host/ScriptedHost.h"
 #include "host/cups/JobSubmission.h"
 #include "host/gtk/GtkPanelDialog.h"
-#include "tests/gtk/XvfbDisplay.h"
+#include "tests/host/gtk/XvfbDisplay.h"
 #include "tests/support/PrivateCups.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScopedEnvironment.h"

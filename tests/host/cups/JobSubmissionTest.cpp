@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "tests/host/PrintDialogRunner.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/PrivateCups.h"
-#include "tests/terminal/PtyDialog.h"
+#include "tests/support/PtyDialog.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "platform/controls/NSMenuItem.h"
 #include "platform/controls/NSPopUpButton.h"
 #include "host/gtk/PopUpAdapter.h"
-#include "tests/gtk/GtkDialogFixture.h"
+#include "tests/host/gtk/GtkDialogFixture.h"
 #include "tools/DeviceSimulator.h"
 #include "tools/FolderAnswer.h"
 
