@@ -18,6 +18,7 @@
 #include "platform/controls/NSTabView.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
+#include "platform/core/PanelInspection.h"
 #include "platform/core/TextConversion.h"
 #include "platform/defaults/UserDefaults.h"
 
@@ -196,7 +197,8 @@ void ScriptRunner::dump(const Command& command) {
     // What the dialog shows: the panel's view.
     view_ = shown.panelView();
     nlohmann::json state = dumpView(view_.get());
-    const nlohmann::json inner = shown.inspectionState();
+    const auto* inspection = dynamic_cast<const PanelInspection*>(&shown);
+    const nlohmann::json inner = inspection ? inspection->inspectionState() : nullptr;
     state["folderList"] = inner.is_object() && inner.contains("folderList") ? inner["folderList"] : nullptr;
     out_ << asUtf8Json(state, 2) << "\n";
 }

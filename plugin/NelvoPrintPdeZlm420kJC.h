@@ -22,6 +22,7 @@
 #include "platform/controls/LayoutOwner.h"
 #include "platform/controls/Outlet.h"
 #include "platform/core/Bundle.h"
+#include "platform/core/PanelInspection.h"
 #include "platform/core/StringEncoding.h"
 #include "plugin/FolderRecord.h"
 #include "plugin/HostInterface.h"
@@ -46,6 +47,7 @@ inline constexpr const char* kJobHandlingPanelName = "Job Handling";
 inline constexpr const char* kPreferenceDomainPrefix = "nelvo.mfp.";
 
 class NelvoPrintPdeZlm420kJC : public PDEPanel,
+                               public PanelInspection,
                                public LoginnameInputFilterCallback,
                                public platform::LayoutOwner,
                                public SOAPClientCallback,

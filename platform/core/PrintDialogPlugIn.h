@@ -5,7 +5,6 @@
 #include <cups/ppd.h>
 
 #include <map>
-#include <nlohmann/json.hpp>
 #include <memory>
 #include <optional>
 #include <string>
@@ -52,10 +51,6 @@ public:
     virtual bool restoreValuesAndReturnError(NSError** error) = 0;
     virtual bool saveValuesAndReturnError(NSError** error) = 0;
     virtual std::map<std::string, std::string> summaryInfo() = 0;
-
-    // What the panel holds beyond its controls, for a dialog that shows its
-    // inner state to a developer; null when it tells nothing.
-    virtual nlohmann::json inspectionState() const { return nullptr; }
 };
 
 using PDEPanelList = std::vector<std::shared_ptr<PDEPanel>>;
