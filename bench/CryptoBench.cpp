@@ -22,7 +22,8 @@ namespace {
 // Text of `length` non-zero bytes, so the zero-terminated interfaces see all of it.
 std::string sampleText(size_t length) {
     std::string text(length, '\0');
-    for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>('!' + (i * 7) % 90);
+    for (size_t i = 0; i < length; ++i)
+        text[i] = static_cast<char>('!' + (i * 7) % 90);
     return text;
 }
 
@@ -86,7 +87,8 @@ void BM_OpenSSL_EVP_EncodeBlock(benchmark::State& state) {
 }
 
 void inputSizes(benchmark::internal::Benchmark* benchmark) {
-    for (int64_t size : {16, 256, 4 << 10, 64 << 10}) benchmark->Arg(size);
+    for (int64_t size : {16, 256, 4 << 10, 64 << 10})
+        benchmark->Arg(size);
 }
 
 }  // namespace

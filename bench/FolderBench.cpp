@@ -27,7 +27,8 @@ public:
 std::vector<SimulatedFolder> sampleFolders(size_t count) {
     std::vector<SimulatedFolder> folders;
     folders.reserve(count);
-    for (size_t i = 0; i < count; ++i) folders.push_back({"Folder " + std::to_string(i), i % 3 == 0, i % 5 == 0});
+    for (size_t i = 0; i < count; ++i)
+        folders.push_back({"Folder " + std::to_string(i), i % 3 == 0, i % 5 == 0});
     return folders;
 }
 
@@ -86,9 +87,8 @@ void BM_ParseXML(benchmark::State& state) {
         benchmark::DoNotOptimize(parsed);
     }
     state.SetComplexityN(state.range(0));
-    state.counters["per_folder"] = benchmark::Counter(static_cast<double>(count),
-                                                      benchmark::Counter::kIsIterationInvariantRate |
-                                                          benchmark::Counter::kInvert);
+    state.counters["per_folder"] = benchmark::Counter(
+        static_cast<double>(count), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ParseXML)->Arg(10)->Arg(1000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 

@@ -13,7 +13,8 @@ namespace {
 FolderList folders(std::size_t count) {
     FolderList list;
     list.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) list.push_back({"Folder " + std::to_string(i), i % 3 == 0, false, false});
+    for (std::size_t i = 0; i < count; ++i)
+        list.push_back({"Folder " + std::to_string(i), i % 3 == 0, false, false});
     return list;
 }
 

@@ -102,7 +102,8 @@ BENCHMARK_CAPTURE(openingTime, withoutPanel, "plain")->UseManualTime()->Iteratio
 BENCHMARK_CAPTURE(openingTime, withPanel, "panel")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], kChildFlag) == 0) return openDialogAndReport(std::strcmp(argv[2], "panel") == 0);
+    if (argc == 3 && std::strcmp(argv[1], kChildFlag) == 0)
+        return openDialogAndReport(std::strcmp(argv[2], "panel") == 0);
     char resolved[4096];
     const ssize_t length = readlink("/proc/self/exe", resolved, sizeof resolved - 1);
     selfPath = length > 0 ? std::string(resolved, static_cast<size_t>(length)) : argv[0];

@@ -143,7 +143,8 @@ void BM_DialogCycle(benchmark::State& state) {
     fsyncSwitch().skipDisk = state.range(0) == 0;
     printTypicalJob(host);
     const long callsBefore = fsyncSwitch().calls;
-    for (auto _ : state) dialogCycle(host);
+    for (auto _ : state)
+        dialogCycle(host);
     // Two preference writes a cycle: the record's check at creation and the
     // save when printing.
     setFsyncCounters(state, callsBefore, 2 * static_cast<long>(state.iterations()));
@@ -158,7 +159,8 @@ void BM_PreferenceSave(benchmark::State& state) {
     panel->panelView();
     panel->restoreValuesAndReturnError(nullptr);
     const long callsBefore = fsyncSwitch().calls;
-    for (auto _ : state) benchmark::DoNotOptimize(panel->SaveUserPreference());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(panel->SaveUserPreference());
     setFsyncCounters(state, callsBefore, static_cast<long>(state.iterations()));
 }
 

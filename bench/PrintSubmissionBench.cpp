@@ -60,7 +60,9 @@ double runMeasured(std::vector<std::string> argv, const std::map<std::string, st
     rusage usage{};
     wait4(child, &status, 0, &usage);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error(argv[0] + " failed");
-    const auto ms = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+    const auto ms = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
@@ -92,9 +94,11 @@ std::vector<std::string> lpCommand() {
     std::vector<std::string> argv = {"/usr/bin/lp", "-d", "Office_MFP", "-t", "report.ps"};
     wordexp_t words{};
     std::string line = options.out;
-    while (!line.empty() && line.back() == '\n') line.pop_back();
+    while (!line.empty() && line.back() == '\n')
+        line.pop_back();
     if (wordexp(line.c_str(), &words, WRDE_NOCMD) != 0) throw std::runtime_error("cannot split " + line);
-    for (size_t index = 0; index < words.we_wordc; ++index) argv.emplace_back(words.we_wordv[index]);
+    for (size_t index = 0; index < words.we_wordc; ++index)
+        argv.emplace_back(words.we_wordv[index]);
     wordfree(&words);
     argv.push_back(kDocument);
     return argv;
@@ -104,7 +108,8 @@ void LpSubmits(benchmark::State& state) {
     const std::vector<std::string> argv = lpCommand();
     const auto environment = bench().cups.environment();
     double cpu = 0;
-    for (auto _ : state) cpu += runMeasured(argv, environment);
+    for (auto _ : state)
+        cpu += runMeasured(argv, environment);
     state.counters["process_cpu_ms"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
 }
 

@@ -16,7 +16,8 @@ namespace {
 std::string repeated(const std::string& character, std::size_t count) {
     std::string text;
     text.reserve(character.size() * count);
-    for (std::size_t i = 0; i < count; ++i) text += character;
+    for (std::size_t i = 0; i < count; ++i)
+        text += character;
     return text;
 }
 
@@ -40,8 +41,12 @@ void typeRepeated(benchmark::State& state, const std::string& character) {
     state.SetComplexityN(state.range(0));
 }
 
-void BM_TypeLetters(benchmark::State& state) { typeRepeated(state, "a"); }
-void BM_TypeEmoji(benchmark::State& state) { typeRepeated(state, "\xF0\x9F\x98\x80"); }
+void BM_TypeLetters(benchmark::State& state) {
+    typeRepeated(state, "a");
+}
+void BM_TypeEmoji(benchmark::State& state) {
+    typeRepeated(state, "\xF0\x9F\x98\x80");
+}
 
 BENCHMARK(BM_TypeLetters)->Arg(20000)->Arg(80000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_TypeEmoji)->Arg(20000)->Arg(80000)->Unit(benchmark::kMillisecond)->Complexity();

@@ -9,7 +9,9 @@ using namespace controls;
 
 namespace {
 
-void focus(const Outlet<NSTextField>& field) { field->window().makeFirstResponder(field.get()); }
+void focus(const Outlet<NSTextField>& field) {
+    field->window().makeFirstResponder(field.get());
+}
 
 }  // namespace
 

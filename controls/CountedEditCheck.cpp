@@ -14,7 +14,9 @@ std::size_t cutLength(const std::u16string& text, uint64_t maxValue) {
     return length;
 }
 
-bool isAsciiDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
+bool isAsciiDigit(char16_t unit) {
+    return unit >= u'0' && unit <= u'9';
+}
 
 }  // namespace
 

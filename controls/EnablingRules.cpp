@@ -10,7 +10,9 @@ using namespace controls;
 
 // Retention: pass code and hold mode.
 
-void NelvoPrintPdeZlm420kJC::suspendMatrixEnabled() { suspendMatrix->setEnabled(retentionOn(*this)); }
+void NelvoPrintPdeZlm420kJC::suspendMatrixEnabled() {
+    suspendMatrix->setEnabled(retentionOn(*this));
+}
 
 void NelvoPrintPdeZlm420kJC::suspendKeyStaticTextEnabled() {
     myZlm420kJCHilite(suspendKeyStaticText, !retentionOn(*this) || quickFileChosen(*this));
@@ -30,7 +32,9 @@ void NelvoPrintPdeZlm420kJC::folderSelectionStaticTextEnabled() {
     myZlm420kJCHilite(folderSelectionStaticText, !retentionOn(*this));
 }
 
-void NelvoPrintPdeZlm420kJC::folderSelectionPopupEnabled() { folderSelectionPopup->setEnabled(retentionOn(*this)); }
+void NelvoPrintPdeZlm420kJC::folderSelectionPopupEnabled() {
+    folderSelectionPopup->setEnabled(retentionOn(*this));
+}
 
 void NelvoPrintPdeZlm420kJC::folderPasswordStaticTextEnabled() {
     myZlm420kJCHilite(folderPasswordStaticText, !(retentionOn(*this) && folderPassCodeWanted(*this)));
@@ -45,7 +49,9 @@ void NelvoPrintPdeZlm420kJC::folderPasswordButtonEnabled() {
     folderPasswordButton->setEnabled(retentionOn(*this) && folderPassCodeWanted(*this));
 }
 
-void NelvoPrintPdeZlm420kJC::folderSelectionMatrixEnabled() { folderSelectionMatrix->setEnabled(retentionOn(*this)); }
+void NelvoPrintPdeZlm420kJC::folderSelectionMatrixEnabled() {
+    folderSelectionMatrix->setEnabled(retentionOn(*this));
+}
 
 void NelvoPrintPdeZlm420kJC::folderNameEditTextEnabled() {
     const bool usable = retentionOn(*this) && !locked(folderNameButton) && customFolderRowChosen(*this);
@@ -58,33 +64,47 @@ void NelvoPrintPdeZlm420kJC::folderNameButtonEnabled() {
 
 // Authentication: login name and password, or user number.
 
-void NelvoPrintPdeZlm420kJC::loginNameStaticTextEnabled() { myZlm420kJCHilite(loginNameStaticText, !loginNameMode(*this)); }
+void NelvoPrintPdeZlm420kJC::loginNameStaticTextEnabled() {
+    myZlm420kJCHilite(loginNameStaticText, !loginNameMode(*this));
+}
 
 void NelvoPrintPdeZlm420kJC::loginNameEditTextEnabled() {
     myZlm420kJCHilite(loginNameEditText, !loginNameMode(*this) || locked(loginNameButton));
 }
 
-void NelvoPrintPdeZlm420kJC::loginNameButtonEnabled() { loginNameButton->setEnabled(loginNameMode(*this)); }
+void NelvoPrintPdeZlm420kJC::loginNameButtonEnabled() {
+    loginNameButton->setEnabled(loginNameMode(*this));
+}
 
-void NelvoPrintPdeZlm420kJC::passwordStaticTextEnabled() { myZlm420kJCHilite(passwordStaticText, !loginNameMode(*this)); }
+void NelvoPrintPdeZlm420kJC::passwordStaticTextEnabled() {
+    myZlm420kJCHilite(passwordStaticText, !loginNameMode(*this));
+}
 
 void NelvoPrintPdeZlm420kJC::passwordEditTextEnabled() {
     myZlm420kJCHilite(passwordEditText, !loginNameMode(*this) || locked(passwordButton));
 }
 
-void NelvoPrintPdeZlm420kJC::passwordButtonEnabled() { passwordButton->setEnabled(loginNameMode(*this)); }
+void NelvoPrintPdeZlm420kJC::passwordButtonEnabled() {
+    passwordButton->setEnabled(loginNameMode(*this));
+}
 
 void NelvoPrintPdeZlm420kJC::userNumberEditTextEnabled() {
     myZlm420kJCHilite(userNumberEditText, loginNameMode(*this) || locked(userNumberButton));
 }
 
-void NelvoPrintPdeZlm420kJC::userNumberButtonEnabled() { userNumberButton->setEnabled(!loginNameMode(*this)); }
+void NelvoPrintPdeZlm420kJC::userNumberButtonEnabled() {
+    userNumberButton->setEnabled(!loginNameMode(*this));
+}
 
 // Fields that only their own lock freezes.
 
-void NelvoPrintPdeZlm420kJC::userNameEditTextEnabled() { myZlm420kJCHilite(userNameEditText, locked(userNameButton)); }
+void NelvoPrintPdeZlm420kJC::userNameEditTextEnabled() {
+    myZlm420kJCHilite(userNameEditText, locked(userNameButton));
+}
 
-void NelvoPrintPdeZlm420kJC::jobNameEditTextEnabled() { myZlm420kJCHilite(jobNameEditText, locked(jobNameButton)); }
+void NelvoPrintPdeZlm420kJC::jobNameEditTextEnabled() {
+    myZlm420kJCHilite(jobNameEditText, locked(jobNameButton));
+}
 
 void NelvoPrintPdeZlm420kJC::accountNumberEditTextEnabled() {
     myZlm420kJCHilite(accountNumberEditText, locked(accountNumberButton));

@@ -15,7 +15,8 @@ std::string maskFor(const std::string& name) {
     std::string mask;
     const std::size_t count = platform::utf16Length(name);
     mask.reserve(count * 3);
-    for (std::size_t unit = 0; unit < count; ++unit) mask += kBullet;
+    for (std::size_t unit = 0; unit < count; ++unit)
+        mask += kBullet;
     return mask;
 }
 

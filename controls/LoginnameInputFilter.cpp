@@ -1,6 +1,8 @@
 #include "controls/LoginnameInputFilter.h"
 
-std::string LoginnameInputFilter::stringForObjectValue(const std::string& value) const { return value; }
+std::string LoginnameInputFilter::stringForObjectValue(const std::string& value) const {
+    return value;
+}
 
 bool LoginnameInputFilter::getObjectValue(std::string& value, const std::string& text, std::string* /*error*/) const {
     value = text;

@@ -6,7 +6,9 @@
 
 namespace controls {
 
-bool retentionOn(const NelvoPrintPdeZlm420kJC& panel) { return panel.retentionCheckBox->state() != 0; }
+bool retentionOn(const NelvoPrintPdeZlm420kJC& panel) {
+    return panel.retentionCheckBox->state() != 0;
+}
 
 bool quickFileChosen(const NelvoPrintPdeZlm420kJC& panel) {
     const bool inPopUp =

@@ -22,6 +22,8 @@ bool folderPassCodeWanted(const NelvoPrintPdeZlm420kJC& panel);
 // user-number mode.
 bool loginNameMode(const NelvoPrintPdeZlm420kJC& panel);
 
-inline bool locked(const Outlet<NSButton>& lockButton) { return lockButton->state() == 1; }
+inline bool locked(const Outlet<NSButton>& lockButton) {
+    return lockButton->state() == 1;
+}
 
 }  // namespace controls

@@ -32,8 +32,10 @@ struct SextetTable {
 
 constexpr SextetTable makeSextetTable() {
     SextetTable table{};
-    for (int8_t& value : table.values) value = kNotInAlphabet;
-    for (int8_t index = 0; index < 64; ++index) table.values[static_cast<unsigned char>(kAlphabet[index])] = index;
+    for (int8_t& value : table.values)
+        value = kNotInAlphabet;
+    for (int8_t index = 0; index < 64; ++index)
+        table.values[static_cast<unsigned char>(kAlphabet[index])] = index;
     return table;
 }
 
@@ -46,7 +48,8 @@ uint32_t sextet(const unsigned char* text, size_t index) {
 
 size_t alphabetRunLength(const unsigned char* text) {
     size_t count = 0;
-    while (kSextets.values[text[count]] != kNotInAlphabet) ++count;
+    while (kSextets.values[text[count]] != kNotInAlphabet)
+        ++count;
     return count;
 }
 

@@ -45,7 +45,8 @@ uint32_t loadLittleEndian32(const unsigned char* bytes) {
 }
 
 void storeLittleEndian(unsigned char* bytes, uint64_t value, size_t count) {
-    for (size_t i = 0; i < count; ++i) bytes[i] = static_cast<unsigned char>(value >> (8 * i));
+    for (size_t i = 0; i < count; ++i)
+        bytes[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
 // The four boolean mixes, rewritten (same truth tables) so that as little as
@@ -66,7 +67,8 @@ struct State {
 
 void compressBlock(State& state, const unsigned char* block) {
     uint32_t message[16];
-    for (size_t i = 0; i < 16; ++i) message[i] = loadLittleEndian32(block + 4 * i);
+    for (size_t i = 0; i < 16; ++i)
+        message[i] = loadLittleEndian32(block + 4 * i);
 
     uint32_t a = state.words[0], b = state.words[1], c = state.words[2], d = state.words[3];
 #pragma GCC unroll 64
@@ -90,7 +92,8 @@ void md5Digest(const void* data, size_t length, uint8_t digest[16]) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     State state;
     const size_t wholeBytes = length - length % kBlockBytes;
-    for (size_t offset = 0; offset < wholeBytes; offset += kBlockBytes) compressBlock(state, bytes + offset);
+    for (size_t offset = 0; offset < wholeBytes; offset += kBlockBytes)
+        compressBlock(state, bytes + offset);
 
     // The tail, the 0x80 marker, zero bytes and the bit length fill one or
     // two more blocks.
@@ -100,9 +103,11 @@ void md5Digest(const void* data, size_t length, uint8_t digest[16]) {
     tail[rest] = 0x80;
     const size_t tailBytes = rest + 1 + kLengthBytes <= kBlockBytes ? kBlockBytes : 2 * kBlockBytes;
     storeLittleEndian(tail + tailBytes - kLengthBytes, uint64_t{length} * 8, kLengthBytes);
-    for (size_t offset = 0; offset < tailBytes; offset += kBlockBytes) compressBlock(state, tail + offset);
+    for (size_t offset = 0; offset < tailBytes; offset += kBlockBytes)
+        compressBlock(state, tail + offset);
 
-    for (size_t i = 0; i < 4; ++i) storeLittleEndian(digest + 4 * i, state.words[i], 4);
+    for (size_t i = 0; i < 4; ++i)
+        storeLittleEndian(digest + 4 * i, state.words[i], 4);
 }
 
 void calcMD5(char* output, const char* text) {

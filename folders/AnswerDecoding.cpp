@@ -47,7 +47,9 @@ std::optional<std::string> declaredEncoding(std::string_view text) {
     const size_t end = text.find("?>");
     if (end == std::string_view::npos) return std::nullopt;
     pugi::xml_document declaration;
-    if (!declaration.load_buffer(text.data(), end + 2, pugi::parse_declaration | pugi::parse_fragment, pugi::encoding_utf8)) return std::nullopt;
+    if (!declaration.load_buffer(text.data(), end + 2, pugi::parse_declaration | pugi::parse_fragment,
+                                 pugi::encoding_utf8))
+        return std::nullopt;
     const pugi::xml_attribute encoding = declaration.first_child().attribute("encoding");
     if (!encoding) return kDefaultEncoding;
     if (!isEncodingName(encoding.value())) return std::nullopt;

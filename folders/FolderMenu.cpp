@@ -13,7 +13,8 @@ namespace {
 
 // Removing from the end keeps a rebuild linear in the number of items.
 void removeListedFolders(NSMenu& menu) {
-    while (menu.numberOfItems() > positions::kFixedFolderItems) menu.removeItemAtIndex(menu.numberOfItems() - 1);
+    while (menu.numberOfItems() > positions::kFixedFolderItems)
+        menu.removeItemAtIndex(menu.numberOfItems() - 1);
 }
 
 void refreshFixedItems(const NelvoPrintPdeZlm420kJC& panel, NSMenu& menu) {

@@ -62,7 +62,8 @@ void NelvoPrintPdeZlm420kJCSOAPClient::sendMessage(const std::optional<NSData>& 
 // of the exchange is seen at once; the slice only bounds a quiet wait.
 void NelvoPrintPdeZlm420kJCSOAPClient::waitForEnd() {
     NSRunLoop& runLoop = NSRunLoop::currentRunLoop();
-    while (finished == running) runLoop.runBeforeDate(NSDate::dateWithTimeIntervalSinceNow(kWaitSlice));
+    while (finished == running)
+        runLoop.runBeforeDate(NSDate::dateWithTimeIntervalSinceNow(kWaitSlice));
 }
 
 void NelvoPrintPdeZlm420kJCSOAPClient::closeExchange() {
@@ -73,17 +74,16 @@ void NelvoPrintPdeZlm420kJCSOAPClient::closeExchange() {
 
 void NelvoPrintPdeZlm420kJCSOAPClient::reportOutcome() {
     switch (finished) {
-    case done: {
-        const std::string_view bytes(reinterpret_cast<const char*>(receivedData->data()), receivedData->size());
-        platform::writeFileAtomically(folders::responseFilePath(), bytes, 0600);
-        break;
-    }
-    case timedOut:
-    case failed:
-        if (m_context) m_context->recieveEndCallback();
-        break;
-    default:
-        break;
+        case done: {
+            const std::string_view bytes(reinterpret_cast<const char*>(receivedData->data()), receivedData->size());
+            platform::writeFileAtomically(folders::responseFilePath(), bytes, 0600);
+            break;
+        }
+        case timedOut:
+        case failed:
+            if (m_context) m_context->recieveEndCallback();
+            break;
+        default: break;
     }
 }
 
@@ -114,4 +114,6 @@ void NelvoPrintPdeZlm420kJCSOAPClient::connection(NSURLConnection* /*connection*
     endExchange(failed);
 }
 
-void NelvoPrintPdeZlm420kJCSOAPClient::firedByTimer(NSTimer& /*timer*/) { endExchange(timedOut); }
+void NelvoPrintPdeZlm420kJCSOAPClient::firedByTimer(NSTimer& /*timer*/) {
+    endExchange(timedOut);
+}

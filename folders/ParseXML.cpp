@@ -65,7 +65,9 @@ std::optional<FolderRecord> folderRecordOf(pugi::xml_node entry) {
 
 }  // namespace
 
-pugi::xml_node MyGetChild(pugi::xml_node node) { return node.last_child(); }
+pugi::xml_node MyGetChild(pugi::xml_node node) {
+    return node.last_child();
+}
 
 bool NelvoPrintPdeZlm420kJC::parseXML(const std::string& path) {
     PDEProlog(this, "--parseXML:(%@)", path.c_str());

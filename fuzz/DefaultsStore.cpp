@@ -12,7 +12,8 @@ namespace fs = std::filesystem;
 std::string domainName(bool longName) {
     std::string name = "nelvo.mfp.Fuzz";
     if (longName)
-        for (int i = 0; i < 40; ++i) name += "\u5370";
+        for (int i = 0; i < 40; ++i)
+            name += "\u5370";
     return name;
 }
 
@@ -46,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_EXPECT(back && back->dump() == written.dump());
     FUZZ_EXPECT(readable != fs::exists(file.string() + ".corrupt"));
     size_t entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++entries;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
+        ++entries;
     FUZZ_EXPECT(entries == (readable ? 1u : 2u));
     return 0;
 }

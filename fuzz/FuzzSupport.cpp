@@ -23,9 +23,13 @@ const std::filesystem::path& privateHome() {
     return home;
 }
 
-std::string textOf(const uint8_t* data, size_t size) { return std::string(reinterpret_cast<const char*>(data), size); }
+std::string textOf(const uint8_t* data, size_t size) {
+    return std::string(reinterpret_cast<const char*>(data), size);
+}
 
-bool isValidUtf8(const std::string& text) { return platform::utf8FromUtf16(platform::utf16FromUtf8(text)) == text; }
+bool isValidUtf8(const std::string& text) {
+    return platform::utf8FromUtf16(platform::utf16FromUtf8(text)) == text;
+}
 
 void writeFile(const std::filesystem::path& path, const std::string& contents) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;

@@ -9,8 +9,7 @@
 
 // Ends the run (a finding for libFuzzer, a failed replay for CTest) when
 // an invariant does not hold.
-#define FUZZ_EXPECT(condition) \
-    ((condition) ? (void)0 : fuzz_support::invariantFailed(#condition, __FILE__, __LINE__))
+#define FUZZ_EXPECT(condition) ((condition) ? (void)0 : fuzz_support::invariantFailed(#condition, __FILE__, __LINE__))
 
 namespace fuzz_support {
 

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<char> hex(2 * size + 1);
     myitoa(data, hex.data(), static_cast<uint32_t>(size));
     FUZZ_EXPECT(std::strlen(hex.data()) == 2 * size);
-    for (size_t i = 0; i < 2 * size; ++i) FUZZ_EXPECT(std::strchr("0123456789ABCDEF", hex[i]) != nullptr);
+    for (size_t i = 0; i < 2 * size; ++i)
+        FUZZ_EXPECT(std::strchr("0123456789ABCDEF", hex[i]) != nullptr);
     std::vector<unsigned char> again(size + 1);
     myatoi(hex.data(), again.data(), static_cast<uint32_t>(2 * size));
     FUZZ_EXPECT(std::memcmp(again.data(), data, size) == 0);

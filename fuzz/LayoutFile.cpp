@@ -28,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto view = platform::loadLayoutFile(path.string(), owner);
     FUZZ_EXPECT(view || owner.names.empty());
     if (view)
-        for (const std::string& name : owner.names) FUZZ_EXPECT(view->objectNamed(name) != nullptr);
+        for (const std::string& name : owner.names)
+            FUZZ_EXPECT(view->objectNamed(name) != nullptr);
     return 0;
 }

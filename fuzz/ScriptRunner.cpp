@@ -14,8 +14,8 @@
 
 using host::DialogSetup;
 using host::LoadedPlugIn;
-using host::ScriptRunner;
 using host::ScriptedHost;
+using host::ScriptRunner;
 using host::UsageError;
 
 namespace {
@@ -50,7 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         ScriptRunner runner(plugIn(), host, out);
         runner.run(script);
-    } catch (const UsageError&) {
-    }
+    } catch (const UsageError&) {}
     return 0;
 }

@@ -1,7 +1,7 @@
 // The print dialog's --settings file: refused with a message, or read
 // whole; what it then writes reads back the same.
-#include "fuzz/FuzzSupport.h"
 #include "host/SettingsFile.h"
+#include "fuzz/FuzzSupport.h"
 #include "host/UsageError.h"
 
 using host::readSettingsFile;

@@ -1,8 +1,8 @@
 #include "host/CommandLineText.h"
 
-#include <cerrno>
 #include <iconv.h>
 #include <langinfo.h>
+#include <cerrno>
 #include <optional>
 #include <vector>
 
@@ -17,7 +17,9 @@ std::string withReplacementCharacters(const std::string& bytes) {
     return platform::utf8FromUtf16(platform::utf16FromUtf8(bytes));
 }
 
-bool isValidUtf8(const std::string& bytes) { return withReplacementCharacters(bytes) == bytes; }
+bool isValidUtf8(const std::string& bytes) {
+    return withReplacementCharacters(bytes) == bytes;
+}
 
 std::optional<std::string> convertedToUtf8(const std::string& bytes, const char* codeset) {
     const iconv_t converter = iconv_open("UTF-8", codeset);
@@ -43,6 +45,8 @@ std::string utf8FromCommandLine(const std::string& bytes, const char* codeset) {
     return withReplacementCharacters(bytes);
 }
 
-std::string utf8FromCommandLine(const std::string& bytes) { return utf8FromCommandLine(bytes, nl_langinfo(CODESET)); }
+std::string utf8FromCommandLine(const std::string& bytes) {
+    return utf8FromCommandLine(bytes, nl_langinfo(CODESET));
+}
 
 }  // namespace host

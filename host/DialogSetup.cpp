@@ -56,7 +56,8 @@ DialogSetup settleDialog(const Options& options, const std::filesystem::path& pr
         takeQueueFacts(setup, *facts, options);
     } else if (!options.documents.empty()) {
         const std::string& reason = std::get<QueueNotFound>(found).reason;
-        if (options.printer) throw UsageError("cannot print to " + *options.printer + ": CUPS has no such queue (" + reason + ")");
+        if (options.printer)
+            throw UsageError("cannot print to " + *options.printer + ": CUPS has no such queue (" + reason + ")");
         throw UsageError("cannot print: CUPS has no default queue; name one with --printer (" + reason + ")");
     }
     return setup;

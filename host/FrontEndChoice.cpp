@@ -25,8 +25,7 @@ bool inputCarriesScript() {
 }  // namespace
 
 Surroundings currentSurroundings() {
-    return Surroundings{isatty(STDIN_FILENO) == 1, inputCarriesScript(),
-                        named("DISPLAY") || named("WAYLAND_DISPLAY")};
+    return Surroundings{isatty(STDIN_FILENO) == 1, inputCarriesScript(), named("DISPLAY") || named("WAYLAND_DISPLAY")};
 }
 
 FrontEnd chooseFrontEnd(const Options& options, const Surroundings& surroundings) {

@@ -19,7 +19,8 @@ std::string escapedForCups(const std::string& value) {
 
 bool safeForShell(const std::string& word) {
     for (const char c : word) {
-        const bool plain = std::isalnum(static_cast<unsigned char>(c)) || std::string_view("._,:/=+@%-").find(c) != std::string_view::npos;
+        const bool plain = std::isalnum(static_cast<unsigned char>(c)) ||
+                           std::string_view("._,:/=+@%-").find(c) != std::string_view::npos;
         if (!plain) return false;
     }
     return !word.empty();
@@ -28,7 +29,8 @@ bool safeForShell(const std::string& word) {
 std::string quotedForShell(const std::string& word) {
     if (safeForShell(word)) return word;
     std::string quoted = "'";
-    for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (const char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 

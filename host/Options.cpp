@@ -102,7 +102,8 @@ Options parseOptions(const std::vector<std::string>& arguments, const std::files
     std::vector<std::string> words = {"print-dialog"};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
+    for (std::string& word : words)
+        argv.push_back(word.data());
     argv.push_back(nullptr);
     const int argc = static_cast<int>(words.size());
 
@@ -151,6 +152,8 @@ std::string usageText() {
            "3 the print server refused the job.\n";
 }
 
-std::string versionText() { return "print-dialog " NELVO_VERSION "\n"; }
+std::string versionText() {
+    return "print-dialog " NELVO_VERSION "\n";
+}
 
 }  // namespace host

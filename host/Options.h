@@ -21,15 +21,15 @@ struct Options {
     // None: the queue's device URI from CUPS, or else socket://127.0.0.1:9100.
     std::optional<std::string> deviceURI;
     std::string jobName = "Untitled";
-    bool jobNameGiven = false;           // otherwise the first document names the job
+    bool jobNameGiven = false;                     // otherwise the first document names the job
     std::vector<std::filesystem::path> documents;  // --print: the job's documents, in order
     std::optional<std::filesystem::path> settingsFile;
     bool constraintHandling = true;
     std::optional<std::string> script;  // a path, or "-" for standard input
-    bool interactive = false;            // the terminal dialog, also with a script-less pipe
-    bool ascii = false;                  // the terminal dialog draws ASCII marks only
-    bool lpOptions = false;              // after printing, the settings as lp arguments
-    bool gui = false;                    // GTK's print dialog with the panel as a tab
+    bool interactive = false;           // the terminal dialog, also with a script-less pipe
+    bool ascii = false;                 // the terminal dialog draws ASCII marks only
+    bool lpOptions = false;             // after printing, the settings as lp arguments
+    bool gui = false;                   // GTK's print dialog with the panel as a tab
     // Hidden: where the terminal dialog also writes each screen it shows.
     std::optional<int> screenDumpDescriptor;
 };

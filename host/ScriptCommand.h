@@ -16,7 +16,8 @@ struct ScriptCommand {
 
     explicit ScriptCommand(std::string text) : line(std::move(text)) {
         std::istringstream in(line);
-        for (std::string word; in >> word;) words.push_back(word);
+        for (std::string word; in >> word;)
+            words.push_back(word);
     }
 
     const std::string& verb() const { return words.front(); }

@@ -61,17 +61,14 @@ void ScriptRunner::run(std::istream& script) {
 
 void ScriptRunner::runCommand(const std::string& line) {
     static const std::map<std::string, Handler> handlers = {
-        {"open", &ScriptRunner::open},         {"view", &ScriptRunner::view},
-        {"show", &ScriptRunner::show},         {"restore", &ScriptRunner::restore},
-        {"save", &ScriptRunner::save},         {"print", &ScriptRunner::print},
-        {"hide", &ScriptRunner::hide},         {"help", &ScriptRunner::help},
-        {"close", &ScriptRunner::close},       {"name", &ScriptRunner::name},
-        {"kind", &ScriptRunner::kind},         {"keys", &ScriptRunner::keys},
-        {"summary", &ScriptRunner::summary},   {"settings", &ScriptRunner::settings},
-        {"dump", &ScriptRunner::dump},         {"prefs", &ScriptRunner::prefs},
-        {"set", &ScriptRunner::set},           {"unset", &ScriptRunner::unset},
-        {"click", &ScriptRunner::click},       {"select", &ScriptRunner::select},
-        {"type", &ScriptRunner::type},         {"erase", &ScriptRunner::erase},
+        {"open", &ScriptRunner::open},       {"view", &ScriptRunner::view},         {"show", &ScriptRunner::show},
+        {"restore", &ScriptRunner::restore}, {"save", &ScriptRunner::save},         {"print", &ScriptRunner::print},
+        {"hide", &ScriptRunner::hide},       {"help", &ScriptRunner::help},         {"close", &ScriptRunner::close},
+        {"name", &ScriptRunner::name},       {"kind", &ScriptRunner::kind},         {"keys", &ScriptRunner::keys},
+        {"summary", &ScriptRunner::summary}, {"settings", &ScriptRunner::settings}, {"dump", &ScriptRunner::dump},
+        {"prefs", &ScriptRunner::prefs},     {"set", &ScriptRunner::set},           {"unset", &ScriptRunner::unset},
+        {"click", &ScriptRunner::click},     {"select", &ScriptRunner::select},     {"type", &ScriptRunner::type},
+        {"erase", &ScriptRunner::erase},
     };
     const Command command(line);
     if (const auto replaced = replacements_.find(command.verb()); replaced != replacements_.end()) {
@@ -122,7 +119,9 @@ void ScriptRunner::show(const Command& command) {
 
 namespace {
 
-const char* yesOrNo(bool answer) { return answer ? "YES" : "NO"; }
+const char* yesOrNo(bool answer) {
+    return answer ? "YES" : "NO";
+}
 
 }  // namespace
 
@@ -178,7 +177,8 @@ void ScriptRunner::kind(const Command& command) {
 
 void ScriptRunner::keys(const Command& command) {
     command.expectArguments(0, "keys");
-    for (const std::string& key : panel(command).supportedPPDOptionKeys()) out_ << key << "\n";
+    for (const std::string& key : panel(command).supportedPPDOptionKeys())
+        out_ << key << "\n";
 }
 
 void ScriptRunner::summary(const Command& command) {
@@ -188,7 +188,8 @@ void ScriptRunner::summary(const Command& command) {
 
 void ScriptRunner::settings(const Command& command) {
     command.expectArguments(0, "settings");
-    for (const auto& [key, value] : host_->settings().values()) out_ << key << "=" << value << "\n";
+    for (const auto& [key, value] : host_->settings().values())
+        out_ << key << "=" << value << "\n";
 }
 
 void ScriptRunner::dump(const Command& command) {

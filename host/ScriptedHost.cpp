@@ -23,7 +23,9 @@ ScriptedHost::ScriptedHost(const DialogSetup& setup) : constraintHandling_(setup
     settings_.setJobName(setup.jobName);
 }
 
-ScriptedHost::~ScriptedHost() { ppdClose(ppd_); }
+ScriptedHost::~ScriptedHost() {
+    ppdClose(ppd_);
+}
 
 bool ScriptedHost::willChangePPDOptionKeyValue(const std::string& option, const std::string& choice) {
     // This dialog has no constraints of its own: every change is let through

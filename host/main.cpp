@@ -94,9 +94,9 @@ bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     const Options& options = dialog.options;
     bool printed = false;
     const DialogSetup& opened = dialog.setup;
-    const GtkFrontEndOptions graphical{options.script, dialog.setup.printer, dialog.setup.documents,
-                                       programDirectory() / "locale",
-                                       [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); }};
+    const GtkFrontEndOptions graphical{
+        options.script, dialog.setup.printer, dialog.setup.documents, programDirectory() / "locale",
+        [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); }};
     const int status = runGtkDialog(graphical, plugIn, dialog.host, [&dialog, &printed](const PrintRequest& request) {
         printed = true;
         dialog.setup.printer = request.queue();
@@ -120,12 +120,14 @@ void finishPrint(const Dialog& dialog) {
     } else if (dialog.options.lpOptions) {
         std::cout << lpArguments(settings) << "\n";
     } else if (dialog.frontEnd != FrontEnd::script) {
-        for (const auto& [key, value] : settings.values()) std::cout << key << "=" << value << "\n";
+        for (const auto& [key, value] : settings.values())
+            std::cout << key << "=" << value << "\n";
     }
 }
 
 int runDialog(const Options& options) {
-    Dialog dialog{options, settleDialog(options, programDirectory()), nullptr, chooseFrontEnd(options, currentSurroundings())};
+    Dialog dialog{options, settleDialog(options, programDirectory()), nullptr,
+                  chooseFrontEnd(options, currentSurroundings())};
     dialog.host = std::make_shared<ScriptedHost>(dialog.setup);
     dialog.setup.fetchedPpd.reset();  // opened: the copy is no longer needed
     if (options.settingsFile) readSettingsFile(*options.settingsFile, dialog.host->settings());

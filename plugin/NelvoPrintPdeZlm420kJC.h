@@ -263,10 +263,8 @@ public:
     Outlet<NSButton> getFolderNameButton;
 
     std::optional<NSData> requestData;
-    std::optional<NSData> debugData;
     std::optional<std::string> preferenceName;
     std::optional<std::string> modelStringRef;
-    nlohmann::json preferenceDict = nlohmann::json::object();  // declared; unused
     uint32_t prefHoldButtonFlag = 0;
     std::optional<std::string> prefSuspendKeyStringRef;
     std::optional<bool> prefAuthenticationBooleanRef;
@@ -280,18 +278,24 @@ public:
     std::optional<std::string> prefFolderNameStringRef;
     std::optional<std::string> loginNameStringRef;
     bool loginNameLockFlag = false;
-    bool loginNameUnLockFlag = false;
     std::optional<std::string> folderNameStringRef;
-    std::optional<std::string> addressStringRef;
     std::optional<std::string> mfpURL;
     std::optional<FolderList> folderList;
     std::shared_ptr<NSImage> spaceImage;
     uint32_t presetHoldButtonFlag = 0;
-    bool tigerHDDFlag = false;
-    bool isPanelViewRetain = false;
     // The controls of a loaded view have been set up; hasInited alone may
     // come from a set-up made before there was a view.
     bool viewControlsSetUp = false;
+
+    // --- Kept state: written where the panel's documented steps write it,
+    // read by nothing in this model (tests aside). Kept so that the panel's
+    // state stays complete for a model that needs it.
+    std::optional<NSData> debugData;
+    nlohmann::json preferenceDict = nlohmann::json::object();
+    bool loginNameUnLockFlag = false;
+    std::optional<std::string> addressStringRef;  // the remembered record's "address"
+    bool tigerHDDFlag = false;
+    bool isPanelViewRetain = false;
 
 private:
     NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm420kJCPDEPluginCallback> callback,

@@ -35,11 +35,13 @@ std::optional<PDEChoiceList> ArrayFromPPDOption(ppd_option_t* option) {
     if (!option) return std::nullopt;
     PDEChoiceList choices;
     choices.reserve(static_cast<size_t>(option->num_choices > 0 ? option->num_choices : 0));
-    for (int i = 0; i < option->num_choices; ++i) choices.push_back(PDEChoice::choiceWithChoice(&option->choices[i]));
+    for (int i = 0; i < option->num_choices; ++i)
+        choices.push_back(PDEChoice::choiceWithChoice(&option->choices[i]));
     return choices;
 }
 
-std::shared_ptr<PDEChoice> FindChoiceForString(const std::optional<std::string>& keyword, const PDEChoiceList& choices) {
+std::shared_ptr<PDEChoice> FindChoiceForString(const std::optional<std::string>& keyword,
+                                               const PDEChoiceList& choices) {
     if (!keyword) return nullptr;
     for (const std::shared_ptr<PDEChoice>& candidate : choices)
         if (candidate && candidate->ppdTitle() == keyword) return candidate;

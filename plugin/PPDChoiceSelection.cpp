@@ -37,9 +37,9 @@ std::shared_ptr<PDEChoice> wrapperOf(const NSMenuItem* item) {
 void takeSelection(NelvoPrintPdeZlm420kJC& panel, std::shared_ptr<PDEChoice>& selection,
                    const std::shared_ptr<PDEChoice>& candidate, const std::string& key, const char* exitFormat) {
     PDELog(&panel, "selected request: %@", candidate.get());
-    const bool refused = candidate && panel.useConstraintHandling && panel.pdePluginCallbackObject &&
-                         !panel.pdePluginCallbackObject->willChangePPDOptionKeyValue(
-                             key, candidate->ppdTitle().value_or(std::string()));
+    const bool refused =
+        candidate && panel.useConstraintHandling && panel.pdePluginCallbackObject &&
+        !panel.pdePluginCallbackObject->willChangePPDOptionKeyValue(key, candidate->ppdTitle().value_or(std::string()));
     if (candidate && !refused) selection = candidate;
     PDEEpilog(&panel, exitFormat, selection.get());
 }

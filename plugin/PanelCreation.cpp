@@ -14,7 +14,9 @@ bool isNetworkScheme(const std::string& scheme) {
     return scheme == "ipp" || scheme == "lpd" || scheme == "socket";
 }
 
-const char* yesOrNo(bool value) { return value ? "YES" : "NO"; }
+const char* yesOrNo(bool value) {
+    return value ? "YES" : "NO";
+}
 
 // CUPS converts a PPD's texts to UTF-8 but leaves the model name's bytes as
 // the file has them, so a model name in another encoding would not decode
@@ -35,7 +37,8 @@ std::shared_ptr<NelvoPrintPdeZlm420kJC> NelvoPrintPdeZlm420kJC::initWithCallback
 }
 
 std::unique_ptr<NSBundle> NelvoPrintPdeZlm420kJC::bundleOfPanelClass() {
-    return NSBundle::bundleContainingAddress(reinterpret_cast<const void*>(&NelvoPrintPdeZlm420kJC::bundleOfPanelClass));
+    return NSBundle::bundleContainingAddress(
+        reinterpret_cast<const void*>(&NelvoPrintPdeZlm420kJC::bundleOfPanelClass));
 }
 
 NelvoPrintPdeZlm420kJC::NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm420kJCPDEPluginCallback> callback,
@@ -43,8 +46,7 @@ NelvoPrintPdeZlm420kJC::NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm4
     : pdePluginCallbackObject(std::move(callback)), pdeBundle(std::move(bundle)) {
     PDEProlog(this, "initWithCallback:(%@, %p)", pdePluginCallbackObject.get(), pdePluginCallbackObject.get());
 
-    useConstraintHandling =
-        pdePluginCallbackObject && pdePluginCallbackObject->respondsToWillChangePPDOptionKeyValue();
+    useConstraintHandling = pdePluginCallbackObject && pdePluginCallbackObject->respondsToWillChangePPDOptionKeyValue();
     PDELog(this, "Constraint Handling Available: %s", yesOrNo(useConstraintHandling));
     canResizeView = runningOnLeopardOrLater();
     PDELog(this, "Can resize on the fly: %s", yesOrNo(canResizeView));
@@ -58,7 +60,8 @@ NelvoPrintPdeZlm420kJC::NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm4
         GetUserPreference();
         GetFolderPreference();
         if (pdeBundle) {
-            if (const auto path = pdeBundle->pathForResource("listfiles", "xml")) requestData = platform::readFileData(*path);
+            if (const auto path = pdeBundle->pathForResource("listfiles", "xml"))
+                requestData = platform::readFileData(*path);
             if (const auto path = pdeBundle->pathForResource("vwxyz", "xml")) debugData = platform::readFileData(*path);
         }
         tigerHDDFlag = isTiger() && CheckHardDisk();

@@ -113,7 +113,9 @@ void NelvoPrintPdeZlm420kJC::updateUI() {
     PDEEpilog(this, "--updateUI:");
 }
 
-ppd_file_t* NelvoPrintPdeZlm420kJC::getPPDOnTiger() { return nullptr; }
+ppd_file_t* NelvoPrintPdeZlm420kJC::getPPDOnTiger() {
+    return nullptr;
+}
 
 void NelvoPrintPdeZlm420kJC::getPPDSettingsFromPrintSettingsOnTiger() {}
 

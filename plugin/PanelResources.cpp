@@ -136,5 +136,6 @@ void NelvoPrintPdeZlm420kJC::loadLayoutNamed(const std::string& name) {
 
 void NelvoPrintPdeZlm420kJC::loadSpaceImage() {
     if (!pdeBundle) return;
-    if (const auto path = pdeBundle->pathForResource("space", "png")) spaceImage = NSImage::imageWithContentsOfFile(*path);
+    if (const auto path = pdeBundle->pathForResource("space", "png"))
+        spaceImage = NSImage::imageWithContentsOfFile(*path);
 }

@@ -8,7 +8,9 @@ namespace {
 
 // A PPD without a model name, and a record without one, both name the model
 // with the empty text, so that such a queue keeps its record too.
-std::string modelNameOf(const std::optional<std::string>& model) { return model.value_or(std::string()); }
+std::string modelNameOf(const std::optional<std::string>& model) {
+    return model.value_or(std::string());
+}
 
 bool isRecordOf(const nlohmann::json& record, const std::string& model) {
     return modelNameOf(job_control::stringValue(record, job_control::kModelName)) == model &&

@@ -17,7 +17,9 @@ using job_fields::StoredForm;
 
 namespace {
 
-NSStringEncoding userSystemEncoding() { return CFStringConvertEncodingToNSStringEncoding(CFStringGetSystemEncoding()); }
+NSStringEncoding userSystemEncoding() {
+    return CFStringConvertEncodingToNSStringEncoding(CFStringGetSystemEncoding());
+}
 
 bool isPlainAscii(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -65,7 +67,8 @@ bool NelvoPrintPdeZlm420kJC::SaveUserPreference() {
     if (!update) return false;
     nlohmann::json& record = update->record();
     record[job_control::kAuthentication] = authenticationRadioButton->state() != 0;
-    for (const JobField* field : job_fields::kFields) remember(*this, *field, record);
+    for (const JobField* field : job_fields::kFields)
+        remember(*this, *field, record);
     record[job_control::kHoldButton] = static_cast<int32_t>(job_fields::lockMaskOf(*this));
     update->commit();
     return true;

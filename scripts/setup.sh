@@ -12,7 +12,7 @@ packages=(
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   libncurses-dev libcpp-httplib-dev zlib1g-dev
   cups-daemon cups-client
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   libgtk-4-dev xvfb xauth fonts-dejavu-core
 )
 

@@ -7,6 +7,9 @@ cd "$top"
 
 bash scripts/setup.sh
 
+echo "== layout: scripts/format.sh --check"
+bash scripts/format.sh --check
+
 jobs=$(nproc 2>/dev/null || echo 2)
 run_build() {
   local dir=$1; shift

@@ -62,9 +62,9 @@ struct JobField {
     const char* key;        // read back by a later dialog
     const char* filterKey;  // for the printer's filter alone
     TextLimits sent;
-    size_t cipherBytes;      // of the fixed-key hex form: one block or two
-    bool spoolTimeFirst;     // in the job digest, before the padded digits
-    bool onlyWithRetention;  // travels only while retention is on
+    size_t cipherBytes;           // of the fixed-key hex form: one block or two
+    bool spoolTimeFirst;          // in the job digest, before the padded digits
+    bool onlyWithRetention;       // travels only while retention is on
     bool longerThanEntryDropped;  // read back longer than the field takes: dropped
     NameDefault nameDefault;
 
@@ -85,101 +85,191 @@ inline constexpr TextLimits kSentDigits{8, 8};
 inline constexpr size_t kLongestName = 255;
 inline constexpr uint64_t kPassCodeEntry = Panel::getPasswordMax();
 
-inline constexpr JobField kPassCode{
-    .field = &Panel::suspendKeyEditText, .lockButton = &Panel::suspendKeyButton,
-    .lockBit = lock_bits::kPassCode, .lockHandler = &Panel::suspendKeyButtonProc,
-    .form = Form::passCode, .key = settings_keys::kJobSuspend2Key, .filterKey = settings_keys::kJobSuspendKey,
-    .sent = kSentDigits, .cipherBytes = kOneBlock, .spoolTimeFirst = false, .onlyWithRetention = true,
-    .longerThanEntryDropped = true, .nameDefault = NameDefault::none,
-    .filter = InputFilter::digits, .entryLimit = kPassCodeEntry,
-    .recordKey = "pass code", .remembered = &Panel::prefSuspendKeyStringRef,
-    .storedForm = StoredForm::fixedKeyHex, .storedCharacters = 16};
+inline constexpr JobField kPassCode{.field = &Panel::suspendKeyEditText,
+                                    .lockButton = &Panel::suspendKeyButton,
+                                    .lockBit = lock_bits::kPassCode,
+                                    .lockHandler = &Panel::suspendKeyButtonProc,
+                                    .form = Form::passCode,
+                                    .key = settings_keys::kJobSuspend2Key,
+                                    .filterKey = settings_keys::kJobSuspendKey,
+                                    .sent = kSentDigits,
+                                    .cipherBytes = kOneBlock,
+                                    .spoolTimeFirst = false,
+                                    .onlyWithRetention = true,
+                                    .longerThanEntryDropped = true,
+                                    .nameDefault = NameDefault::none,
+                                    .filter = InputFilter::digits,
+                                    .entryLimit = kPassCodeEntry,
+                                    .recordKey = "pass code",
+                                    .remembered = &Panel::prefSuspendKeyStringRef,
+                                    .storedForm = StoredForm::fixedKeyHex,
+                                    .storedCharacters = 16};
 
 // Read with the filing target.
-inline constexpr JobField kFolderName{
-    .field = &Panel::folderNameEditText, .lockButton = &Panel::folderNameButton,
-    .lockBit = lock_bits::kFolderName, .lockHandler = &Panel::folderNameButtonProc,
-    .form = Form::none, .key = nullptr, .filterKey = nullptr,
-    .sent = {}, .cipherBytes = 0, .spoolTimeFirst = false, .onlyWithRetention = false,
-    .longerThanEntryDropped = false, .nameDefault = NameDefault::none,
-    .filter = InputFilter::roman, .entryLimit = kLongestName,
-    .recordKey = "folder name", .remembered = &Panel::prefFolderNameStringRef,
-    .storedForm = StoredForm::asTyped, .storedCharacters = 0};
+inline constexpr JobField kFolderName{.field = &Panel::folderNameEditText,
+                                      .lockButton = &Panel::folderNameButton,
+                                      .lockBit = lock_bits::kFolderName,
+                                      .lockHandler = &Panel::folderNameButtonProc,
+                                      .form = Form::none,
+                                      .key = nullptr,
+                                      .filterKey = nullptr,
+                                      .sent = {},
+                                      .cipherBytes = 0,
+                                      .spoolTimeFirst = false,
+                                      .onlyWithRetention = false,
+                                      .longerThanEntryDropped = false,
+                                      .nameDefault = NameDefault::none,
+                                      .filter = InputFilter::roman,
+                                      .entryLimit = kLongestName,
+                                      .recordKey = "folder name",
+                                      .remembered = &Panel::prefFolderNameStringRef,
+                                      .storedForm = StoredForm::asTyped,
+                                      .storedCharacters = 0};
 
-inline constexpr JobField kLoginName{
-    .field = &Panel::loginNameEditText, .lockButton = &Panel::loginNameButton,
-    .lockBit = lock_bits::kLoginName, .lockHandler = &Panel::loginNameButtonProc,
-    .form = Form::loginName, .key = settings_keys::kLoginName1, .filterKey = settings_keys::kLoginName0,
-    .sent = {kLongestName, kLongestName}, .cipherBytes = 0, .spoolTimeFirst = false, .onlyWithRetention = false,
-    .longerThanEntryDropped = false, .nameDefault = NameDefault::none,
-    .filter = InputFilter::loginName, .entryLimit = 0,
-    .recordKey = "user login name", .remembered = &Panel::prefLoginNameStringRef,
-    .storedForm = StoredForm::fixedKeyBase64, .storedCharacters = kLongestName};
+inline constexpr JobField kLoginName{.field = &Panel::loginNameEditText,
+                                     .lockButton = &Panel::loginNameButton,
+                                     .lockBit = lock_bits::kLoginName,
+                                     .lockHandler = &Panel::loginNameButtonProc,
+                                     .form = Form::loginName,
+                                     .key = settings_keys::kLoginName1,
+                                     .filterKey = settings_keys::kLoginName0,
+                                     .sent = {kLongestName, kLongestName},
+                                     .cipherBytes = 0,
+                                     .spoolTimeFirst = false,
+                                     .onlyWithRetention = false,
+                                     .longerThanEntryDropped = false,
+                                     .nameDefault = NameDefault::none,
+                                     .filter = InputFilter::loginName,
+                                     .entryLimit = 0,
+                                     .recordKey = "user login name",
+                                     .remembered = &Panel::prefLoginNameStringRef,
+                                     .storedForm = StoredForm::fixedKeyBase64,
+                                     .storedCharacters = kLongestName};
 
-inline constexpr JobField kPassword{
-    .field = &Panel::passwordEditText, .lockButton = &Panel::passwordButton,
-    .lockBit = lock_bits::kPassword, .lockHandler = &Panel::passwordButtonProc,
-    .form = Form::password, .key = settings_keys::kPassword2, .filterKey = settings_keys::kPassword,
-    .sent = {32, 32}, .cipherBytes = kTwoBlocks, .spoolTimeFirst = false, .onlyWithRetention = false,
-    .longerThanEntryDropped = false, .nameDefault = NameDefault::none,
-    .filter = InputFilter::roman, .entryLimit = 31,
-    .recordKey = "user password", .remembered = &Panel::prefPasswordStringRef,
-    .storedForm = StoredForm::fixedKeyHex, .storedCharacters = 32};
+inline constexpr JobField kPassword{.field = &Panel::passwordEditText,
+                                    .lockButton = &Panel::passwordButton,
+                                    .lockBit = lock_bits::kPassword,
+                                    .lockHandler = &Panel::passwordButtonProc,
+                                    .form = Form::password,
+                                    .key = settings_keys::kPassword2,
+                                    .filterKey = settings_keys::kPassword,
+                                    .sent = {32, 32},
+                                    .cipherBytes = kTwoBlocks,
+                                    .spoolTimeFirst = false,
+                                    .onlyWithRetention = false,
+                                    .longerThanEntryDropped = false,
+                                    .nameDefault = NameDefault::none,
+                                    .filter = InputFilter::roman,
+                                    .entryLimit = 31,
+                                    .recordKey = "user password",
+                                    .remembered = &Panel::prefPasswordStringRef,
+                                    .storedForm = StoredForm::fixedKeyHex,
+                                    .storedCharacters = 32};
 
-inline constexpr JobField kUserNumber{
-    .field = &Panel::userNumberEditText, .lockButton = &Panel::userNumberButton,
-    .lockBit = lock_bits::kUserNumber, .lockHandler = &Panel::userNumberButtonProc,
-    .form = Form::number, .key = settings_keys::kUserNumber2, .filterKey = settings_keys::kUserNumber,
-    .sent = kSentDigits, .cipherBytes = kOneBlock, .spoolTimeFirst = false, .onlyWithRetention = false,
-    .longerThanEntryDropped = false, .nameDefault = NameDefault::none,
-    .filter = InputFilter::digits, .entryLimit = kPassCodeEntry,
-    .recordKey = "user number", .remembered = &Panel::prefUserNumberStringRef,
-    .storedForm = StoredForm::fixedKeyHex, .storedCharacters = 16};
+inline constexpr JobField kUserNumber{.field = &Panel::userNumberEditText,
+                                      .lockButton = &Panel::userNumberButton,
+                                      .lockBit = lock_bits::kUserNumber,
+                                      .lockHandler = &Panel::userNumberButtonProc,
+                                      .form = Form::number,
+                                      .key = settings_keys::kUserNumber2,
+                                      .filterKey = settings_keys::kUserNumber,
+                                      .sent = kSentDigits,
+                                      .cipherBytes = kOneBlock,
+                                      .spoolTimeFirst = false,
+                                      .onlyWithRetention = false,
+                                      .longerThanEntryDropped = false,
+                                      .nameDefault = NameDefault::none,
+                                      .filter = InputFilter::digits,
+                                      .entryLimit = kPassCodeEntry,
+                                      .recordKey = "user number",
+                                      .remembered = &Panel::prefUserNumberStringRef,
+                                      .storedForm = StoredForm::fixedKeyHex,
+                                      .storedCharacters = 16};
 
-inline constexpr JobField kAccountNumber{
-    .field = &Panel::accountNumberEditText, .lockButton = &Panel::accountNumberButton,
-    .lockBit = lock_bits::kAccountNumber, .lockHandler = &Panel::accountNumberButtonProc,
-    .form = Form::number, .key = settings_keys::kAccountNumber2, .filterKey = settings_keys::kAccountNumber,
-    .sent = {kSentDigits.characters, 5}, .cipherBytes = kOneBlock, .spoolTimeFirst = false,
-    .onlyWithRetention = false, .longerThanEntryDropped = true, .nameDefault = NameDefault::none,
-    .filter = InputFilter::digits, .entryLimit = kPassCodeEntry,
-    .recordKey = "account number", .remembered = &Panel::prefAccountNumberStringRef,
-    .storedForm = StoredForm::fixedKeyHex, .storedCharacters = 16};
+inline constexpr JobField kAccountNumber{.field = &Panel::accountNumberEditText,
+                                         .lockButton = &Panel::accountNumberButton,
+                                         .lockBit = lock_bits::kAccountNumber,
+                                         .lockHandler = &Panel::accountNumberButtonProc,
+                                         .form = Form::number,
+                                         .key = settings_keys::kAccountNumber2,
+                                         .filterKey = settings_keys::kAccountNumber,
+                                         .sent = {kSentDigits.characters, 5},
+                                         .cipherBytes = kOneBlock,
+                                         .spoolTimeFirst = false,
+                                         .onlyWithRetention = false,
+                                         .longerThanEntryDropped = true,
+                                         .nameDefault = NameDefault::none,
+                                         .filter = InputFilter::digits,
+                                         .entryLimit = kPassCodeEntry,
+                                         .recordKey = "account number",
+                                         .remembered = &Panel::prefAccountNumberStringRef,
+                                         .storedForm = StoredForm::fixedKeyHex,
+                                         .storedCharacters = 16};
 
-inline constexpr JobField kUserName{
-    .field = &Panel::userNameEditText, .lockButton = &Panel::userNameButton,
-    .lockBit = lock_bits::kUserName, .lockHandler = &Panel::userNameButtonProc,
-    .form = Form::name, .key = settings_keys::kUserName, .filterKey = settings_keys::kUserName2,
-    .sent = {32, 32}, .cipherBytes = 0, .spoolTimeFirst = false, .onlyWithRetention = false,
-    .longerThanEntryDropped = false, .nameDefault = NameDefault::userFullName,
-    .filter = InputFilter::roman, .entryLimit = 32,
-    .recordKey = "user name", .remembered = &Panel::prefUserNameStringRef,
-    .storedForm = StoredForm::asTyped, .storedCharacters = 0};
+inline constexpr JobField kUserName{.field = &Panel::userNameEditText,
+                                    .lockButton = &Panel::userNameButton,
+                                    .lockBit = lock_bits::kUserName,
+                                    .lockHandler = &Panel::userNameButtonProc,
+                                    .form = Form::name,
+                                    .key = settings_keys::kUserName,
+                                    .filterKey = settings_keys::kUserName2,
+                                    .sent = {32, 32},
+                                    .cipherBytes = 0,
+                                    .spoolTimeFirst = false,
+                                    .onlyWithRetention = false,
+                                    .longerThanEntryDropped = false,
+                                    .nameDefault = NameDefault::userFullName,
+                                    .filter = InputFilter::roman,
+                                    .entryLimit = 32,
+                                    .recordKey = "user name",
+                                    .remembered = &Panel::prefUserNameStringRef,
+                                    .storedForm = StoredForm::asTyped,
+                                    .storedCharacters = 0};
 
-inline constexpr JobField kJobName{
-    .field = &Panel::jobNameEditText, .lockButton = &Panel::jobNameButton,
-    .lockBit = lock_bits::kJobName, .lockHandler = &Panel::jobNameButtonProc,
-    .form = Form::name, .key = settings_keys::kJobName, .filterKey = settings_keys::kJobName2,
-    .sent = {32, 32}, .cipherBytes = 0, .spoolTimeFirst = false, .onlyWithRetention = false,
-    .longerThanEntryDropped = false, .nameDefault = NameDefault::jobOwnName,
-    .filter = InputFilter::roman, .entryLimit = 80,
-    .recordKey = "job name", .remembered = &Panel::prefJobNameStringRef,
-    .storedForm = StoredForm::asTyped, .storedCharacters = 0};
+inline constexpr JobField kJobName{.field = &Panel::jobNameEditText,
+                                   .lockButton = &Panel::jobNameButton,
+                                   .lockBit = lock_bits::kJobName,
+                                   .lockHandler = &Panel::jobNameButtonProc,
+                                   .form = Form::name,
+                                   .key = settings_keys::kJobName,
+                                   .filterKey = settings_keys::kJobName2,
+                                   .sent = {32, 32},
+                                   .cipherBytes = 0,
+                                   .spoolTimeFirst = false,
+                                   .onlyWithRetention = false,
+                                   .longerThanEntryDropped = false,
+                                   .nameDefault = NameDefault::jobOwnName,
+                                   .filter = InputFilter::roman,
+                                   .entryLimit = 80,
+                                   .recordKey = "job name",
+                                   .remembered = &Panel::prefJobNameStringRef,
+                                   .storedForm = StoredForm::asTyped,
+                                   .storedCharacters = 0};
 
-inline constexpr JobField kFolderPassCode{
-    .field = &Panel::folderPasswordEditText, .lockButton = &Panel::folderPasswordButton,
-    .lockBit = lock_bits::kFolderPassCode, .lockHandler = &Panel::folderPasswordButtonProc,
-    .form = Form::passCode, .key = settings_keys::kFolderPassword2, .filterKey = settings_keys::kFolderPassword,
-    .sent = kSentDigits, .cipherBytes = kOneBlock, .spoolTimeFirst = true, .onlyWithRetention = false,
-    .longerThanEntryDropped = true, .nameDefault = NameDefault::none,
-    .filter = InputFilter::digits, .entryLimit = kPassCodeEntry,
-    .recordKey = "folder pass code", .remembered = &Panel::prefFolderPassStringRef,
-    .storedForm = StoredForm::asciiFixedKeyHex, .storedCharacters = kLongestName};
+inline constexpr JobField kFolderPassCode{.field = &Panel::folderPasswordEditText,
+                                          .lockButton = &Panel::folderPasswordButton,
+                                          .lockBit = lock_bits::kFolderPassCode,
+                                          .lockHandler = &Panel::folderPasswordButtonProc,
+                                          .form = Form::passCode,
+                                          .key = settings_keys::kFolderPassword2,
+                                          .filterKey = settings_keys::kFolderPassword,
+                                          .sent = kSentDigits,
+                                          .cipherBytes = kOneBlock,
+                                          .spoolTimeFirst = true,
+                                          .onlyWithRetention = false,
+                                          .longerThanEntryDropped = true,
+                                          .nameDefault = NameDefault::none,
+                                          .filter = InputFilter::digits,
+                                          .entryLimit = kPassCodeEntry,
+                                          .recordKey = "folder pass code",
+                                          .remembered = &Panel::prefFolderPassStringRef,
+                                          .storedForm = StoredForm::asciiFixedKeyHex,
+                                          .storedCharacters = kLongestName};
 
 // In the order in which the reader takes them: each field's lock handler
 // runs the enabling rules, which see the fields read before it. The writer
 // and the remembered defaults keep the same order.
-inline constexpr const JobField* kFields[] = {&kPassCode,      &kFolderName, &kLoginName, &kPassword, &kUserNumber,
+inline constexpr const JobField* kFields[] = {&kPassCode,      &kFolderName, &kLoginName, &kPassword,      &kUserNumber,
                                               &kAccountNumber, &kUserName,   &kJobName,   &kFolderPassCode};
 
 // The lock bits of the buttons that are on; an absent button is off.

@@ -90,15 +90,15 @@ inline constexpr int kUserNumberRow = 1;
 // One bit per lock button.
 namespace lock_bits {
 
-inline constexpr uint32_t kPassCode = 1;           // suspendKeyButton
-inline constexpr uint32_t kLoginName = 2;          // loginNameButton
-inline constexpr uint32_t kPassword = 4;           // passwordButton
-inline constexpr uint32_t kUserName = 8;           // userNameButton
-inline constexpr uint32_t kJobName = 16;           // jobNameButton
-inline constexpr uint32_t kFolderPassCode = 32;    // folderPasswordButton
-inline constexpr uint32_t kUserNumber = 64;        // userNumberButton
-inline constexpr uint32_t kAccountNumber = 128;    // accountNumberButton
-inline constexpr uint32_t kFolderName = 256;       // folderNameButton
+inline constexpr uint32_t kPassCode = 1;         // suspendKeyButton
+inline constexpr uint32_t kLoginName = 2;        // loginNameButton
+inline constexpr uint32_t kPassword = 4;         // passwordButton
+inline constexpr uint32_t kUserName = 8;         // userNameButton
+inline constexpr uint32_t kJobName = 16;         // jobNameButton
+inline constexpr uint32_t kFolderPassCode = 32;  // folderPasswordButton
+inline constexpr uint32_t kUserNumber = 64;      // userNumberButton
+inline constexpr uint32_t kAccountNumber = 128;  // accountNumberButton
+inline constexpr uint32_t kFolderName = 256;     // folderNameButton
 
 // Any of these set in the remembered mask makes the remembered
 // authentication method win over the print settings.
@@ -110,14 +110,16 @@ inline constexpr uint32_t kAll = 511;
 // Sizes of the conversion buffers that shape the value forms.
 namespace value_buffers {
 
-inline constexpr size_t kClearText = 256;     // clear text, zero-filled before use
-inline constexpr size_t kCipherText = 511;    // cipher bytes and encoded text
-inline constexpr size_t kDigestInput = 128;   // padded code joined with the spool time
-inline constexpr size_t kDigest = 33;         // 32 digest digits and a terminator
-inline constexpr size_t kSpoolTime = 64;      // the spool-time text (at most 31 characters)
-inline constexpr size_t kCipherBlock = 16;    // one AES-128 block
+inline constexpr size_t kClearText = 256;    // clear text, zero-filled before use
+inline constexpr size_t kCipherText = 511;   // cipher bytes and encoded text
+inline constexpr size_t kDigestInput = 128;  // padded code joined with the spool time
+inline constexpr size_t kDigest = 33;        // 32 digest digits and a terminator
+inline constexpr size_t kSpoolTime = 64;     // the spool-time text (at most 31 characters)
+inline constexpr size_t kCipherBlock = 16;   // one AES-128 block
 
 // The whole cipher blocks that hold `bytes` bytes.
-constexpr size_t wholeBlocks(size_t bytes) { return (bytes + kCipherBlock - 1) / kCipherBlock * kCipherBlock; }
+constexpr size_t wholeBlocks(size_t bytes) {
+    return (bytes + kCipherBlock - 1) / kCipherBlock * kCipherBlock;
+}
 
 }  // namespace value_buffers

@@ -206,7 +206,8 @@ bool SettingsReader::readFilingTarget() {
     if (!path) return false;
     const std::string bytes = value_forms::decodeHexText(StoredText(*path, value_buffers::kClearText));
     panel_.folderNameStringRef = platform::stringFromBytes(bytes.data(), bytes.size(), panel_.systemEncoding);
-    panel_.folderSelectionPopup->selectItemAtIndex(static_cast<int>(panel_.SearchSameFolderName(panel_.folderNameStringRef)));
+    panel_.folderSelectionPopup->selectItemAtIndex(
+        static_cast<int>(panel_.SearchSameFolderName(panel_.folderNameStringRef)));
     panel_.folderSelectionMatrix->selectCellAtRow(positions::kCustomFolderRow, 0);
     panel_.folderNameEditText->setStringValue(panel_.folderNameStringRef.value_or(std::string()));
     return true;

@@ -70,7 +70,8 @@ void SettingsWriter::write() {
     writeMainFolderPath();
     writeRetention();
     writeAuthentication();
-    for (const JobField* field : job_fields::kFields) writeField(*field);
+    for (const JobField* field : job_fields::kFields)
+        writeField(*field);
     writeLockMask();
 }
 
@@ -78,7 +79,9 @@ void SettingsWriter::set(const char* key, const std::string& value) {
     MyPMPrintSetAsciiCStrValue(settings_, key, value.c_str());
 }
 
-void SettingsWriter::remove(const char* key) { MyPMPrintSetAsciiCStrValue(settings_, key, nullptr); }
+void SettingsWriter::remove(const char* key) {
+    MyPMPrintSetAsciiCStrValue(settings_, key, nullptr);
+}
 
 void SettingsWriter::removeKeys(const JobField& field) {
     if (field.form == Form::loginName) {
@@ -170,8 +173,8 @@ void SettingsWriter::writeField(const JobField& field) {
 
 void SettingsWriter::writePassCode(const JobField& field, const ClearText& digits) {
     const std::string padded = value_forms::paddedDigits(digits);
-    set(field.filterKey, field.spoolTimeFirst ? value_forms::jobDigest(spoolTime_, padded)
-                                              : value_forms::jobDigest(padded, spoolTime_));
+    set(field.filterKey,
+        field.spoolTimeFirst ? value_forms::jobDigest(spoolTime_, padded) : value_forms::jobDigest(padded, spoolTime_));
     // The cipher takes the digits as entered, not padded.
     set(field.key, value_forms::fixedKeyHexForm(digits, field.cipherBytes));
 }

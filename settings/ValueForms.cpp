@@ -87,7 +87,8 @@ std::string decodeFixedKeyHexForm(const StoredText& stored, size_t digits) {
     CipherBuffer cipher{};
     myatoi(stored.c_str(), cipher.data(), static_cast<uint32_t>(digits));
     size_t length = digits / 2;
-    while (length > kCipherBlock && isZeroBlock(cipher.data() + length - kCipherBlock)) length -= kCipherBlock;
+    while (length > kCipherBlock && isZeroBlock(cipher.data() + length - kCipherBlock))
+        length -= kCipherBlock;
     CipherBuffer clear{};
     my_aes_decrypt(cipher.data(), length, clear.data(), clear.size());
     return textUpToZero(clear.data(), wholeBlocks(length));

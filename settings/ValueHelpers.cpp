@@ -39,7 +39,8 @@ std::vector<std::string> pieceKeysOf(const platform::PrintSettings& settings, co
         const std::string_view key = entry->first;
         if (key.substr(0, baseKey.size()) != baseKey) break;
         const std::string_view number = key.substr(baseKey.size());
-        const bool isPieceNumber = number.front() != '0' && number.find_first_not_of("0123456789") == std::string_view::npos;
+        const bool isPieceNumber =
+            number.front() != '0' && number.find_first_not_of("0123456789") == std::string_view::npos;
         if (isPieceNumber) keys.push_back(entry->first);
     }
     return keys;
@@ -76,10 +77,10 @@ int GetSpoolTime(char* destination, unsigned long destinationSize) {
 
     const char* dayName = weekday >= 1 && weekday <= 7 ? kDayNames[weekday - 1] : kDayNames[0];
     const char* monthName = date.month >= 1 && date.month <= 12 ? kMonthNames[date.month - 1] : kMonthNames[0];
-    const int written = std::snprintf(destination, destinationSize, "%s, %d %s %04d %02d:%02d:%02d %+05ld", dayName,
-                                      static_cast<int>(date.day), monthName, static_cast<int>(date.year),
-                                      static_cast<int>(date.hour), static_cast<int>(date.minute),
-                                      static_cast<int>(std::trunc(date.second)), zoneFigure);
+    const int written =
+        std::snprintf(destination, destinationSize, "%s, %d %s %04d %02d:%02d:%02d %+05ld", dayName,
+                      static_cast<int>(date.day), monthName, static_cast<int>(date.year), static_cast<int>(date.hour),
+                      static_cast<int>(date.minute), static_cast<int>(std::trunc(date.second)), zoneFigure);
     if (written < 0) return 0;
     return written < static_cast<int>(destinationSize) ? written : static_cast<int>(destinationSize) - 1;
 }
@@ -118,7 +119,8 @@ void MyMultiPMPrintSetAsciiCStrValue(PMPrintSettings settings, const char* baseK
 
     // Every piece of an earlier value goes, however many it had: a piece left
     // behind would be read as part of the value that replaces it.
-    for (const std::string& key : pieceKeysOf(*settings, baseKey)) PMPrintSettingsSetValue(settings, key, nullptr, false);
+    for (const std::string& key : pieceKeysOf(*settings, baseKey))
+        PMPrintSettingsSetValue(settings, key, nullptr, false);
     if (!value || !*value) return;
 
     const std::string text = value;

@@ -94,13 +94,16 @@ DeviceSimulator::DeviceSimulator(DeviceBehaviour behaviour, std::string host, in
     serve();
 }
 
-DeviceSimulator::~DeviceSimulator() { stop(); }
+DeviceSimulator::~DeviceSimulator() {
+    stop();
+}
 
 void DeviceSimulator::serve() {
     thread_ = std::thread([this] { server_->listen_after_bind(); });
     // httplib ignores a stop that comes before it runs; the socket already
     // listens, so connections queue meanwhile.
-    while (!server_->is_running()) std::this_thread::yield();
+    while (!server_->is_running())
+        std::this_thread::yield();
 }
 
 std::string DeviceSimulator::address() const {
@@ -194,16 +197,16 @@ void DeviceSimulator::sendBody(httplib::Response& response, int status) {
         return;
     }
     const auto body = std::make_shared<const std::string>(behaviour_.answerBody);
-    response.set_content_provider(
-        body->size(), kAnswerContentType, [this, body](size_t offset, size_t length, httplib::DataSink& sink) {
-            const size_t piece = std::min(length, kBodyPieceBytes);
-            if (!sink.write(body->data() + offset, piece)) return false;
-            if (offset + piece == body->size()) {
-                const std::lock_guard lock(mutex_);
-                lastBodyByte_ = Clock::now();
-            }
-            return true;
-        });
+    response.set_content_provider(body->size(), kAnswerContentType,
+                                  [this, body](size_t offset, size_t length, httplib::DataSink& sink) {
+                                      const size_t piece = std::min(length, kBodyPieceBytes);
+                                      if (!sink.write(body->data() + offset, piece)) return false;
+                                      if (offset + piece == body->size()) {
+                                          const std::lock_guard lock(mutex_);
+                                          lastBodyByte_ = Clock::now();
+                                      }
+                                      return true;
+                                  });
 }
 
 void DeviceSimulator::noteAnswered() {

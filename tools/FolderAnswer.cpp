@@ -12,7 +12,9 @@ void addText(pugi::xml_node parent, const char* name, const std::string& text) {
     parent.append_child(name).text().set(text.c_str());
 }
 
-const char* trueOrFalse(bool value) { return value ? "true" : "false"; }
+const char* trueOrFalse(bool value) {
+    return value ? "true" : "false";
+}
 
 }  // namespace
 

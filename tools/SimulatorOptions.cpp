@@ -114,7 +114,8 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
     std::vector<std::string> words = {"device-simulator"};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
+    for (std::string& word : words)
+        argv.push_back(word.data());
     argv.push_back(nullptr);
     const int argc = static_cast<int>(words.size());
 
@@ -127,10 +128,12 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
         if (code == ':') throw std::invalid_argument("option " + name + " needs a value");
         apply(gathered, code, name, optarg ? optarg : "");
     }
-    if (optind < argc) throw std::invalid_argument("unexpected argument " + std::string(argv[static_cast<size_t>(optind)]));
+    if (optind < argc)
+        throw std::invalid_argument("unexpected argument " + std::string(argv[static_cast<size_t>(optind)]));
     SimulatorOptions options = gathered.options;
-    options.behaviour.answerBody =
-        gathered.bodyFile ? contentsOf(*gathered.bodyFile) : folderListAnswer(gathered.folders, gathered.resultCode, gathered.pretty);
+    options.behaviour.answerBody = gathered.bodyFile
+                                       ? contentsOf(*gathered.bodyFile)
+                                       : folderListAnswer(gathered.folders, gathered.resultCode, gathered.pretty);
     return options;
 }
 
@@ -145,4 +148,6 @@ std::string simulatorUsage() {
            "Long options take their value as \"--port 8080\" or \"--port=8080\".\n";
 }
 
-std::string simulatorVersion() { return "device-simulator " NELVO_VERSION "\n"; }
+std::string simulatorVersion() {
+    return "device-simulator " NELVO_VERSION "\n";
+}

@@ -14,7 +14,8 @@ namespace {
 
 void printRequest(const RecordedRequest& request) {
     std::cout << "request: " << request.method << " " << request.path << "\n";
-    for (const auto& [name, value] : request.headers) std::cout << "header: " << name << ": " << value << "\n";
+    for (const auto& [name, value] : request.headers)
+        std::cout << "header: " << name << ": " << value << "\n";
     std::cout << "body: " << request.body.size() << " bytes\n" << request.body;
     if (!request.body.empty() && request.body.back() != '\n') std::cout << "\n";
     std::cout << "end of request\n" << std::flush;

@@ -86,8 +86,8 @@ SubmittedJob submitJob(const JobRequest& request) {
 
     const JobOptions options(*request.settings);
     int jobId = 0;
-    if (cupsCreateDestJob(connection, destination.get(), info.get(), &jobId, request.title.c_str(),
-                          options.count(), options.options()) > IPP_STATUS_OK_CONFLICTING)
+    if (cupsCreateDestJob(connection, destination.get(), info.get(), &jobId, request.title.c_str(), options.count(),
+                          options.options()) > IPP_STATUS_OK_CONFLICTING)
         refuse("the queue " + request.queue + " refused the job");
     try {
         sendDocuments(connection, destination.get(), info.get(), jobId, request.documents);
@@ -100,8 +100,8 @@ SubmittedJob submitJob(const JobRequest& request) {
 }
 
 std::string requestIdLine(const SubmittedJob& job) {
-    return "request id is " + job.queue + "-" + std::to_string(job.jobId) + " (" +
-           std::to_string(job.documentCount) + " file(s))";
+    return "request id is " + job.queue + "-" + std::to_string(job.jobId) + " (" + std::to_string(job.documentCount) +
+           " file(s))";
 }
 
 }  // namespace host

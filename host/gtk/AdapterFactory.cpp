@@ -35,7 +35,8 @@ std::unique_ptr<ControlAdapter> buttonAdapter(NSButton& button, UserOperations& 
 
 std::unique_ptr<ControlAdapter> makeAdapter(NSControl& control, UserOperations& operations) {
     if (auto* button = dynamic_cast<NSButton*>(&control)) return buttonAdapter(*button, operations);
-    if (auto* matrix = dynamic_cast<NSMatrix*>(&control)) return std::make_unique<RadioMatrixAdapter>(*matrix, operations);
+    if (auto* matrix = dynamic_cast<NSMatrix*>(&control))
+        return std::make_unique<RadioMatrixAdapter>(*matrix, operations);
     if (auto* popUp = dynamic_cast<NSPopUpButton*>(&control)) return std::make_unique<PopUpAdapter>(*popUp, operations);
     if (auto* field = dynamic_cast<NSTextField*>(&control)) {
         if (field->isLabel()) return std::make_unique<LabelAdapter>(*field, operations);

@@ -46,7 +46,8 @@ void AlertDialogPresenter::present(const platform::AlertRequest& alert) {
     g_signal_connect(dialog, "response", G_CALLBACK(answered), &waiting);
     if (transcript_) g_signal_connect(dialog, "map", G_CALLBACK(dismissWithDefault), nullptr);
     gtk_window_present(GTK_WINDOW(dialog));
-    while (!waiting.answered) g_main_context_iteration(nullptr, TRUE);
+    while (!waiting.answered)
+        g_main_context_iteration(nullptr, TRUE);
     gtk_window_destroy(GTK_WINDOW(dialog));
 }
 

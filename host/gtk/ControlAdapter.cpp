@@ -26,7 +26,8 @@ void ControlAdapter::connect(gpointer instance, const char* signal, GCallback ha
 }
 
 void ControlAdapter::followModel() {
-    for (GtkWidget* widget : rowWidgets()) followEnabledAndHidden(widget, control_);
+    for (GtkWidget* widget : rowWidgets())
+        followEnabledAndHidden(widget, control_);
 }
 
 platform::UserResult ControlAdapter::operate(const std::function<platform::UserResult()>& operation) {
@@ -47,10 +48,18 @@ void ControlAdapter::refuseGesture(const char* gesture) const {
     throw UsageError("'" + control_.fieldName() + "' cannot be " + gesture);
 }
 
-platform::UserResult ControlAdapter::click() { refuseGesture("clicked"); }
-platform::UserResult ControlAdapter::select(int) { refuseGesture("selected from"); }
-platform::UserResult ControlAdapter::type(const std::string&) { refuseGesture("typed into"); }
-platform::UserResult ControlAdapter::erase() { refuseGesture("erased"); }
+platform::UserResult ControlAdapter::click() {
+    refuseGesture("clicked");
+}
+platform::UserResult ControlAdapter::select(int) {
+    refuseGesture("selected from");
+}
+platform::UserResult ControlAdapter::type(const std::string&) {
+    refuseGesture("typed into");
+}
+platform::UserResult ControlAdapter::erase() {
+    refuseGesture("erased");
+}
 
 void followEnabledAndHidden(GtkWidget* widget, const NSControl& control) {
     gtk_widget_set_sensitive(widget, control.isEnabled());

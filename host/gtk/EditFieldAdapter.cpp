@@ -74,7 +74,8 @@ int EditFieldAdapter::lengthCharacters() const {
 // move it; a caret already there stays, so typing on costs no moves.
 platform::UserResult EditFieldAdapter::moveModelCaretTo(int position) {
     const bool focused = field_.window().firstResponder() == &field_;
-    if (focused && field_.selectedRange().length == 0 && caretCharacters() == position) return platform::UserResult::done;
+    if (focused && field_.selectedRange().length == 0 && caretCharacters() == position)
+        return platform::UserResult::done;
     if (position >= lengthCharacters()) return field_.userMoveCaret(NSTextField::CaretMove::end);
     platform::UserResult result = field_.userMoveCaret(NSTextField::CaretMove::start);
     for (int moved = 0; moved < position && result == platform::UserResult::done; ++moved)

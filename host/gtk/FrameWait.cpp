@@ -15,7 +15,8 @@ bool serviceUntil(const std::function<bool()>& condition, std::chrono::steady_cl
         if (std::chrono::steady_clock::now() > deadline) return false;
         // Blocking would miss the deadline when nothing happens; a short
         // timeout source keeps the wait bounded.
-        const guint wake = g_timeout_add(10, [](gpointer) { return G_SOURCE_REMOVE; }, nullptr);
+        const guint wake = g_timeout_add(
+            10, [](gpointer) { return G_SOURCE_REMOVE; }, nullptr);
         g_main_context_iteration(nullptr, TRUE);
         if (GSource* source = g_main_context_find_source_by_id(nullptr, wake)) g_source_destroy(source);
     }

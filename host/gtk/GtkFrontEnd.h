@@ -23,7 +23,7 @@ struct GtkFrontEndOptions {
     std::optional<std::string> script;  // a path, or "-" for standard input
     std::string printer;
     std::vector<std::filesystem::path> documents;
-    std::filesystem::path localeDirectory;  // the dialog's own translations
+    std::filesystem::path localeDirectory;          // the dialog's own translations
     GtkPanelDialog::HostForPrinter hostForPrinter;  // a new panel's host when another printer is picked
 };
 

@@ -47,7 +47,8 @@ void GtkPanelDialog::present() {
     presented_ = true;
     panel().willShow();
     tab().operations().followModel();
-    if (!waitForFrame(GTK_WIDGET(window_.window()), kFrameDeadline)) throw UsageError("the dialog window never appeared");
+    if (!waitForFrame(GTK_WIDGET(window_.window()), kFrameDeadline))
+        throw UsageError("the dialog window never appeared");
 }
 
 void GtkPanelDialog::showPanelTab() {
@@ -116,7 +117,8 @@ bool GtkPanelDialog::pickPrinter(const std::string& printer) {
 }
 
 DialogAnswer GtkPanelDialog::waitForAnswer() {
-    while (window_.answer() == DialogAnswer::none) g_main_context_iteration(nullptr, TRUE);
+    while (window_.answer() == DialogAnswer::none)
+        g_main_context_iteration(nullptr, TRUE);
     return window_.answer();
 }
 

@@ -34,8 +34,8 @@ public:
     struct Parts {
         PDEPlugIn& principal;
         std::shared_ptr<ScriptedHost> host;
-        std::string title;    // the dialog window's title
-        std::string printer;  // chosen in the dialog when GTK lists it
+        std::string title;                   // the dialog window's title
+        std::string printer;                 // chosen in the dialog when GTK lists it
         HostForPrinter hostForPrinter = {};  // none: one panel whatever is picked
     };
 

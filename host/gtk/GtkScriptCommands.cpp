@@ -37,7 +37,9 @@ GtkScriptCommands::GtkScriptCommands(ScriptRunner& runner, GtkPanelDialog& dialo
     install(runner);
 }
 
-GtkScriptCommands::~GtkScriptCommands() { dialog_.onPanelReplaced({}); }
+GtkScriptCommands::~GtkScriptCommands() {
+    dialog_.onPanelReplaced({});
+}
 
 void GtkScriptCommands::install(ScriptRunner& runner) {
     const auto adapter = [this](const ScriptCommand& command) -> ControlAdapter& {
@@ -64,20 +66,23 @@ void GtkScriptCommands::install(ScriptRunner& runner) {
     });
     runner.replaceCommand("print", [this](const ScriptCommand& command) {
         command.expectArguments(0, "print");
-        if (!dialog_.window().waitForPrinter(kPrinterDeadlineMilliseconds) || !dialog_.window().press(DialogAnswer::print))
+        if (!dialog_.window().waitForPrinter(kPrinterDeadlineMilliseconds) ||
+            !dialog_.window().press(DialogAnswer::print))
             throw UsageError("the dialog's Print button cannot be pressed: no printer is chosen");
         answer_ = DialogAnswer::print;
         out_ << "print: " << (dialog_.runShouldPrint() ? "YES" : "NO") << "\n";
     });
     runner.replaceCommand("cancel", [this](const ScriptCommand& command) {
         command.expectArguments(0, "cancel");
-        if (!dialog_.window().press(DialogAnswer::cancel)) throw UsageError("the dialog's Cancel button cannot be pressed");
+        if (!dialog_.window().press(DialogAnswer::cancel))
+            throw UsageError("the dialog's Cancel button cannot be pressed");
         answer_ = DialogAnswer::cancel;
     });
     runner.replaceCommand("printer", [this](const ScriptCommand& command) {
         if (command.words.size() < 2) throw UsageError("usage: printer NAME");
         const std::string printer = command.restAfterWords(1);
-        if (!dialog_.pickPrinter(printer)) throw UsageError("GTK's dialog did not take the printer '" + printer + "' in time");
+        if (!dialog_.pickPrinter(printer))
+            throw UsageError("GTK's dialog did not take the printer '" + printer + "' in time");
         out_ << "printer: " << printer << " (panel for " << dialog_.queue() << ")\n";
     });
     runner.replaceCommand("screenshot", [this](const ScriptCommand& command) {

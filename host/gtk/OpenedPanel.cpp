@@ -31,6 +31,8 @@ OpenedPanel::OpenedPanel(PDEPlugIn& principal, std::shared_ptr<ScriptedHost> hos
 
 OpenedPanel::~OpenedPanel() = default;
 
-const std::string& OpenedPanel::queue() const { return host_->printer().identifier; }
+const std::string& OpenedPanel::queue() const {
+    return host_->printer().identifier;
+}
 
 }  // namespace host

@@ -50,7 +50,8 @@ void PageLayout::add(const ControlAdapter& adapter) {
         beginSection(grid, false);
     }
     int row = control.layoutRow();
-    for (GtkWidget* widget : adapter.rowWidgets()) sections_.back().placed.push_back(Placed{widget, row++, control.layoutColumn()});
+    for (GtkWidget* widget : adapter.rowWidgets())
+        sections_.back().placed.push_back(Placed{widget, row++, control.layoutColumn()});
 }
 
 void PageLayout::attach(const Section& section) {
@@ -75,7 +76,8 @@ void PageLayout::attach(const Section& section) {
 }
 
 GtkWidget* PageLayout::finish() {
-    for (const Section& section : sections_) attach(section);
+    for (const Section& section : sections_)
+        attach(section);
     return page_;
 }
 

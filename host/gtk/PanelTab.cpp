@@ -31,7 +31,8 @@ GtkWidget* PanelTab::buildTabs() {
     NSTabView* tabs = view_.tabView();
     auto* adapter = tabs ? dynamic_cast<TabViewAdapter*>(adapterNamed(tabs->fieldName())) : nullptr;
     if (!adapter) return nullptr;
-    for (int tab = 0; tab < tabs->numberOfTabViewItems(); ++tab) adapter->appendPage(layOut(view_.controlsOnTab(tab)));
+    for (int tab = 0; tab < tabs->numberOfTabViewItems(); ++tab)
+        adapter->appendPage(layOut(view_.controlsOnTab(tab)));
     return adapter->widget();
 }
 
@@ -50,7 +51,8 @@ ControlAdapter* PanelTab::adapterNamed(const std::string& name) const {
 }
 
 void PanelTab::followModel() {
-    for (const auto& adapter : adapters_) adapter->followModel();
+    for (const auto& adapter : adapters_)
+        adapter->followModel();
     followFocus();
 }
 

@@ -73,9 +73,11 @@ void PopUpAdapter::followModel() {
     if (const std::string signature = menuSignature(); signature != shownMenu_) {
         shownMenu_ = signature;
         std::vector<std::string> titles;
-        for (int index = 0; index < popUp_.numberOfItems(); ++index) titles.push_back(popUp_.itemAtIndex(index)->title());
+        for (int index = 0; index < popUp_.numberOfItems(); ++index)
+            titles.push_back(popUp_.itemAtIndex(index)->title());
         std::vector<const char*> pointers;
-        for (const std::string& title : titles) pointers.push_back(title.c_str());
+        for (const std::string& title : titles)
+            pointers.push_back(title.c_str());
         pointers.push_back(nullptr);
         gtk_string_list_splice(titles_, 0, g_list_model_get_n_items(G_LIST_MODEL(titles_)), pointers.data());
     }
@@ -91,14 +93,16 @@ void PopUpAdapter::selectedChanged(GtkDropDown* dropDown, GParamSpec*, PopUpAdap
     // until after it returned: a selection that is the model's own is none
     // of the person's doing.
     const guint selected = gtk_drop_down_get_selected(dropDown);
-    if (selected == GTK_INVALID_LIST_POSITION || static_cast<int>(selected) == self->popUp_.indexOfSelectedItem()) return;
+    if (selected == GTK_INVALID_LIST_POSITION || static_cast<int>(selected) == self->popUp_.indexOfSelectedItem())
+        return;
     const int index = static_cast<int>(selected);
     self->operate([self, index] { return self->popUp_.userSelectItemAtIndex(index); });
 }
 
 platform::UserResult PopUpAdapter::select(int index) {
     if (index < 0 || index >= popUp_.numberOfItems()) return platform::UserResult::outOfRange;
-    return byPerson(widget(), [this, index] { gtk_drop_down_set_selected(GTK_DROP_DOWN(widget()), static_cast<guint>(index)); });
+    return byPerson(widget(),
+                    [this, index] { gtk_drop_down_set_selected(GTK_DROP_DOWN(widget()), static_cast<guint>(index)); });
 }
 
 unsigned PopUpAdapter::rowCount() const {

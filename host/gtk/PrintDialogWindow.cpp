@@ -99,7 +99,6 @@ bool PrintDialogWindow::waitForPrinter(int milliseconds) {
                         deadline);
 }
 
-
 // The list of printers is the dialog's one column view.
 GtkSelectionModel* PrintDialogWindow::printerRows() const {
     GtkWidget* list = firstOfType(dialog_, GTK_TYPE_COLUMN_VIEW);

@@ -46,16 +46,16 @@ void RadioMatrixAdapter::watchChoosingAgain(GtkWidget* cell) {
     GtkEventController* keys = gtk_shortcut_controller_new();
     gtk_event_controller_set_propagation_phase(keys, GTK_PHASE_CAPTURE);
     for (const guint key : {GDK_KEY_space, GDK_KEY_KP_Space, GDK_KEY_Return, GDK_KEY_ISO_Enter, GDK_KEY_KP_Enter})
-        gtk_shortcut_controller_add_shortcut(
-            GTK_SHORTCUT_CONTROLLER(keys),
-            gtk_shortcut_new(gtk_keyval_trigger_new(key, GdkModifierType(0)),
-                             gtk_callback_action_new(keyActivated, this, nullptr)));
+        gtk_shortcut_controller_add_shortcut(GTK_SHORTCUT_CONTROLLER(keys),
+                                             gtk_shortcut_new(gtk_keyval_trigger_new(key, GdkModifierType(0)),
+                                                              gtk_callback_action_new(keyActivated, this, nullptr)));
     gtk_widget_add_controller(cell, keys);
     keyControllers_.emplace_back(cell, keys);
 }
 
 RadioMatrixAdapter::~RadioMatrixAdapter() {
-    for (const auto& [cell, keys] : keyControllers_) gtk_widget_remove_controller(cell, keys);
+    for (const auto& [cell, keys] : keyControllers_)
+        gtk_widget_remove_controller(cell, keys);
 }
 
 int RadioMatrixAdapter::rowOf(GtkWidget* cell) const {
@@ -85,7 +85,8 @@ void RadioMatrixAdapter::pressed(GtkGestureClick* gesture, int, double, double, 
 void RadioMatrixAdapter::released(GtkGestureClick* gesture, int, double x, double y, RadioMatrixAdapter* self) {
     GtkWidget* cell = gtk_event_controller_get_widget(GTK_EVENT_CONTROLLER(gesture));
     // A cell chosen by this very click was the toggle's.
-    if (std::exchange(self->pressedWhileChosen_, false) && gtk_widget_is_sensitive(cell) && gtk_widget_contains(cell, x, y))
+    if (std::exchange(self->pressedWhileChosen_, false) && gtk_widget_is_sensitive(cell) &&
+        gtk_widget_contains(cell, x, y))
         self->chooseAgain(cell);
 }
 

@@ -29,8 +29,10 @@ void TabViewAdapter::followModel() {
     GtkNotebook* notebook = GTK_NOTEBOOK(widget());
     for (int index = 0; index < gtk_notebook_get_n_pages(notebook); ++index)
         if (const NSTabViewItem* item = tabs_.tabViewItemAtIndex(index))
-            gtk_notebook_set_tab_label_text(notebook, gtk_notebook_get_nth_page(notebook, index), item->label().c_str());
-    if (tabs_.indexOfSelectedTabViewItem() >= 0) gtk_notebook_set_current_page(notebook, tabs_.indexOfSelectedTabViewItem());
+            gtk_notebook_set_tab_label_text(notebook, gtk_notebook_get_nth_page(notebook, index),
+                                            item->label().c_str());
+    if (tabs_.indexOfSelectedTabViewItem() >= 0)
+        gtk_notebook_set_current_page(notebook, tabs_.indexOfSelectedTabViewItem());
     following_ = false;
 }
 

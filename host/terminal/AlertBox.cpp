@@ -52,9 +52,11 @@ void paintAlertBox(Canvas& canvas, const platform::AlertRequest& alert) {
     const std::vector<std::string> lines = wrapWords(alert.message, inner, glyphs);
     const std::vector<std::string> buttons = buttonsOf(alert);
     int buttonsWidth = -1;
-    for (const std::string& button : buttons) buttonsWidth += displayWidth(button, glyphs) + 1;
+    for (const std::string& button : buttons)
+        buttonsWidth += displayWidth(button, glyphs) + 1;
     int textWidth = std::max(buttonsWidth, displayWidth(alert.title, glyphs));
-    for (const std::string& line : lines) textWidth = std::max(textWidth, displayWidth(line, glyphs));
+    for (const std::string& line : lines)
+        textWidth = std::max(textWidth, displayWidth(line, glyphs));
 
     const int width = std::min(textWidth, inner) + 4;
     const int titleRows = alert.title.empty() ? 0 : 2;
@@ -68,12 +70,14 @@ void paintAlertBox(Canvas& canvas, const platform::AlertRequest& alert) {
         canvas.write(row, left + 2, alert.title, style::bold, width - 4);
         row += 2;
     }
-    for (const std::string& line : lines) canvas.write(row++, left + 2, line, style::plain, width - 4);
+    for (const std::string& line : lines)
+        canvas.write(row++, left + 2, line, style::plain, width - 4);
     int column = left + (width - buttonsWidth) / 2;
     ++row;
     for (size_t index = 0; index < buttons.size(); ++index) {
         const bool isDefault = index == 0;
-        const int used = canvas.write(row, column, buttons[index], isDefault ? style::reverse : style::plain, width - 4);
+        const int used =
+            canvas.write(row, column, buttons[index], isDefault ? style::reverse : style::plain, width - 4);
         if (isDefault) canvas.placeCursor(row, column + 2);
         column += used + 1;
     }
@@ -89,8 +93,8 @@ void runAlertBox(Terminal& terminal, const BackgroundPainter& background, const 
 }
 
 AlertBoxPresenter::AlertBoxPresenter(Terminal& terminal, BackgroundPainter background) {
-    previous_ = platform::setAlertPresenter(
-        [&terminal, paint = std::move(background)](const platform::AlertRequest& alert) {
+    previous_ =
+        platform::setAlertPresenter([&terminal, paint = std::move(background)](const platform::AlertRequest& alert) {
             runAlertBox(terminal, paint, alert);
         });
 }

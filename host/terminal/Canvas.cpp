@@ -72,7 +72,8 @@ int Canvas::write(int row, int column, const std::vector<DisplayCell>& cells, ui
 void Canvas::fill(int row, int column, int width, std::string_view glyph, uint8_t cellStyle) {
     const std::vector<DisplayCell> cells = displayCells(glyph, glyphs_);
     const DisplayCell character = cells.empty() ? DisplayCell{U" ", 1, 1} : cells.front();
-    for (int offset = 0; offset < width; ++offset) put(row, column + offset, character, cellStyle);
+    for (int offset = 0; offset < width; ++offset)
+        put(row, column + offset, character, cellStyle);
 }
 
 void Canvas::addStyle(int row, int column, int width, uint8_t extra) {

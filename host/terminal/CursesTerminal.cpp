@@ -133,8 +133,9 @@ void CursesTerminal::refuseTerminalWithoutCursorAddressing() {
     screen_ = nullptr;
     if (terminalFile_) std::fclose(terminalFile_);
     terminalFile_ = nullptr;
-    throw UsageError("the terminal (TERM=" + type +
-                     ") cannot move its cursor, so the dialog cannot be drawn on it; use another terminal, or give a script");
+    throw UsageError(
+        "the terminal (TERM=" + type +
+        ") cannot move its cursor, so the dialog cannot be drawn on it; use another terminal, or give a script");
 }
 
 CursesTerminal::~CursesTerminal() {
@@ -244,8 +245,8 @@ bool CursesTerminal::skipUnknownSequence() {
     bool skipped = false;
     while (wget_wch(stdscr, &character) == OK) {
         skipped = true;
-        const bool final = (character >= 'A' && character <= 'Z') || (character >= 'a' && character <= 'z') ||
-                           character == '~';
+        const bool final =
+            (character >= 'A' && character <= 'Z') || (character >= 'a' && character <= 'z') || character == '~';
         if (final) break;
     }
     nodelay(stdscr, FALSE);

@@ -68,14 +68,16 @@ int displayWidth(std::string_view text, const Glyphs& glyphs) {
 
 int displayWidth(const std::vector<DisplayCell>& cells) {
     int width = 0;
-    for (const DisplayCell& cell : cells) width += cell.width;
+    for (const DisplayCell& cell : cells)
+        width += cell.width;
     return width;
 }
 
 std::size_t cellsBeforeUnit(const std::vector<DisplayCell>& cells, std::size_t units) {
     std::size_t covered = 0;
     std::size_t count = 0;
-    while (count < cells.size() && covered + cells[count].units <= units) covered += cells[count++].units;
+    while (count < cells.size() && covered + cells[count].units <= units)
+        covered += cells[count++].units;
     return count;
 }
 

@@ -11,7 +11,8 @@ namespace {
 // The columns that cells [from, to) take.
 int widthOf(const std::vector<DisplayCell>& cells, size_t from, size_t to) {
     int width = 0;
-    for (size_t index = from; index < to && index < cells.size(); ++index) width += cells[index].width;
+    for (size_t index = from; index < to && index < cells.size(); ++index)
+        width += cells[index].width;
     return width;
 }
 
@@ -22,7 +23,8 @@ size_t firstShownCell(const std::vector<DisplayCell>& cells, size_t caret, int w
     const int room = std::max(width - 2, 1);
     size_t first = std::min(caret, cells.size());
     int used = 0;
-    while (first > 0 && used + cells[first - 1].width <= room) used += cells[--first].width;
+    while (first > 0 && used + cells[first - 1].width <= room)
+        used += cells[--first].width;
     return first;
 }
 

@@ -15,7 +15,8 @@ bool canTakeCursor(const NSControl& control) {
     if (const auto* matrix = dynamic_cast<const NSMatrix*>(&control)) return matrix->numberOfRows() > 0;
     if (const auto* popUp = dynamic_cast<const NSPopUpButton*>(&control)) return popUp->numberOfItems() > 0;
     if (const auto* tabs = dynamic_cast<const NSTabView*>(&control)) return tabs->numberOfTabViewItems() > 0;
-    if (const auto* field = dynamic_cast<const NSTextField*>(&control)) return !field->isLabel() && field->isSelectable();
+    if (const auto* field = dynamic_cast<const NSTextField*>(&control))
+        return !field->isLabel() && field->isSelectable();
     return false;
 }
 

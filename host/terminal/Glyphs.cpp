@@ -27,7 +27,8 @@ Glyphs unicodeGlyphs() {
     glyphs.cutRight = "\u2026";
     glyphs.fieldFill = "_";
     glyphs.dimmedFieldFill = "\u00B7";
-    glyphs.spinner = {"\u280B", "\u2819", "\u2839", "\u2838", "\u283C", "\u2834", "\u2826", "\u2827", "\u2807", "\u280F"};
+    glyphs.spinner = {"\u280B", "\u2819", "\u2839", "\u2838", "\u283C",
+                      "\u2834", "\u2826", "\u2827", "\u2807", "\u280F"};
     glyphs.bullet = "\u2022";
     return glyphs;
 }

@@ -43,8 +43,9 @@ DialogOutcome runInteractiveDialog(PDEPlugIn& principal, std::shared_ptr<PDEPlug
     const HostTexts texts = loadHostTexts(options.localeDirectory);
     CursesTerminal curses(!glyphs.ascii);
     DumpingTerminal terminal(curses, options.screenDumpDescriptor.value_or(-1));
-    TerminalDialog dialog(TerminalDialog::Parts{*panel, *view, terminal, glyphs, texts,
-                                                panel->panelName() + (glyphs.ascii ? " - " : " \u2014 ") + options.printer});
+    TerminalDialog dialog(
+        TerminalDialog::Parts{*panel, *view, terminal, glyphs, texts,
+                              panel->panelName() + (glyphs.ascii ? " - " : " \u2014 ") + options.printer});
     const AlertBoxPresenter alerts(terminal, [&dialog] { return dialog.paintScreen(); });
     return dialog.run();
 }

@@ -15,10 +15,10 @@ class PDEPluginCallback;
 namespace host {
 
 struct InteractiveOptions {
-    std::string printer;                    // shown in the title
-    bool ascii = false;                     // ASCII marks whatever the terminal offers
+    std::string printer;                      // shown in the title
+    bool ascii = false;                       // ASCII marks whatever the terminal offers
     std::optional<int> screenDumpDescriptor;  // see ScreenDump.h
-    std::filesystem::path localeDirectory;  // the dialog's own catalogues
+    std::filesystem::path localeDirectory;    // the dialog's own catalogues
 };
 
 // Throws UsageError when the plug-in offers no panel or there is no

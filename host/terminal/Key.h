@@ -28,7 +28,7 @@ enum class KeyCode {
     cancel,
     summary,
     resize,
-    other,  // a key the dialog has no use for
+    other,       // a key the dialog has no use for
     endOfInput,  // the terminal went away
 };
 

@@ -13,8 +13,8 @@ namespace host {
 void paintKeyBar(Canvas& canvas, const HostTexts& texts) {
     using namespace screen_layout;
     const std::vector<std::pair<std::string, std::string>> entries = {
-        {texts.saveKey, texts.save},     {texts.summaryKey, texts.summary}, {texts.revealKey, texts.reveal},
-        {texts.printKey, texts.print},   {texts.cancelKey, texts.cancel},   {texts.moveKey, texts.move},
+        {texts.saveKey, texts.save},   {texts.summaryKey, texts.summary}, {texts.revealKey, texts.reveal},
+        {texts.printKey, texts.print}, {texts.cancelKey, texts.cancel},   {texts.moveKey, texts.move},
     };
     canvas.fill(kKeyBarRow, 0, kColumns, " ", style::plain);
     int column = 0;

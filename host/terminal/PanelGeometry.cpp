@@ -60,7 +60,8 @@ PanelGeometry::PanelGeometry(const NSView& view, const Glyphs& glyphs) {
         if (control != tabs) controls_.push_back(control);
     std::erase_if(controls_, [](const NSControl* control) { return control->isHidden(); });
 
-    for (const NSControl* control : controls_) placeControl(control, glyphs);
+    for (const NSControl* control : controls_)
+        placeControl(control, glyphs);
     for (size_t index = 0; index < controls_.size(); ++index)
         if (dynamic_cast<const NSBox*>(controls_[index])) placeBox(index);
 }
@@ -91,9 +92,12 @@ void PanelGeometry::placeControl(const NSControl* control, const Glyphs& glyphs)
     if (const auto* button = dynamic_cast<const NSButton*>(control)) {
         switch (button->buttonType()) {
             case NSButtonType::lockButton:
-                rect.width = std::max(displayWidth(glyphs.lockedButton, glyphs), displayWidth(glyphs.unlockedButton, glyphs));
+                rect.width =
+                    std::max(displayWidth(glyphs.lockedButton, glyphs), displayWidth(glyphs.unlockedButton, glyphs));
                 break;
-            case NSButtonType::checkBox: rect.width = displayWidth(glyphs.checkOn, glyphs) + 1 + displayWidth(button->title(), glyphs); break;
+            case NSButtonType::checkBox:
+                rect.width = displayWidth(glyphs.checkOn, glyphs) + 1 + displayWidth(button->title(), glyphs);
+                break;
             case NSButtonType::pushButton: rect.width = displayWidth(button->title(), glyphs) + 4; break;
         }
     } else if (const auto* popUp = dynamic_cast<const NSPopUpButton*>(control)) {

@@ -40,7 +40,8 @@ std::string maskOf(const std::string& text) {
     const std::size_t units = platform::utf16Length(text);
     std::string mask;
     mask.reserve(units * 3);
-    for (std::size_t unit = 0; unit < units; ++unit) mask += "\xE2\x80\xA2";  // U+2022
+    for (std::size_t unit = 0; unit < units; ++unit)
+        mask += "\xE2\x80\xA2";  // U+2022
     return mask;
 }
 
@@ -100,7 +101,9 @@ void PanelPainter::paintButton(const NSButton& button, const ScreenRect& rect) {
         case NSButtonType::checkBox:
             text = (button.state() == 1 ? glyphs.checkOn : glyphs.checkOff) + " " + button.title();
             break;
-        case NSButtonType::lockButton: text = showsClosedLock(button) ? glyphs.lockedButton : glyphs.unlockedButton; break;
+        case NSButtonType::lockButton:
+            text = showsClosedLock(button) ? glyphs.lockedButton : glyphs.unlockedButton;
+            break;
         case NSButtonType::pushButton: text = "[ " + button.title() + " ]"; break;
     }
     const uint8_t look = enabledStyle(button) | (focused(button) ? style::reverse : style::plain);
@@ -155,7 +158,8 @@ void PanelPainter::paintEditField(const NSTextField& field, const ScreenRect& re
     const EditFieldView view = viewOfField(shown, field.selectedRange(), focused(field), rect.width, glyphs);
     canvas_.write(rect.row, rect.column, view.cells, look, rect.width);
     if (!focused(field)) return;
-    canvas_.addStyle(rect.row, rect.column + view.selectionStart, view.selectionEnd - view.selectionStart, style::reverse);
+    canvas_.addStyle(rect.row, rect.column + view.selectionStart, view.selectionEnd - view.selectionStart,
+                     style::reverse);
     canvas_.addStyle(rect.row, rect.column, rect.width, style::bold);
     canvas_.placeCursor(rect.row, rect.column + view.caretColumn);
 }

@@ -1,7 +1,7 @@
 #include "host/terminal/ScreenDump.h"
 
-#include <cerrno>
 #include <unistd.h>
+#include <cerrno>
 
 #include "host/terminal/Canvas.h"
 
@@ -31,10 +31,12 @@ std::string screenRecord(const Canvas& canvas) {
     const CursorPlace& cursor = canvas.cursor();
     record += "cursor " + std::to_string(cursor.row) + " " + std::to_string(cursor.column) + " " +
               (cursor.visible ? "1" : "0") + "\n";
-    for (int row = 0; row < canvas.rows(); ++row) record += "text " + canvas.rowText(row) + "\n";
+    for (int row = 0; row < canvas.rows(); ++row)
+        record += "text " + canvas.rowText(row) + "\n";
     for (int row = 0; row < canvas.rows(); ++row) {
         record += "style ";
-        for (int column = 0; column < canvas.columns(); ++column) record += kHexDigits[canvas.at(row, column).style & 0xF];
+        for (int column = 0; column < canvas.columns(); ++column)
+            record += kHexDigits[canvas.at(row, column).style & 0xF];
         record += "\n";
     }
     record += "end\n";

@@ -28,9 +28,8 @@ AlertPresenter setAlertPresenter(AlertPresenter presenter) {
 
 }  // namespace platform
 
-int NSRunInformationalAlertPanel(const std::string& title, const std::string& message,
-                                 const std::string& defaultButton, const std::string& alternateButton,
-                                 const std::string& otherButton) {
+int NSRunInformationalAlertPanel(const std::string& title, const std::string& message, const std::string& defaultButton,
+                                 const std::string& alternateButton, const std::string& otherButton) {
     const platform::AlertRequest request{title, message, defaultButton, alternateButton, otherButton};
     // A copy, so that a presenter that installs another one while it runs
     // stays alive until it returns.

@@ -30,6 +30,5 @@ AlertPresenter setAlertPresenter(AlertPresenter presenter);
 inline constexpr int NSAlertDefaultReturn = 1;
 
 // Shows the alert and returns when it is dismissed, with NSAlertDefaultReturn.
-int NSRunInformationalAlertPanel(const std::string& title, const std::string& message,
-                                 const std::string& defaultButton, const std::string& alternateButton = "",
-                                 const std::string& otherButton = "");
+int NSRunInformationalAlertPanel(const std::string& title, const std::string& message, const std::string& defaultButton,
+                                 const std::string& alternateButton = "", const std::string& otherButton = "");

@@ -55,7 +55,8 @@ std::unique_ptr<NSMenuItem> makeMenuItem(const json& description) {
 
 std::unique_ptr<NSControl> makePopUp(const json& description) {
     auto popUp = std::make_unique<NSPopUpButton>();
-    for (const json& item : arrayField(description, "items")) popUp->menu().addItem(makeMenuItem(item));
+    for (const json& item : arrayField(description, "items"))
+        popUp->menu().addItem(makeMenuItem(item));
     popUp->selectItemAtIndex(intField(description, "selected", -1));
     return popUp;
 }

@@ -16,7 +16,8 @@ int intField(const nlohmann::json& object, const char* key, int fallback) {
     if (found == object.end()) return fallback;
     if (found->is_number_unsigned()) {
         const auto value = found->get<std::uint64_t>();
-        if (value > static_cast<std::uint64_t>(std::numeric_limits<int>::max())) throw LayoutError(std::string(key) + " is too large");
+        if (value > static_cast<std::uint64_t>(std::numeric_limits<int>::max()))
+            throw LayoutError(std::string(key) + " is too large");
         return static_cast<int>(value);
     }
     if (!found->is_number_integer()) throw LayoutError(std::string(key) + " is not an integer");

@@ -15,8 +15,8 @@
 namespace platform {
 namespace {
 
-using nlohmann::json;
 using layout::LayoutError;
+using nlohmann::json;
 
 // A view read from a file, with the handler name of each control that
 // names one; nothing is connected yet.
@@ -56,7 +56,8 @@ void addTabView(ReadLayout& layout, const json& description) {
     if (!handler.empty()) layout.handlers.emplace_back(added, handler);
 
     int index = 0;
-    for (const json& tab : tabs) addControls(layout, layout::arrayField(tab, "controls"), index++);
+    for (const json& tab : tabs)
+        addControls(layout, layout::arrayField(tab, "controls"), index++);
 }
 
 // Every named control and cell, in layout order.
@@ -106,8 +107,10 @@ std::shared_ptr<NSView> loadLayoutFile(const std::string& path, LayoutOwner& own
         reportUnloadable(path, error.what());
         return nullptr;
     }
-    for (NSObject* object : namedObjects(*layout->view)) owner.connectOutlet(object->fieldName(), object);
-    for (auto& [control, handler] : layout->handlers) control->setAction(owner.actionForHandler(handler));
+    for (NSObject* object : namedObjects(*layout->view))
+        owner.connectOutlet(object->fieldName(), object);
+    for (auto& [control, handler] : layout->handlers)
+        control->setAction(owner.actionForHandler(handler));
     return layout->view;
 }
 

@@ -35,7 +35,8 @@ void NSMenu::removeItemAtIndex(int index) {
 }
 
 void NSMenu::removeAllItems() {
-    while (numberOfItems() > 0) removeItemAtIndex(numberOfItems() - 1);
+    while (numberOfItems() > 0)
+        removeItemAtIndex(numberOfItems() - 1);
 }
 
 void NSMenu::setRemovalObserver(std::function<void(int index)> observer) {

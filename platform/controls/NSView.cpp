@@ -28,7 +28,8 @@ NSObject* NSView::objectNamed(const std::string& name) const {
 
 std::vector<NSControl*> NSView::controls() const {
     std::vector<NSControl*> result;
-    for (const Placement& placement : placements_) result.push_back(placement.control.get());
+    for (const Placement& placement : placements_)
+        result.push_back(placement.control.get());
     return result;
 }
 

@@ -1,12 +1,12 @@
 #include "platform/core/AtomicFile.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
-#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -33,7 +33,8 @@ bool sameFile(const struct stat& one, const struct stat& other) {
 // Whether `name` still names the file open at `descriptor`: a sweeping
 // writer may have removed it between mkstemp and the lock.
 bool stillNamed(int descriptor, const char* name) {
-    struct stat opened {}, named {};
+    struct stat opened {
+    }, named{};
     return ::fstat(descriptor, &opened) == 0 && ::lstat(name, &named) == 0 && sameFile(opened, named);
 }
 
@@ -103,8 +104,8 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view con
     std::vector<char> name;
     const int descriptor = createLockedTemporary(path, name);
     if (descriptor < 0) return false;
-    const bool done = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, contents) &&
-                      ::fsync(descriptor) == 0 && std::rename(name.data(), path.c_str()) == 0;
+    const bool done = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, contents) && ::fsync(descriptor) == 0 &&
+                      std::rename(name.data(), path.c_str()) == 0;
     const int failure = errno;
     if (done)
         syncFolder(path.parent_path());

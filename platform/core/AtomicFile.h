@@ -2,9 +2,9 @@
 // never a torn file, and no stray copy once a later write succeeds.
 #pragma once
 
+#include <sys/types.h>
 #include <filesystem>
 #include <string_view>
-#include <sys/types.h>
 
 namespace platform {
 

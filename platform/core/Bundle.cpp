@@ -42,15 +42,21 @@ std::unique_ptr<NSBundle> NSBundle::bundleContainingAddress(const void* address)
     return bundleWithPath(executable.parent_path().parent_path().parent_path());
 }
 
-std::string NSBundle::bundleIdentifier() const { return infoString(info_, "CFBundleIdentifier"); }
+std::string NSBundle::bundleIdentifier() const {
+    return infoString(info_, "CFBundleIdentifier");
+}
 
-std::string NSBundle::principalClassName() const { return infoString(info_, "NSPrincipalClass"); }
+std::string NSBundle::principalClassName() const {
+    return infoString(info_, "NSPrincipalClass");
+}
 
 std::filesystem::path NSBundle::executablePath() const {
     return path_ / "Contents" / "Linux" / (infoString(info_, "CFBundleExecutable") + ".so");
 }
 
-std::filesystem::path NSBundle::resourcePath() const { return path_ / "Contents" / "Resources"; }
+std::filesystem::path NSBundle::resourcePath() const {
+    return path_ / "Contents" / "Resources";
+}
 
 std::optional<std::string> NSBundle::pathForResource(const std::string& name, const std::string& type) const {
     const std::filesystem::path file = resourcePath() / (type.empty() ? name : name + "." + type);

@@ -75,9 +75,13 @@ CFTimeInterval CFTimeZoneGetSecondsFromGMT(const CFTimeZone& zone, CFAbsoluteTim
 
 namespace platform {
 
-ScopedFixedClock::ScopedFixedClock(CFAbsoluteTime now, CFTimeZone zone) { fixedClock() = FixedClock{now, zone}; }
+ScopedFixedClock::ScopedFixedClock(CFAbsoluteTime now, CFTimeZone zone) {
+    fixedClock() = FixedClock{now, zone};
+}
 
-ScopedFixedClock::~ScopedFixedClock() { fixedClock().reset(); }
+ScopedFixedClock::~ScopedFixedClock() {
+    fixedClock().reset();
+}
 
 CFAbsoluteTime absoluteTimeFromUTC(int year, int month, int day, int hour, int minute, double second) {
     std::tm fields{};

@@ -1,8 +1,8 @@
 #include "platform/core/DeviceUri.h"
 
-#include <algorithm>
 #include <arpa/inet.h>
 #include <cups/http.h>
+#include <algorithm>
 #include <string_view>
 
 namespace platform {
@@ -38,7 +38,9 @@ bool isIpLiteral(const std::string& host) {
 
 }  // namespace
 
-bool isHostNameOrIpLiteral(const std::string& host) { return isHostName(host) || isIpLiteral(host); }
+bool isHostNameOrIpLiteral(const std::string& host) {
+    return isHostName(host) || isIpLiteral(host);
+}
 
 std::optional<DeviceUriParts> separateDeviceUri(const std::string& uri) {
     char scheme[HTTP_MAX_URI];

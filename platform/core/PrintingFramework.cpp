@@ -21,7 +21,9 @@ OSStatus PMPrinterCopyDeviceURI(PMPrinter printer, std::optional<std::string>* d
     return printer->deviceURI ? noErr : kPMKeyNotFound;
 }
 
-std::string PMPrinterGetID(PMPrinter printer) { return printer ? printer->identifier : std::string(); }
+std::string PMPrinterGetID(PMPrinter printer) {
+    return printer ? printer->identifier : std::string();
+}
 
 OSStatus PMPrintSettingsGetValue(PMPrintSettings settings, const std::string& key, const std::string** value) {
     if (!settings || !value) return kPMInvalidParameter;

@@ -1,7 +1,7 @@
 #include "platform/core/PrivateFolder.h"
 
-#include <cerrno>
 #include <sys/stat.h>
+#include <cerrno>
 #include <vector>
 
 namespace platform {

@@ -1,11 +1,11 @@
 #include "platform/core/StringEncoding.h"
 
+#include <langinfo.h>
+#include <strings.h>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
-#include <langinfo.h>
 #include <string>
-#include <strings.h>
 
 namespace {
 

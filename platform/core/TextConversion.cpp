@@ -1,8 +1,8 @@
 #include "platform/core/TextConversion.h"
 
+#include <iconv.h>
 #include <cerrno>
 #include <cstring>
-#include <iconv.h>
 #include <vector>
 
 namespace platform {
@@ -71,7 +71,8 @@ std::vector<char32_t> codePoints(const std::string& text) {
     points.reserve(utf32.size() / 4);
     for (size_t i = 0; i + 4 <= utf32.size(); i += 4) {
         char32_t point = 0;
-        for (size_t k = 0; k < 4; ++k) point |= static_cast<char32_t>(static_cast<unsigned char>(utf32[i + k])) << (8 * k);
+        for (size_t k = 0; k < 4; ++k)
+            point |= static_cast<char32_t>(static_cast<unsigned char>(utf32[i + k])) << (8 * k);
         points.push_back(point);
     }
     return points;
@@ -79,7 +80,8 @@ std::vector<char32_t> codePoints(const std::string& text) {
 
 std::string utf32Bytes(char32_t point) {
     std::string bytes(4, '\0');
-    for (size_t k = 0; k < 4; ++k) bytes[k] = static_cast<char>((point >> (8 * k)) & 0xFF);
+    for (size_t k = 0; k < 4; ++k)
+        bytes[k] = static_cast<char>((point >> (8 * k)) & 0xFF);
     return bytes;
 }
 
@@ -113,6 +115,5 @@ size_t getBytes(const std::string& text, NSStringEncoding encoding, char* buffer
     }
     return written;
 }
-
 
 }  // namespace platform

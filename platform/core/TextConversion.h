@@ -16,9 +16,9 @@ namespace platform {
 std::optional<std::string> stringFromBytes(const void* bytes, size_t length, NSStringEncoding encoding);
 
 struct ByteConversion {
-    size_t maxBytes = 0;                    // bytes that the buffer can take
-    size_t maxCharacters = SIZE_MAX;        // UTF-16 code units of the text to convert
-    std::optional<char> lossByte;           // stands for an unconvertible character; none stops there
+    size_t maxBytes = 0;              // bytes that the buffer can take
+    size_t maxCharacters = SIZE_MAX;  // UTF-16 code units of the text to convert
+    std::optional<char> lossByte;     // stands for an unconvertible character; none stops there
 };
 
 // Converts the characters of `text` in order into `buffer` in `encoding`,

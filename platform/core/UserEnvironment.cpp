@@ -1,10 +1,10 @@
 #include "platform/core/UserEnvironment.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -21,8 +21,7 @@ std::optional<std::string> privateTemporaryDirectory() {
     const std::string path = "/tmp/nelvo-" + std::to_string(uid);
     if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
     struct stat info {};
-    if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != uid ||
-        (info.st_mode & 077) != 0)
+    if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != uid || (info.st_mode & 077) != 0)
         return std::nullopt;
     return path;
 }

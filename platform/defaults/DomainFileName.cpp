@@ -1,8 +1,8 @@
 #include "platform/defaults/DomainFileName.h"
 
+#include <openssl/evp.h>
 #include <algorithm>
 #include <cctype>
-#include <openssl/evp.h>
 
 #include "platform/text/HexDigits.h"
 
@@ -37,7 +37,8 @@ std::string sha256Hex(const std::string& text) {
     unsigned int length = 0;
     EVP_Digest(text.data(), text.size(), digest, &length, EVP_sha256(), nullptr);
     std::string hex;
-    for (unsigned int i = 0; i < length; ++i) platform::appendUpperHex(hex, digest[i]);
+    for (unsigned int i = 0; i < length; ++i)
+        platform::appendUpperHex(hex, digest[i]);
     return hex;
 }
 

@@ -35,14 +35,17 @@ bool nestedDeeperThan(const json& value, int mostNesting) {
         pending.pop_back();
         if (!next->is_structured()) continue;
         if (depth > mostNesting) return true;
-        for (const json& child : *next) pending.emplace_back(&child, depth + 1);
+        for (const json& child : *next)
+            pending.emplace_back(&child, depth + 1);
     }
     return false;
 }
 
 // The text that JSON keeps of `value`: a name that is not valid UTF-8 is
 // stored with replacement characters and must still be recognised.
-std::string writtenForm(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
+std::string writtenForm(const json& value) {
+    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
 
 }  // namespace
 

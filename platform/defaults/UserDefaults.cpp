@@ -66,7 +66,9 @@ NSUserDefaults* NSUserDefaults::standardUserDefaults() {
     return store.get();
 }
 
-void NSUserDefaults::resetStandardUserDefaults() { cachedStore().reset(); }
+void NSUserDefaults::resetStandardUserDefaults() {
+    cachedStore().reset();
+}
 
 std::filesystem::path NSUserDefaults::fileForDomain(const std::string& name) const {
     return folder_ / defaults::domainFileName(name).fileName;
@@ -103,7 +105,8 @@ void NSUserDefaults::setPersistentDomain(const nlohmann::json& domain, const std
 bool NSUserDefaults::write(const std::string& name, Domain& domain) {
     const defaults::DomainFileName where = defaults::domainFileName(name);
     const std::filesystem::path file = folder_ / where.fileName;
-    const std::optional<std::string> text = defaults::fileTextOfDomain(*domain.contents, fullNameIfShortened(where, name));
+    const std::optional<std::string> text =
+        defaults::fileTextOfDomain(*domain.contents, fullNameIfShortened(where, name));
     if (!text) return reportUnwritten(file, "the domain is nested too deeply");
     if (!platform::makePrivateFolder(folder_)) return reportUnwritten(file, std::strerror(errno));
     if (domain.unparsable) {

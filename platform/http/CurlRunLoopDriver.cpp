@@ -37,7 +37,9 @@ CurlRunLoopDriver::~CurlRunLoopDriver() {
     if (multi_) curl_multi_cleanup(multi_);
 }
 
-bool CurlRunLoopDriver::add(CURL* easy) { return multi_ && curl_multi_add_handle(multi_, easy) == CURLM_OK; }
+bool CurlRunLoopDriver::add(CURL* easy) {
+    return multi_ && curl_multi_add_handle(multi_, easy) == CURLM_OK;
+}
 
 void CurlRunLoopDriver::remove(CURL* easy) {
     if (multi_) curl_multi_remove_handle(multi_, easy);
@@ -70,8 +72,9 @@ void CurlRunLoopDriver::watchSocket(curl_socket_t socket, int what) {
         watched->second->setEvents(events);
         return;
     }
-    sockets_.emplace(socket, std::make_unique<FileDescriptorSource>(
-                                 socket, events, [this, socket](short revents) { act(socket, curlEventsOf(revents)); }));
+    sockets_.emplace(socket, std::make_unique<FileDescriptorSource>(socket, events, [this, socket](short revents) {
+                         act(socket, curlEventsOf(revents));
+                     }));
 }
 
 // libcurl asks not to be called back from inside this callback, so the

@@ -4,13 +4,11 @@
 #include <cctype>
 
 bool sameHeaderFieldName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
-NSMutableURLRequest::NSMutableURLRequest(NSURL url, NSURLRequestCachePolicy cachePolicy,
-                                         NSTimeInterval timeoutInterval)
+NSMutableURLRequest::NSMutableURLRequest(NSURL url, NSURLRequestCachePolicy cachePolicy, NSTimeInterval timeoutInterval)
     : url_(std::move(url)), cachePolicy_(cachePolicy), timeoutInterval_(timeoutInterval) {}
 
 void NSMutableURLRequest::setValue(const std::string& value, const std::string& field) {

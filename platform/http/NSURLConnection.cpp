@@ -89,7 +89,9 @@ private:
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
-NSURLConnection::Transfer::~Transfer() { detach(); }
+NSURLConnection::Transfer::~Transfer() {
+    detach();
+}
 
 bool NSURLConnection::Transfer::start(const NSMutableURLRequest& request) {
     if (!driver_.valid()) return false;
@@ -101,8 +103,7 @@ bool NSURLConnection::Transfer::start(const NSMutableURLRequest& request) {
 
 bool NSURLConnection::Transfer::configure(const NSMutableURLRequest& request) {
     CURL* easy = easy_.get();
-    const NSTimeInterval timeout =
-        request.timeoutInterval() > 0 ? request.timeoutInterval() : kDefaultTimeoutInterval;
+    const NSTimeInterval timeout = request.timeoutInterval() > 0 ? request.timeoutInterval() : kDefaultTimeoutInterval;
     const long timeoutSeconds = static_cast<long>(std::ceil(timeout));
     headers_ = headerListOf(request);
 
@@ -250,4 +251,6 @@ std::unique_ptr<NSURLConnection> NSURLConnection::connectionWithRequest(const NS
 
 NSURLConnection::~NSURLConnection() = default;
 
-void NSURLConnection::cancel() { transfer_->cancel(); }
+void NSURLConnection::cancel() {
+    transfer_->cancel();
+}

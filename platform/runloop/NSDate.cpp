@@ -10,7 +10,9 @@ constexpr NSTimeInterval kDistantFutureSeconds = 30.0 * 365 * 24 * 3600;
 
 }  // namespace
 
-NSDate NSDate::date() { return NSDate(Clock::now()); }
+NSDate NSDate::date() {
+    return NSDate(Clock::now());
+}
 
 NSDate NSDate::dateWithTimeIntervalSinceNow(NSTimeInterval seconds) {
     if (!std::isfinite(seconds) || seconds > kDistantFutureSeconds) return distantFuture();
@@ -20,8 +22,8 @@ NSDate NSDate::dateWithTimeIntervalSinceNow(NSTimeInterval seconds) {
 }
 
 NSDate NSDate::distantFuture() {
-    static const Clock::time_point far =
-        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kDistantFutureSeconds));
+    static const Clock::time_point far = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                                            std::chrono::duration<double>(kDistantFutureSeconds));
     return NSDate(far);
 }
 

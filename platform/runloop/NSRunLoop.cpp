@@ -1,10 +1,10 @@
 #include "platform/runloop/NSRunLoop.h"
 
+#include <poll.h>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <poll.h>
 #include <utility>
 #include <vector>
 
@@ -18,7 +18,8 @@ NSRunLoop& NSRunLoop::currentRunLoop() {
 }
 
 void NSRunLoop::runUntilDate(NSDate limitDate) {
-    while (hasAttachments() && NSDate::date() < limitDate) runBeforeDate(limitDate);
+    while (hasAttachments() && NSDate::date() < limitDate)
+        runBeforeDate(limitDate);
 }
 
 bool NSRunLoop::runBeforeDate(NSDate limitDate) {
@@ -33,7 +34,8 @@ bool NSRunLoop::runBeforeDate(NSDate limitDate) {
 
 int NSRunLoop::pollTimeoutMilliseconds(NSDate limitDate) const {
     NSDate wakeDate = limitDate;
-    for (const auto& [id, entry] : timers_) wakeDate = std::min(wakeDate, entry.fireDate);
+    for (const auto& [id, entry] : timers_)
+        wakeDate = std::min(wakeDate, entry.fireDate);
     const auto remaining = wakeDate.timePoint() - NSDate::Clock::now();
     if (remaining <= NSDate::Clock::duration::zero()) return 0;
     // Rounded up, so that a wake-up never comes before the timer is due.
@@ -95,7 +97,9 @@ uint64_t NSRunLoop::addTimer(NSDate fireDate, std::weak_ptr<NSTimer> timer) {
     return id;
 }
 
-void NSRunLoop::removeTimer(uint64_t id) { timers_.erase(id); }
+void NSRunLoop::removeTimer(uint64_t id) {
+    timers_.erase(id);
+}
 
 uint64_t NSRunLoop::addSource(int descriptor, short events, std::shared_ptr<Handler> handler) {
     const uint64_t id = nextId_++;
@@ -107,4 +111,6 @@ void NSRunLoop::setSourceEvents(uint64_t id, short events) {
     if (const auto entry = sources_.find(id); entry != sources_.end()) entry->second.events = events;
 }
 
-void NSRunLoop::removeSource(uint64_t id) { sources_.erase(id); }
+void NSRunLoop::removeSource(uint64_t id) {
+    sources_.erase(id);
+}

@@ -18,7 +18,9 @@ std::shared_ptr<NSTimer> NSTimer::scheduledTimerWithTimeInterval(NSTimeInterval 
 NSTimer::NSTimer(NSDate fireDate, Action action, std::any userInfo)
     : fireDate_(fireDate), action_(std::move(action)), userInfo_(std::move(userInfo)) {}
 
-NSTimer::~NSTimer() { invalidate(); }
+NSTimer::~NSTimer() {
+    invalidate();
+}
 
 void NSTimer::invalidate() {
     if (!valid_) return;

@@ -23,7 +23,9 @@ std::u32string codePoints(const std::string& text) {
     return points;
 }
 
-char32_t foldAscii(char32_t c) { return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c; }
+char32_t foldAscii(char32_t c) {
+    return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
+}
 
 }  // namespace
 
@@ -34,11 +36,14 @@ CaseInsensitiveMatch::~CaseInsensitiveMatch() {
     if (caseMapping_) freelocale(caseMapping_);
 }
 
-bool CaseInsensitiveMatch::matches(const std::string& other) const { return folded(other) == folded_; }
+bool CaseInsensitiveMatch::matches(const std::string& other) const {
+    return folded(other) == folded_;
+}
 
 std::u32string CaseInsensitiveMatch::folded(const std::string& text) const {
     std::u32string points = codePoints(text);
-    for (char32_t& point : points) point = fold(point);
+    for (char32_t& point : points)
+        point = fold(point);
     return points;
 }
 

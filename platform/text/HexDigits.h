@@ -6,7 +6,9 @@
 
 namespace platform {
 
-constexpr char upperHexDigit(unsigned value) { return "0123456789ABCDEF"[value & 0x0F]; }
+constexpr char upperHexDigit(unsigned value) {
+    return "0123456789ABCDEF"[value & 0x0F];
+}
 
 inline void appendUpperHex(std::string& text, unsigned char byte) {
     text.push_back(upperHexDigit(byte >> 4));

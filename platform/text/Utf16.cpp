@@ -1,10 +1,10 @@
 #include "platform/text/Utf16.h"
 
+#include <iconv.h>
 #include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
-#include <iconv.h>
 #include <stdexcept>
 #include <vector>
 
@@ -17,7 +17,8 @@ constexpr const char* kUtf16Native = std::endian::native == std::endian::little 
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert between UTF-8 and UTF-16");
+        if (cd_ == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("iconv cannot convert between UTF-8 and UTF-16");
     }
     ~Converter() { iconv_close(cd_); }
     Converter(const Converter&) = delete;
@@ -72,7 +73,6 @@ std::string utf8FromUtf16(const std::u16string& text) {
 std::size_t utf16Length(const std::string& text) {
     return utf16FromUtf8(text).size();
 }
-
 
 std::size_t utf16CharacterEnd(std::u16string_view text, std::size_t index) {
     if (index >= text.size()) return text.size();

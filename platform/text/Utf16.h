@@ -11,8 +11,12 @@ namespace platform {
 
 // The two halves of a surrogate pair, which together stand for one
 // character outside the Basic Multilingual Plane.
-constexpr bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-constexpr bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+constexpr bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+constexpr bool isLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // Invalid input never stops a conversion: each byte (or code unit) that does
 // not start a valid sequence becomes U+FFFD and the conversion goes on after

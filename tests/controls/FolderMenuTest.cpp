@@ -16,8 +16,9 @@ std::vector<std::string> itemsOf(const NSPopUpButton& popUp) {
     std::vector<std::string> items;
     for (int index = 0; index < popUp.numberOfItems(); ++index) {
         const NSMenuItem* item = popUp.itemAtIndex(index);
-        items.push_back(item->isSeparatorItem() ? "---"
-                                                : item->title() + " [" + (item->image() ? item->image()->name() : "") + "]");
+        items.push_back(item->isSeparatorItem()
+                            ? "---"
+                            : item->title() + " [" + (item->image() ? item->image()->name() : "") + "]");
     }
     return items;
 }

@@ -29,7 +29,8 @@ TEST_F(SetUpOnce, InstallsFiltersAndLockIconsAndHidesTheProgressIndicator) {
     const auto* login = dynamic_cast<const LoginnameInputFilter*>(panel->loginNameEditText->formatter());
     EXPECT_TRUE(login && login->m_context == static_cast<LoginnameInputFilterCallback*>(panel.get()));
     ASSERT_TRUE(panel->jobNameButton->image() && panel->jobNameButton->alternateImage());
-    EXPECT_EQ(panel->jobNameButton->image()->name() + "/" + panel->jobNameButton->alternateImage()->name(), "ulck/lock");
+    EXPECT_EQ(panel->jobNameButton->image()->name() + "/" + panel->jobNameButton->alternateImage()->name(),
+              "ulck/lock");
     EXPECT_TRUE(panel->chasingArrow->isHidden());
 }
 

@@ -34,7 +34,9 @@ struct LockCase {
     int mode;
 };
 
-void PrintTo(const LockCase& lock, std::ostream* out) { *out << lock.name; }
+void PrintTo(const LockCase& lock, std::ostream* out) {
+    *out << lock.name;
+}
 
 class LockButton : public PanelTest, public testing::WithParamInterface<LockCase> {};
 

@@ -27,7 +27,9 @@ void expectDone(platform::UserResult result, const NSObject& control) {
 }
 }  // namespace
 
-void PanelTest::click(const Outlet<NSButton>& button) { expectDone(button->performClick(), *button); }
+void PanelTest::click(const Outlet<NSButton>& button) {
+    expectDone(button->performClick(), *button);
+}
 void PanelTest::choose(const Outlet<NSMatrix>& matrix, int row) {
     expectDone(matrix->userSelectCellAtRow(row), *matrix);
 }
@@ -39,7 +41,8 @@ void PanelTest::type(const Outlet<NSTextField>& field, const std::string& text) 
 }
 
 void PanelTest::listThreeFolders() {
-    panel->folderList = FolderList{{"Public", false, true, false}, {"Sales", true, true, false}, {"Archive", false, false, false}};
+    panel->folderList =
+        FolderList{{"Public", false, true, false}, {"Sales", true, true, false}, {"Archive", false, false, false}};
     panel->makeFolderPopup();
 }
 
@@ -52,16 +55,30 @@ void runEveryHandlerAndRule(Panel& panel) {
           &Panel::passwordButtonProc, &Panel::userNumberButtonProc, &Panel::userNameButtonProc,
           &Panel::jobNameButtonProc, &Panel::accountNumberButtonProc})
         (panel.*handler)(nullptr);
-    for (void (Panel::*rule)() :
-         {&Panel::suspendMatrixEnabled, &Panel::suspendKeyStaticTextEnabled, &Panel::suspendKeyEditTextEnabled,
-          &Panel::suspendKeyButtonEnabled, &Panel::folderSelectionStaticTextEnabled,
-          &Panel::folderSelectionPopupEnabled, &Panel::folderPasswordStaticTextEnabled,
-          &Panel::folderPasswordEditTextEnabled, &Panel::folderPasswordButtonEnabled,
-          &Panel::folderSelectionMatrixEnabled, &Panel::folderNameEditTextEnabled, &Panel::folderNameButtonEnabled,
-          &Panel::loginNameStaticTextEnabled, &Panel::loginNameEditTextEnabled, &Panel::loginNameButtonEnabled,
-          &Panel::passwordStaticTextEnabled, &Panel::passwordEditTextEnabled, &Panel::passwordButtonEnabled,
-          &Panel::userNumberEditTextEnabled, &Panel::userNumberButtonEnabled, &Panel::userNameEditTextEnabled,
-          &Panel::jobNameEditTextEnabled, &Panel::accountNumberEditTextEnabled, &Panel::accountNumberButtonEnabled})
+    for (void (Panel::*rule)() : {&Panel::suspendMatrixEnabled,
+                                  &Panel::suspendKeyStaticTextEnabled,
+                                  &Panel::suspendKeyEditTextEnabled,
+                                  &Panel::suspendKeyButtonEnabled,
+                                  &Panel::folderSelectionStaticTextEnabled,
+                                  &Panel::folderSelectionPopupEnabled,
+                                  &Panel::folderPasswordStaticTextEnabled,
+                                  &Panel::folderPasswordEditTextEnabled,
+                                  &Panel::folderPasswordButtonEnabled,
+                                  &Panel::folderSelectionMatrixEnabled,
+                                  &Panel::folderNameEditTextEnabled,
+                                  &Panel::folderNameButtonEnabled,
+                                  &Panel::loginNameStaticTextEnabled,
+                                  &Panel::loginNameEditTextEnabled,
+                                  &Panel::loginNameButtonEnabled,
+                                  &Panel::passwordStaticTextEnabled,
+                                  &Panel::passwordEditTextEnabled,
+                                  &Panel::passwordButtonEnabled,
+                                  &Panel::userNumberEditTextEnabled,
+                                  &Panel::userNumberButtonEnabled,
+                                  &Panel::userNameEditTextEnabled,
+                                  &Panel::jobNameEditTextEnabled,
+                                  &Panel::accountNumberEditTextEnabled,
+                                  &Panel::accountNumberButtonEnabled})
         (panel.*rule)();
 }
 

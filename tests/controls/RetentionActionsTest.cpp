@@ -16,7 +16,9 @@ struct FilingChoice {
     bool folderName;      // the folder-name group applies
 };
 
-void PrintTo(const FilingChoice& choice, std::ostream* out) { *out << choice.name; }
+void PrintTo(const FilingChoice& choice, std::ostream* out) {
+    *out << choice.name;
+}
 
 class RetentionSwitch : public PanelTest, public testing::WithParamInterface<FilingChoice> {
 protected:
@@ -61,13 +63,12 @@ TEST_P(RetentionSwitch, OnOpensWhatTheFilingChoiceTakesAndOffResetsIt) {
     EXPECT_TRUE(dimmed(panel->folderSelectionStaticText));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachFilingChoice, RetentionSwitch,
-    testing::Values(FilingChoice{"PopUpQuickFile", true, 0, true, false, false},
-                    FilingChoice{"PopUpOpenFolder", true, 3, false, false, false},
-                    FilingChoice{"PopUpProtectedFolder", true, 4, false, true, false},
-                    FilingChoice{"MatrixCustomFolder", false, 2, false, true, true}),
-    [](const testing::TestParamInfo<FilingChoice>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EachFilingChoice, RetentionSwitch,
+                         testing::Values(FilingChoice{"PopUpQuickFile", true, 0, true, false, false},
+                                         FilingChoice{"PopUpOpenFolder", true, 3, false, false, false},
+                                         FilingChoice{"PopUpProtectedFolder", true, 4, false, true, false},
+                                         FilingChoice{"MatrixCustomFolder", false, 2, false, true, true}),
+                         [](const testing::TestParamInfo<FilingChoice>& info) { return std::string(info.param.name); });
 
 using Filing = PanelTest;
 
@@ -100,8 +101,8 @@ TEST_F(Filing, QuickFileAndHoldAfterPrintGoTogetherAndOnlyTheMatrixClearsTheFold
 TEST_F(Filing, APopUpIndexWithoutAProtectedListEntryNeedsNoFolderPassCode) {
     panel->retentionCheckBox->setState(1);
     listThreeFolders();
-    panel->folderList->resize(1);  // the menu now reaches past the list's end
-    for (int index : {-1, 2, 4}) {   // no selection, the separator, past the end
+    panel->folderList->resize(1);   // the menu now reaches past the list's end
+    for (int index : {-1, 2, 4}) {  // no selection, the separator, past the end
         panel->folderSelectionPopup->selectItemAtIndex(index);
         runEveryHandlerAndRule(*panel);
         EXPECT_TRUE(dimmed(panel->folderPasswordEditText) && !panel->folderPasswordButton->isEnabled()) << index;

@@ -24,13 +24,17 @@ Bytes decode(const std::string& text) {
     return plain;
 }
 
-Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
+Bytes bytesOf(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
 
 TEST(Base64, MatchesOpenSslAndRoundTripsForEveryLength) {
     Bytes everyByte(256);
-    for (size_t i = 0; i < everyByte.size(); ++i) everyByte[i] = static_cast<unsigned char>(i);
+    for (size_t i = 0; i < everyByte.size(); ++i)
+        everyByte[i] = static_cast<unsigned char>(i);
     std::vector<Bytes> inputs = {everyByte};
-    for (size_t length = 0; length <= 64; ++length) inputs.push_back(nonZeroBytes(length));
+    for (size_t length = 0; length <= 64; ++length)
+        inputs.push_back(nonZeroBytes(length));
 
     for (const Bytes& bytes : inputs) {
         int result = 0;

@@ -19,7 +19,8 @@ namespace {
 std::vector<std::string> namesOf(const std::optional<FolderList>& list) {
     std::vector<std::string> names;
     if (list)
-        for (const FolderRecord& record : *list) names.push_back(record.name);
+        for (const FolderRecord& record : *list)
+            names.push_back(record.name);
     return names;
 }
 
@@ -71,7 +72,8 @@ TEST_F(FolderFetch, ReadsTheDevicesFoldersAndLeavesTheIndicatorStoppedAndHidden)
     EXPECT_TRUE(arrow.isHidden() && !arrow.isAnimating());
     // The request body is the bundle's, unchanged.
     ASSERT_EQ(simulator.requests().size(), 1u);
-    EXPECT_EQ(simulator.requests()[0].body, readFile(std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents/Resources/listfiles.xml"));
+    EXPECT_EQ(simulator.requests()[0].body,
+              readFile(std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents/Resources/listfiles.xml"));
 }
 
 TEST_F(FolderFetch, AFailedExchangeAlertsOnceAfterStoppingTheIndicatorThenRereadsTheEarlierAnswer) {
@@ -83,7 +85,8 @@ TEST_F(FolderFetch, AFailedExchangeAlertsOnceAfterStoppingTheIndicatorThenReread
 
     ASSERT_EQ(alerts.size(), 1u);
     const platform::AlertRequest& alert = alerts[0].request;
-    EXPECT_EQ(alert.title + "|" + alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton + "|" + alert.otherButton,
+    EXPECT_EQ(alert.title + "|" + alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton + "|" +
+                  alert.otherButton,
               "|Could not retrieve Folder Names.|OK||");
     EXPECT_TRUE(alerts[0].indicatorStoppedAndHidden);
     EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"Earlier"});

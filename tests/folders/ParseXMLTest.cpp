@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "tests/support/TestPanel.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestPanel.h"
 #include "tools/FolderAnswer.h"
 
 namespace {
@@ -12,23 +12,30 @@ namespace {
 // The answer element `inner` inside an envelope and body; `answerName` as
 // the device writes it.
 std::string answerWith(const std::string& inner, const std::string& prolog = "<?xml version=\"1.0\"?>") {
-    return prolog + "<s:Envelope xmlns:s=\"urn:e\"><s:Header/><s:Body>"
-           "<m:list-files-response xmlns:m=\"urn:f\">" + inner + "</m:list-files-response></s:Body></s:Envelope>";
+    return prolog +
+           "<s:Envelope xmlns:s=\"urn:e\"><s:Header/><s:Body>"
+           "<m:list-files-response xmlns:m=\"urn:f\">" +
+           inner + "</m:list-files-response></s:Body></s:Envelope>";
 }
 
-std::string entry(const std::string& inner) { return "<file>" + inner + "</file>"; }
+std::string entry(const std::string& inner) {
+    return "<file>" + inner + "</file>";
+}
 
 // The list in one line: each name with its flags, "+p" protected, "+d" dir,
 // "+a" add.
 std::string summary(const FolderList& list) {
     std::string text;
-    for (const FolderRecord& r : list) text += r.name + (r.password ? "+p" : "") + (r.dir ? "+d" : "") + (r.add ? "+a" : "") + ";";
+    for (const FolderRecord& r : list)
+        text += r.name + (r.password ? "+p" : "") + (r.dir ? "+d" : "") + (r.add ? "+a" : "") + ";";
     return text;
 }
 
 class ParseXML : public testing::Test {
 protected:
-    bool parse(const std::string& contents) { return panel->parseXML(directory.write("answer.xml", contents).string()); }
+    bool parse(const std::string& contents) {
+        return panel->parseXML(directory.write("answer.xml", contents).string());
+    }
 
     std::string list() const { return summary(*panel->folderList); }
 
@@ -39,8 +46,8 @@ protected:
 }  // namespace
 
 TEST_F(ParseXML, ReadsEveryEntryInOrderAndPrettyPrintingChangesNothing) {
-    const std::vector<SimulatedFolder> folders = {{"Sales", false, false}, {"Board & Staff", true, false},
-                                                  {"Archiv \xc3\x9c", false, true}};
+    const std::vector<SimulatedFolder> folders = {
+        {"Sales", false, false}, {"Board & Staff", true, false}, {"Archiv \xc3\x9c", false, true}};
     for (const bool pretty : {false, true}) {
         ASSERT_TRUE(parse(folderListAnswer(folders, "ok", pretty))) << pretty;
         EXPECT_EQ(list(), "Sales;Board & Staff+p;Archiv \xc3\x9c+d;");
@@ -81,9 +88,10 @@ TEST_F(ParseXML, TheAnswersResultCodeAndFilesDecideTheList) {
 }
 
 TEST_F(ParseXML, FlagsAreSetOnlyByTheExactTextTrueAndOneTrueSuffices) {
-    EXPECT_TRUE(parse(answerWith("<files>" + entry("<name>a</name><password>True</password><dir>TRUE</dir>") +
-                                 entry("<name>b</name><?pi x?><password>true</password><!-- c --><password>false</password>") +
-                                 entry("<name>c</name><dir> true</dir><dir>true</dir>") + "</files>")));
+    EXPECT_TRUE(
+        parse(answerWith("<files>" + entry("<name>a</name><password>True</password><dir>TRUE</dir>") +
+                         entry("<name>b</name><?pi x?><password>true</password><!-- c --><password>false</password>") +
+                         entry("<name>c</name><dir> true</dir><dir>true</dir>") + "</files>")));
     EXPECT_EQ(list(), "a;b+p;c+d;");
 }
 
@@ -100,7 +108,9 @@ TEST_F(ParseXML, TheWalkTakesLastChildrenSoATrailingCommentHidesTheAnswer) {
 
 TEST_F(ParseXML, WhatCannotBeLoadedLeavesTheListAsItWas) {
     const std::string valid = answerWith("<files>" + entry("<name>A</name>") + "</files>");
-    const auto named = [](const std::string& name) { return answerWith("<files>" + entry("<name>" + name + "</name>") + "</files>"); };
+    const auto named = [](const std::string& name) {
+        return answerWith("<files>" + entry("<name>" + name + "</name>") + "</files>");
+    };
     for (const std::string& contents :
          {std::string(), std::string("<a/><b/>"), valid.substr(0, valid.size() - 3), valid + "junk", "junk" + valid,
           named("&bogus;"), named("a & b"), named("a&#0;b"), named("&#27;[2J"), named("&#xD800;"), named("\x1b[2J")}) {

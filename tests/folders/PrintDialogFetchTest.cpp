@@ -25,8 +25,9 @@ ProgramResult runFetch(const std::string& address) {
 }  // namespace
 
 TEST(PrintDialogFetch, TheSimulatorProgramPrintsItsPortAndTheFolderButtonFillsThePanelWithItsFolders) {
-    const std::string command = std::string(NELVO_BUILD_DIR) +
-                                "/device-simulator --port 0 --folder Sales --protected-folder 'Board & Staff' --exit-after 1";
+    const std::string command =
+        std::string(NELVO_BUILD_DIR) +
+        "/device-simulator --port 0 --folder Sales --protected-folder 'Board & Staff' --exit-after 1";
     const std::unique_ptr<FILE, PipeCloser> simulator(popen(command.c_str(), "r"));
     ASSERT_TRUE(simulator);
     char line[256] = {};

@@ -22,7 +22,9 @@ public:
     int calls = 0;
 };
 
-NSData bytesOf(const std::string& text) { return NSData(text.begin(), text.end()); }
+NSData bytesOf(const std::string& text) {
+    return NSData(text.begin(), text.end());
+}
 
 class SOAPClient : public testing::Test {
 protected:
@@ -35,7 +37,8 @@ protected:
     // One exchange as the fetch makes it: create, send once, release.
     void send(const DeviceSimulator& simulator, const std::optional<NSData>& body,
               NSTimeInterval timeLimit = kShortTimeLimit) {
-        auto client = NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName("http://" + simulator.address() + kFolderServicePath, &context, timeLimit);
+        auto client = NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(
+            "http://" + simulator.address() + kFolderServicePath, &context, timeLimit);
         ASSERT_TRUE(client);
         client->sendMessage(body);
         // Neither the timer nor the connection outlives the exchange.
@@ -60,16 +63,21 @@ TEST_F(SOAPClient, PostsTheBodyUnchangedWithExactlyTheThreeFieldsAndLengthZeroWi
     const auto requests = simulator.requests();
     ASSERT_EQ(requests.size(), 3u);
     const auto fields = [](const RecordedRequest& r) {
-        return std::vector<std::string>{r.method, r.path, r.headerValues("SOAPAction").at(0),
-                                        r.headerValues("Content-Type").at(0), r.headerValues("Content-Length").at(0), r.body};
+        return std::vector<std::string>{r.method,
+                                        r.path,
+                                        r.headerValues("SOAPAction").at(0),
+                                        r.headerValues("Content-Type").at(0),
+                                        r.headerValues("Content-Length").at(0),
+                                        r.body};
     };
-    EXPECT_EQ(fields(requests[0]), (std::vector<std::string>{"POST", "/nelvo-mfp-srv", "\"SoapActionDummy\"",
-                                                             "application/soap; charset=\"utf-8\"",
-                                                             std::to_string(body.size()), body}));
+    EXPECT_EQ(fields(requests[0]),
+              (std::vector<std::string>{"POST", "/nelvo-mfp-srv", "\"SoapActionDummy\"",
+                                        "application/soap; charset=\"utf-8\"", std::to_string(body.size()), body}));
     for (const RecordedRequest& request : {requests[1], requests[2]})
         EXPECT_EQ(fields(request)[4] + fields(request)[5], "0");
     for (const RecordedRequest& request : requests)
-        for (const char* name : {"SOAPAction", "Content-Type", "Content-Length"}) EXPECT_EQ(request.headerValues(name).size(), 1u);
+        for (const char* name : {"SOAPAction", "Content-Type", "Content-Length"})
+            EXPECT_EQ(request.headerValues(name).size(), 1u);
 }
 
 TEST_F(SOAPClient, AQuickAnswerReplacesTheResponseFileWithExactlyItsBodyForThisUserOnly) {
@@ -118,7 +126,8 @@ TEST_F(SOAPClient, EveryRedirectSendsThePostAgainWithItsBodyAndSavesTheFinalAnsw
         EXPECT_EQ(responseFile(), "<final/>") << status;
         const auto requests = redirecting.requests();
         ASSERT_EQ(requests.size(), 2u) << status;
-        EXPECT_EQ(requests[1].method + " " + requests[1].path + " " + requests[1].body, "POST /moved <request/>") << status;
+        EXPECT_EQ(requests[1].method + " " + requests[1].path + " " + requests[1].body, "POST /moved <request/>")
+            << status;
     }
     EXPECT_EQ(context.calls, 0);
 }
@@ -171,7 +180,9 @@ std::string deflatedZeros(size_t size) {
     const std::string zeros(size, '\0');
     uLongf length = compressBound(size);
     std::string coded(length, '\0');
-    EXPECT_EQ(compress(reinterpret_cast<Bytef*>(coded.data()), &length, reinterpret_cast<const Bytef*>(zeros.data()), size), Z_OK);
+    EXPECT_EQ(
+        compress(reinterpret_cast<Bytef*>(coded.data()), &length, reinterpret_cast<const Bytef*>(zeros.data()), size),
+        Z_OK);
     return coded.substr(0, length);
 }
 
@@ -199,7 +210,8 @@ TEST_F(SOAPClient, ReachesADeviceAtABracketedIPv6Address) {
 
 TEST(SOAPClientCreation, TextThatIsNoURLMakesNoClient) {
     CountingContext context;
-    for (const char* server : {"http://my printer/nelvo-mfp-srv", "http:///nelvo-mfp-srv", "http://fe80::1/nelvo-mfp-srv"})
+    for (const char* server :
+         {"http://my printer/nelvo-mfp-srv", "http:///nelvo-mfp-srv", "http://fe80::1/nelvo-mfp-srv"})
         EXPECT_FALSE(NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(server, &context)) << server;
     EXPECT_EQ(context.calls, 0);
 }

@@ -39,7 +39,9 @@ constexpr Surroundings kPipeOnDesktop{false, true, true};
 constexpr Surroundings kHeadlessPipe{false, true, false};
 constexpr Surroundings kNothing{false, false, false};
 
-void PrintTo(const Situation& situation, std::ostream* out) { *out << situation.name; }
+void PrintTo(const Situation& situation, std::ostream* out) {
+    *out << situation.name;
+}
 
 class FrontEndChoice : public testing::TestWithParam<Situation> {};
 
@@ -47,18 +49,23 @@ TEST_P(FrontEndChoice, FollowsTheCommandLineThenTheSurroundings) {
     EXPECT_EQ(chooseFrontEnd(GetParam().options, GetParam().surroundings), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Situations, FrontEndChoice,
-    testing::Values(Situation{"Launcher", {}, kLauncher, FrontEnd::graphical},
-                    Situation{"TerminalOnADesktop", {}, kTerminalOnDesktop, FrontEnd::terminal},
-                    Situation{"ScriptPipedInOnADesktop", {}, kPipeOnDesktop, FrontEnd::script},
-                    Situation{"ScriptNamedOnADesktop", withScript(), kLauncher, FrontEnd::script},
-                    Situation{"InteractiveOnADesktop", withInteractive(), kLauncher, FrontEnd::terminal},
-                    Situation{"GuiWithAScript", [] { Options options = withGui(); options.script = "-"; return options; }(),
-                              kHeadlessPipe, FrontEnd::graphical},
-                    Situation{"HeadlessPipe", {}, kHeadlessPipe, FrontEnd::script},
-                    Situation{"NoTerminalNoDisplay", {}, kNothing, FrontEnd::script}),
-    [](const testing::TestParamInfo<Situation>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Situations, FrontEndChoice,
+                         testing::Values(Situation{"Launcher", {}, kLauncher, FrontEnd::graphical},
+                                         Situation{"TerminalOnADesktop", {}, kTerminalOnDesktop, FrontEnd::terminal},
+                                         Situation{"ScriptPipedInOnADesktop", {}, kPipeOnDesktop, FrontEnd::script},
+                                         Situation{"ScriptNamedOnADesktop", withScript(), kLauncher, FrontEnd::script},
+                                         Situation{"InteractiveOnADesktop", withInteractive(), kLauncher,
+                                                   FrontEnd::terminal},
+                                         Situation{"GuiWithAScript",
+                                                   [] {
+                                                       Options options = withGui();
+                                                       options.script = "-";
+                                                       return options;
+                                                   }(),
+                                                   kHeadlessPipe, FrontEnd::graphical},
+                                         Situation{"HeadlessPipe", {}, kHeadlessPipe, FrontEnd::script},
+                                         Situation{"NoTerminalNoDisplay", {}, kNothing, FrontEnd::script}),
+                         [](const testing::TestParamInfo<Situation>& info) { return std::string(info.param.name); });
 
 // The program itself, started as a launcher starts it: standard input
 // from /dev/null. With a display named it goes for GTK's dialog (here one

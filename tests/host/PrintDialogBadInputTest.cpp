@@ -17,7 +17,7 @@ struct BadInput {
     const char* name;
     std::vector<std::string> options;  // "{dir}" stands for the test's folder
     std::string script;
-    std::string error;                 // the start of standard error
+    std::string error;  // the start of standard error
     std::string out = "";
     std::string settings = kGoodSettings;
 };
@@ -56,22 +56,41 @@ TEST_P(PrintDialogBadInput, IsReportedAndWritesNothingBack) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrintDialogBadInput,
     testing::Values(
-        BadInput{"UnknownCommand", {}, "set kept no\n\n# counted\nfrobnicate now\n",
+        BadInput{"UnknownCommand",
+                 {},
+                 "set kept no\n\n# counted\nfrobnicate now\n",
                  "print-dialog: line 4: unknown command 'frobnicate'\n"},
-        BadInput{"UnknownControl", {}, "set kept no\nopen\nclick noSuchControl\n",
-                 "print-dialog: line 3: the panel has no control named 'noSuchControl'\n", "panels 1\n"},
+        BadInput{"UnknownControl",
+                 {},
+                 "set kept no\nopen\nclick noSuchControl\n",
+                 "print-dialog: line 3: the panel has no control named 'noSuchControl'\n",
+                 "panels 1\n"},
         BadInput{"MissingValue", {}, "set kept\n", "print-dialog: line 1: usage: set KEY VALUE\n"},
-        BadInput{"ValueNotUtf8", {}, "open\nset kept \xff\xfe\n",
-                 "print-dialog: line 2: the key and value of 'set' must be UTF-8 text\n", "panels 1\n"},
-        BadInput{"BeforeOpen", {}, "set kept no\nname\n",
+        BadInput{"ValueNotUtf8",
+                 {},
+                 "open\nset kept \xff\xfe\n",
+                 "print-dialog: line 2: the key and value of 'set' must be UTF-8 text\n",
+                 "panels 1\n"},
+        BadInput{"BeforeOpen",
+                 {},
+                 "set kept no\nname\n",
                  "print-dialog: line 2: 'name' needs an open panel: use 'open' first\n"},
-        BadInput{"NoPanelForTheType", {}, "open PageSetup\nset kept no\nrestore\n",
-                 "print-dialog: line 3: 'restore' needs an open panel", "panels 0\n"},
+        BadInput{"NoPanelForTheType",
+                 {},
+                 "open PageSetup\nset kept no\nrestore\n",
+                 "print-dialog: line 3: 'restore' needs an open panel",
+                 "panels 0\n"},
         BadInput{"UnreadablePPD", {"--ppd", "{dir}/not-a-ppd.ppd"}, "open\n", "print-dialog: cannot open the PPD "},
-        BadInput{"BundleWithoutExecutable", {"--bundle", "{dir}/empty-bundle"}, "open\n",
+        BadInput{"BundleWithoutExecutable",
+                 {"--bundle", "{dir}/empty-bundle"},
+                 "open\n",
                  "print-dialog: cannot load the bundle's executable"},
         BadInput{"SettingsNotJson", {}, "set kept no\n", "print-dialog: the settings file ", "", "{ \"kept\": "},
-        BadInput{"SettingsValueNotAString", {}, "set kept no\n", "print-dialog: the settings file ", "",
+        BadInput{"SettingsValueNotAString",
+                 {},
+                 "set kept no\n",
+                 "print-dialog: the settings file ",
+                 "",
                  "{\"kept\": \"yes\", \"count\": 1}"},
         BadInput{"UnknownOption", {"--colour"}, "open\n", "print-dialog: unknown option --colour\n"},
         BadInput{"TwoScripts", {"{dir}/script.txt"}, "open\n", "print-dialog: more than one script given\n"}),
@@ -85,7 +104,8 @@ TEST(PrintDialogBadCommandLine, IsReported) {
         {{program, (dir.path() / "missing.txt").string()}, "print-dialog: cannot read the script "},
         {{program, "--printer"}, "print-dialog: option --printer needs a value\n"},
         {{program, "--printer=", "-"}, "print-dialog: --printer needs a non-empty identifier\n"},
-        {{program, "--lp-options", "--print=report.pdf", "-"}, "print-dialog: --lp-options and --print exclude each other"},
+        {{program, "--lp-options", "--print=report.pdf", "-"},
+         "print-dialog: --lp-options and --print exclude each other"},
         // Folders where files belong.
         {{program, dir.path().string()}, "print-dialog: the script "},
         {{program, "--settings", dir.path().string(), "-"}, "print-dialog: the settings file "},

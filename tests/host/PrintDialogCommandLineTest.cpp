@@ -16,9 +16,9 @@ TEST(PrintDialogCommandLine, HelpNamesEveryOptionAndVersionSaysWhichProgram) {
     const ProgramResult help = runProgram({kProgram, "--help"});
     EXPECT_EQ(help.exitStatus, 0);
     EXPECT_EQ(help.err, "");
-    for (const char* option : {"--printer=NAME", "-d,", "--print=FILE", "--job-name=NAME", "--ppd=FILE", "--device-uri=URI",
-                               "--bundle=DIR", "--settings=FILE", "--no-constraint-handling", "--lp-options",
-                               "--interactive", "--ascii", "--help", "--version"})
+    for (const char* option : {"--printer=NAME", "-d,", "--print=FILE", "--job-name=NAME", "--ppd=FILE",
+                               "--device-uri=URI", "--bundle=DIR", "--settings=FILE", "--no-constraint-handling",
+                               "--lp-options", "--interactive", "--ascii", "--help", "--version"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
 
     const ProgramResult version = runProgram({kProgram, "--version"});
@@ -34,7 +34,8 @@ TEST(DeviceSimulatorCommandLine, AnswersHelpAndVersionAndTakesGnuForms) {
     EXPECT_EQ(runProgram({simulator, "--version"}).out.rfind("device-simulator ", 0), 0u);
     const ProgramResult badPort = runProgram({simulator, "--port=65536"});
     EXPECT_EQ(badPort.exitStatus, 2);
-    EXPECT_EQ(badPort.err.rfind("device-simulator: option --port needs a number from 0 to 65535\n", 0), 0u) << badPort.err;
+    EXPECT_EQ(badPort.err.rfind("device-simulator: option --port needs a number from 0 to 65535\n", 0), 0u)
+        << badPort.err;
 }
 
 TEST(PrintDialogCommandLine, TakesGnuFormsAndLpsShortQueueOption) {

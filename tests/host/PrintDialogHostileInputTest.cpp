@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "tests/support/PrintDialogRunner.h"
 #include "host/CommandLineText.h"
 #include "platform/text/Utf16.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
 
 namespace host {
@@ -15,7 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool isValidUtf8(const std::string& text) { return platform::utf8FromUtf16(platform::utf16FromUtf8(text)) == text; }
+bool isValidUtf8(const std::string& text) {
+    return platform::utf8FromUtf16(platform::utf16FromUtf8(text)) == text;
+}
 
 TEST(CommandLineText, IsTakenInTheLocalesEncodingOrWithReplacementCharacters) {
     EXPECT_EQ(utf8FromCommandLine("Report \xe9t\xe9", "ISO-8859-1"), "Report \u00e9t\u00e9");

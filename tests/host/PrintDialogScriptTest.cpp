@@ -44,14 +44,17 @@ nelvo.print.pde.zlm420k.JobControlKind
 }
 
 TEST(PrintDialogScript, SetAndUnsetChangeThePrintSettingsDirectly) {
-    const ProgramResult result = runPrintDialog(
-        {}, "set c.key 3\r\nset b.key 2\nset a.key value with  two spaces\nset c.key replaced\nunset b.key\n"
-            "unset never.set\nsettings\n");
+    const ProgramResult result =
+        runPrintDialog({},
+                       "set c.key 3\r\nset b.key 2\nset a.key value with  two spaces\nset c.key replaced\nunset b.key\n"
+                       "unset never.set\nsettings\n");
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(result.out, "a.key=value with  two spaces\nc.key=replaced\n");
 }
 
-nlohmann::json jsonIn(const fs::path& path) { return nlohmann::json::parse(readFile(path), nullptr, false); }
+nlohmann::json jsonIn(const fs::path& path) {
+    return nlohmann::json::parse(readFile(path), nullptr, false);
+}
 
 TEST(PrintDialogScript, ReadsTheSettingsFileAtTheStartAndWritesItBackAtTheEnd) {
     TempDir dir;

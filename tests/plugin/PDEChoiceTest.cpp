@@ -55,7 +55,9 @@ TEST(PDEChoice, PPDTitleIsTheKeywordInASCII) {
 // titles decode with the encoding that the panel takes from the PPD.
 TEST(PDEChoice, ListsTheChoicesOfRealPPDsInOrderWithTheirTitles) {
     const std::tuple<std::filesystem::path, const char*, std::vector<std::string>> cases[] = {
-        {std::filesystem::path(NELVO_SOURCE_DIR) / "examples" / "NelvoZlm420k-ja.ppd", "KZDocFiling", {"オフ", "保留のみ", "印刷後に保留", "試し印刷"}},
+        {std::filesystem::path(NELVO_SOURCE_DIR) / "examples" / "NelvoZlm420k-ja.ppd",
+         "KZDocFiling",
+         {"オフ", "保留のみ", "印刷後に保留", "試し印刷"}},
         {fixturePPD("windows-ansi.ppd"), "KZNote", {"Preis 5 €", "„Entwurf“", "Plain"}},
         {fixturePPD("utf-8.ppd"), "KZNote", {"Büro ✓", "日本語"}},
     };
@@ -65,7 +67,8 @@ TEST(PDEChoice, ListsTheChoicesOfRealPPDsInOrderWithTheirTitles) {
         const std::optional<PDEChoiceList> list = ArrayFromPPDOption(ppdFindOption(panel->ppd, option));
         ASSERT_TRUE(list) << path;
         std::vector<std::string> titles;
-        for (const auto& choice : *list) titles.push_back(choice->userTitle(panel->ppdEncoding).value_or("(none)"));
+        for (const auto& choice : *list)
+            titles.push_back(choice->userTitle(panel->ppdEncoding).value_or("(none)"));
         EXPECT_EQ(titles, expected) << path;
     }
 }

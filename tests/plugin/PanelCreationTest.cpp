@@ -13,9 +13,8 @@ namespace {
 
 TEST(PanelCreation, TakesTheDeviceAddressFromANetworkUriAndNamesTheDomainAfterTheQueue) {
     const std::pair<std::optional<std::string>, std::optional<std::string>> uris[] = {
-        {"socket://192.168.1.20:9100", "192.168.1.20"},
-        {"ipp://[2001:db8::7]:631/ipp/print", "2001:db8::7"},
-        {"ipps://192.168.1.20/ipp/print", std::nullopt},  {"IPP://192.168.1.20/ipp/print", std::nullopt},
+        {"socket://192.168.1.20:9100", "192.168.1.20"},     {"ipp://[2001:db8::7]:631/ipp/print", "2001:db8::7"},
+        {"ipps://192.168.1.20/ipp/print", std::nullopt},    {"IPP://192.168.1.20/ipp/print", std::nullopt},
         {"usb://Nelvo/ZLM-420K?serial=1234", std::nullopt}, {std::nullopt, std::nullopt},
     };
     for (const auto& [uri, address] : uris) {

@@ -17,4 +17,6 @@ struct ClosePPD {
 };
 using OpenedPPD = std::unique_ptr<ppd_file_t, ClosePPD>;
 
-inline OpenedPPD openUnmarked(const std::filesystem::path& path) { return OpenedPPD(ppdOpenFile(path.c_str())); }
+inline OpenedPPD openUnmarked(const std::filesystem::path& path) {
+    return OpenedPPD(ppdOpenFile(path.c_str()));
+}

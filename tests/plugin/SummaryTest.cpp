@@ -35,7 +35,9 @@ protected:
     }
 };
 
-TEST(SummaryBeforeSetUp, IsEmpty) { EXPECT_TRUE(makePanel(FakeHost::withSamplePPD())->summaryInfo().empty()); }
+TEST(SummaryBeforeSetUp, IsEmpty) {
+    EXPECT_TRUE(makePanel(FakeHost::withSamplePPD())->summaryInfo().empty());
+}
 
 TEST_F(SummaryInfo, HoldsTheCheckBoxAndTheNamesAndWithRetentionOnTheFolderAndTheMode) {
     panel->userNameEditText->setStringValue("Taro");
@@ -44,8 +46,11 @@ TEST_F(SummaryInfo, HoldsTheCheckBoxAndTheNamesAndWithRetentionOnTheFolderAndThe
 
     retentionOn();
     panel->userNameEditText->setStringValue("");
-    EXPECT_EQ(panel->summaryInfo(), (Summary{{"Job Retention", "On"}, {"Folder", "Quick File"},
-                                             {"Retention", "Hold After Print"}, {"User Name", ""}, {"Job Name", "Report"}}));
+    EXPECT_EQ(panel->summaryInfo(), (Summary{{"Job Retention", "On"},
+                                             {"Folder", "Quick File"},
+                                             {"Retention", "Hold After Print"},
+                                             {"User Name", ""},
+                                             {"Job Name", "Report"}}));
     panel->folderSelectionPopup->selectItemAtIndex(-1);
     panel->suspendMatrix->selectCellAtRow(-1, 0);
     const Summary summary = panel->summaryInfo();

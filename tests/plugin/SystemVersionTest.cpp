@@ -34,9 +34,9 @@ struct VersionCase {
 };
 
 const VersionCase kVersions[] = {
-    {"10.4.11", {10, 4, 11}, false}, {"10.5", {10, 5, -3}, true},    {"11.0", {11, 0, -3}, true},
-    {"12", {12, -2, -3}, true},      {"", kPreset, false},           {"10.4.11.3", {10, 4, 11}, false},
-    {" 10. 5", {10, 5, -3}, true},   {"10.x5", {10, 0, -3}, false},  {"10.5beta", {10, 5, -3}, true},
+    {"10.4.11", {10, 4, 11}, false}, {"10.5", {10, 5, -3}, true},   {"11.0", {11, 0, -3}, true},
+    {"12", {12, -2, -3}, true},      {"", kPreset, false},          {"10.4.11.3", {10, 4, 11}, false},
+    {" 10. 5", {10, 5, -3}, true},   {"10.x5", {10, 0, -3}, false}, {"10.5beta", {10, 5, -3}, true},
 };
 
 TEST(SystemVersion, ReadsTheFieldsOfProductVersion) {

@@ -19,15 +19,17 @@ std::string describe(const std::optional<FolderList>& folders) {
 }
 
 TEST(CheckPreference, ARecordOfAnotherModelOrReleaseIsResetAndTheDomainsOtherKeysSurvive) {
-    const nlohmann::json remembered = {{"hold button", 1}, {"pass code", fixedKeyHex("123", 1)}, {"address", "10.0.0.7"}};
+    const nlohmann::json remembered = {
+        {"hold button", 1}, {"pass code", fixedKeyHex("123", 1)}, {"address", "10.0.0.7"}};
     for (const auto& [model, release] : {std::pair{kSampleModel, "2.0"}, {"nelvo zlm-420k", "2.00"}}) {
         nlohmann::json record = remembered;
         record.update({{"Model Name", model}, {"Release Number", release}});
         storeDomain({{"Job Control", record}, {"Other Panel", {{"x", 1}}}});
         const auto panel = makePanel(FakeHost::withSamplePPD());
         EXPECT_FALSE(panel->prefHoldButtonFlag || panel->addressStringRef) << model << " " << release;
-        EXPECT_EQ(storedDomain(), nlohmann::json({{"Job Control", {{"Model Name", kSampleModel}, {"Release Number", "2.00"}}},
-                                                  {"Other Panel", {{"x", 1}}}}));
+        EXPECT_EQ(storedDomain(),
+                  nlohmann::json({{"Job Control", {{"Model Name", kSampleModel}, {"Release Number", "2.00"}}},
+                                  {"Other Panel", {{"x", 1}}}}));
     }
     // The record of this model and release is kept whole.
     storeDomain({{"Job Control", validRecord(remembered)}});
@@ -49,19 +51,25 @@ TEST(CheckPreference, AQueueWhosePPDNamesNoModelKeepsItsRecord) {
 // The nine remembered values, '-' for each one not loaded.
 std::string loaded(const NelvoPrintPdeZlm420kJC& panel) {
     std::string text;
-    for (const auto& value : {panel.prefSuspendKeyStringRef, panel.prefLoginNameStringRef, panel.prefPasswordStringRef,
-                              panel.prefUserNameStringRef, panel.prefJobNameStringRef, panel.prefFolderPassStringRef,
-                              panel.prefUserNumberStringRef, panel.prefAccountNumberStringRef,
-                              panel.prefFolderNameStringRef})
+    for (const auto& value :
+         {panel.prefSuspendKeyStringRef, panel.prefLoginNameStringRef, panel.prefPasswordStringRef,
+          panel.prefUserNameStringRef, panel.prefJobNameStringRef, panel.prefFolderPassStringRef,
+          panel.prefUserNumberStringRef, panel.prefAccountNumberStringRef, panel.prefFolderNameStringRef})
         text += value.value_or("-");
     return text;
 }
 
 TEST(GetUserPreference, TheMaskDecidesWhatLoadsAndAuthenticationAlwaysLoads) {
     // No account number: its bit is kept and loads nothing.
-    nlohmann::json record = validRecord({{"pass code", "P"}, {"user login name", "L"}, {"user password", "W"},
-                                         {"user name", "U"}, {"job name", "J"}, {"folder pass code", "F"},
-                                         {"user number", "N"}, {"folder name", "D"}, {"authentication", false}});
+    nlohmann::json record = validRecord({{"pass code", "P"},
+                                         {"user login name", "L"},
+                                         {"user password", "W"},
+                                         {"user name", "U"},
+                                         {"job name", "J"},
+                                         {"folder pass code", "F"},
+                                         {"user number", "N"},
+                                         {"folder name", "D"},
+                                         {"authentication", false}});
     for (const auto& [mask, expected] : {std::pair{0, "---------"}, {1 | 64, "P-----N--"}, {-1, "PLWUJFN-D"}}) {
         record["hold button"] = mask;
         storeDomain({{"Job Control", record}});
@@ -96,10 +104,18 @@ protected:
 TEST_F(SaveUserPreference, WritesEveryValueKeyWhateverTheLocks) {
     panel_->userNameEditText->setStringValue("Zo\u00eb");
     const nlohmann::json record = saveRecord();
-    EXPECT_EQ(record, nlohmann::json({{"Model Name", kSampleModel}, {"Release Number", "2.00"}, {"hold button", 0},
-                                      {"pass code", ""}, {"authentication", true}, {"user login name", ""},
-                                      {"user password", ""}, {"user number", ""}, {"account number", ""},
-                                      {"user name", "Zo\u00eb"}, {"job name", ""}, {"folder pass code", ""},
+    EXPECT_EQ(record, nlohmann::json({{"Model Name", kSampleModel},
+                                      {"Release Number", "2.00"},
+                                      {"hold button", 0},
+                                      {"pass code", ""},
+                                      {"authentication", true},
+                                      {"user login name", ""},
+                                      {"user password", ""},
+                                      {"user number", ""},
+                                      {"account number", ""},
+                                      {"user name", "Zo\u00eb"},
+                                      {"job name", ""},
+                                      {"folder pass code", ""},
                                       {"folder name", ""}}));
 }
 

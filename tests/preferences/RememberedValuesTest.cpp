@@ -9,9 +9,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/support/PrintDialogRunner.h"
 #include "tests/preferences/PreferenceFixture.h"
 #include "tests/support/ExchangeFixture.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPanel.h"
 
@@ -20,7 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace settings_keys;
 
-fs::path defaultsFolder() { return fs::path(std::getenv("XDG_CONFIG_HOME")) / "user-defaults"; }
+fs::path defaultsFolder() {
+    return fs::path(std::getenv("XDG_CONFIG_HOME")) / "user-defaults";
+}
 
 // A print in which the user locks a pass code, a user number, the user and
 // job names and the folder pass code.
@@ -30,11 +32,11 @@ void printWithLockedValues(const std::shared_ptr<FakeHost>& host) {
     panel->retentionCheckBox->setState(1);
     panel->authenticationMatrix->selectCellAtRow(1, 0);
     using P = NelvoPrintPdeZlm420kJC;
-    for (const auto& [field, lock, text] :
-         {std::tuple{&P::suspendKeyEditText, &P::suspendKeyButton, "123"},
-          {&P::userNumberEditText, &P::userNumberButton, "4242"}, {&P::userNameEditText, &P::userNameButton, "Jane"},
-          {&P::jobNameEditText, &P::jobNameButton, "Minutes"},
-          {&P::folderPasswordEditText, &P::folderPasswordButton, "77"}}) {
+    for (const auto& [field, lock, text] : {std::tuple{&P::suspendKeyEditText, &P::suspendKeyButton, "123"},
+                                            {&P::userNumberEditText, &P::userNumberButton, "4242"},
+                                            {&P::userNameEditText, &P::userNameButton, "Jane"},
+                                            {&P::jobNameEditText, &P::jobNameButton, "Minutes"},
+                                            {&P::folderPasswordEditText, &P::folderPasswordButton, "77"}}) {
         ((*panel).*field)->setStringValue(text);
         ((*panel).*lock)->setState(1);
     }
@@ -48,8 +50,10 @@ TEST(RememberedValues, WinAtTheFirstRestoreOfTheNextDialogAndNotAtTheSecond) {
     // Another job, whose settings hold other values and no locks.
     auto other = FakeHost::withSamplePPD();
     for (const auto& [key, value] : {std::pair<const char*, std::string>{kJobSuspend, "2"},
-                                     {kJobSuspend2Key, fixedKeyHex("999")}, {kAuthentication, "1"},
-                                     {kUserName, hexOf("Other")}, {kHoldButton, "0"}})
+                                     {kJobSuspend2Key, fixedKeyHex("999")},
+                                     {kAuthentication, "1"},
+                                     {kUserName, hexOf("Other")},
+                                     {kHoldButton, "0"}})
         other->settings.set(key, value);
     const auto next = openPanel(other);
     EXPECT_EQ(next->prefHoldButtonFlag, 1u | 8u | 16u | 32u | 64u);

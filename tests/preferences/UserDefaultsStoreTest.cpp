@@ -51,8 +51,11 @@ TEST_F(Store, ReplacesTheFileWholeAndPrivateWithEveryKindOfValue) {
     fs::permissions(file(), fs::perms(0644));
     const nlohmann::json domain = {
         {"Job Control",
-         {{"hold button", -2147483647 - 1}, {"pass code", "A0"}, {"authentication", false},
-          {"files", nlohmann::json::array({{{"name", "Reports"}, {"password", true}, {"dir", false}, {"add", false}}})}}},
+         {{"hold button", -2147483647 - 1},
+          {"pass code", "A0"},
+          {"authentication", false},
+          {"files",
+           nlohmann::json::array({{{"name", "Reports"}, {"password", true}, {"dir", false}, {"add", false}}})}}},
         {"other", "kept"}};
     store().setPersistentDomain(domain, kDomain);
     ASSERT_TRUE(store().synchronize());
@@ -95,7 +98,9 @@ TEST_F(Store, TextThatIsNotUtf8IsWrittenWithReplacementCharacters) {
     EXPECT_EQ(reread(), nlohmann::json({{"user name", "Zo\ufffd"}, {"kept", "yes"}}));
 }
 
-std::string nested(size_t depth) { return std::string(depth, '[') + std::string(depth, ']'); }
+std::string nested(size_t depth) {
+    return std::string(depth, '[') + std::string(depth, ']');
+}
 
 // What is at the domain's path but cannot be read counts as no domain, is
 // kept aside at the next write, and the domain is written afresh.
@@ -139,7 +144,8 @@ TEST_F(Store, KeepsNestingBelowTheLimitUnderAnyKeyAndWritesItCompactly) {
 
 TEST_F(Store, LongNamesKeepOneFileEachAndAFailedWriteIsReported) {
     std::string queue;
-    for (int i = 0; i < 40; ++i) queue += "\u5370";  // 40 CJK characters: 360 bytes once encoded
+    for (int i = 0; i < 40; ++i)
+        queue += "\u5370";  // 40 CJK characters: 360 bytes once encoded
     const std::string first = "nelvo.mfp." + queue, second = "nelvo.mfp." + queue + "2";
     store().setPersistentDomain({{"queue", 1}}, first);
     store().setPersistentDomain({{"queue", 2}}, second);
@@ -184,7 +190,8 @@ TEST_F(Store, RemovesOnlyTheTemporaryCopiesWhoseWriterIsGone) {
     store().setPersistentDomain({{"a", 1}}, kDomain);
     ASSERT_TRUE(store().synchronize());
     const std::string abandoned = file().string() + ".k1LL3d", live = file().string() + ".w41t1n";
-    for (const std::string& copy : {abandoned, live}) std::ofstream(copy) << "{\"pass code\": \"secret\"}";
+    for (const std::string& copy : {abandoned, live})
+        std::ofstream(copy) << "{\"pass code\": \"secret\"}";
     fs::permissions(abandoned, fs::perms(0600));
     fs::permissions(live, fs::perms(0600));
     const int writer = open(live.c_str(), O_RDONLY);
@@ -222,8 +229,7 @@ TEST_F(Store, AWriterKilledAnywhereLeavesAWholeFileAndNoCopyAfterTheNextWrite) {
         ASSERT_EQ(::read(started[0], &signal, 1), 1);
         // A random point of the writer's work: busy, not asleep.
         std::atomic<unsigned> spin = random() % 3000000;
-        while (spin.fetch_sub(1, std::memory_order_relaxed) > 0) {
-        }
+        while (spin.fetch_sub(1, std::memory_order_relaxed) > 0) {}
         kill(writer, SIGKILL);
         waitpid(writer, nullptr, 0);
         close(started[0]);

@@ -13,7 +13,8 @@ namespace {
 // Every key of the job, sorted, one "key=value" a line.
 std::string listing(const FakeHost& host) {
     std::ostringstream lines;
-    for (const auto& [key, value] : host.settings.values()) lines << key << '=' << value << '\n';
+    for (const auto& [key, value] : host.settings.values())
+        lines << key << '=' << value << '\n';
     return lines.str();
 }
 
@@ -107,9 +108,9 @@ TEST_F(FilterInterface, UserNumberWithAFolderPassCodeAndEveryLockOn) {
     panel_->userNumberEditText->setStringValue("12345");
     panel_->accountNumberEditText->setStringValue("9");
     panel_->folderPasswordEditText->setStringValue("4321");
-    for (auto button : {&P::suspendKeyButton, &P::loginNameButton, &P::passwordButton, &P::userNameButton,
-                        &P::jobNameButton, &P::folderPasswordButton, &P::userNumberButton,
-                        &P::accountNumberButton, &P::folderNameButton})
+    for (auto button :
+         {&P::suspendKeyButton, &P::loginNameButton, &P::passwordButton, &P::userNameButton, &P::jobNameButton,
+          &P::folderPasswordButton, &P::userNumberButton, &P::accountNumberButton, &P::folderNameButton})
         lock(button);
     EXPECT_EQ(saveAndReopen(), R"(nelvo.print.PrintSettings.Authentication=0
 nelvo.print.PrintSettings.accountNumber=00009

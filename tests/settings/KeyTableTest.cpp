@@ -26,7 +26,8 @@ protected:
     Keys savedKeys() {
         save();
         Keys keys;
-        for (const auto& [key, value] : host_->settings.values()) keys.insert(key);
+        for (const auto& [key, value] : host_->settings.values())
+            keys.insert(key);
         return keys;
     }
 };
@@ -65,9 +66,9 @@ TEST_F(KeyTable, MissingControlsRemoveTheirKeys) {
 
 TEST_F(KeyTable, EachLockButtonSetsItsOwnBit) {
     const std::pair<Outlet<NSButton> P::*, uint32_t> locks[] = {
-        {&P::suspendKeyButton, 1},     {&P::loginNameButton, 2},      {&P::passwordButton, 4},
-        {&P::userNameButton, 8},       {&P::jobNameButton, 16},       {&P::folderPasswordButton, 32},
-        {&P::userNumberButton, 64},    {&P::accountNumberButton, 128}, {&P::folderNameButton, 256}};
+        {&P::suspendKeyButton, 1},  {&P::loginNameButton, 2},       {&P::passwordButton, 4},
+        {&P::userNameButton, 8},    {&P::jobNameButton, 16},        {&P::folderPasswordButton, 32},
+        {&P::userNumberButton, 64}, {&P::accountNumberButton, 128}, {&P::folderNameButton, 256}};
     for (const auto& [button, bit] : locks) {
         ((*panel_).*button)->setState(1);
         save();
@@ -77,11 +78,14 @@ TEST_F(KeyTable, EachLockButtonSetsItsOwnBit) {
 
 // The values' own keys are checked with their forms in ValueFormsTest.
 TEST_F(KeyTable, AValueEmptiedLosesItsKeys) {
-    const Outlet<NSTextField> P::*fields[] = {&P::loginNameEditText, &P::passwordEditText, &P::userNumberEditText,
-        &P::accountNumberEditText, &P::userNameEditText, &P::jobNameEditText, &P::folderPasswordEditText};
-    for (auto field : fields) ((*panel_).*field)->setStringValue("7");
+    const Outlet<NSTextField> P::*fields[] = {&P::loginNameEditText,     &P::passwordEditText, &P::userNumberEditText,
+                                              &P::accountNumberEditText, &P::userNameEditText, &P::jobNameEditText,
+                                              &P::folderPasswordEditText};
+    for (auto field : fields)
+        ((*panel_).*field)->setStringValue("7");
     save();
-    for (auto field : fields) ((*panel_).*field)->setStringValue("");
+    for (auto field : fields)
+        ((*panel_).*field)->setStringValue("");
     EXPECT_EQ(savedKeys(), kKeysOfEverySave);
 }
 

@@ -26,14 +26,14 @@ TEST(EncodingWindowsLatin1, IsNoForEastAsianLanguagesOnlyTakingLcAllBeforeLcMess
     using Text = std::optional<std::string>;
     // kok and jam only begin like an East Asian language's code.
     const std::tuple<Text, Text, Text, bool> cases[] = {
-        {std::nullopt, std::nullopt, "ja", false},     {std::nullopt, std::nullopt, "zh_TW.Big5", false},
-        {std::nullopt, std::nullopt, "kok_IN", true},  {std::nullopt, std::nullopt, "jam", true},
+        {std::nullopt, std::nullopt, "ja", false},        {std::nullopt, std::nullopt, "zh_TW.Big5", false},
+        {std::nullopt, std::nullopt, "kok_IN", true},     {std::nullopt, std::nullopt, "jam", true},
         {std::nullopt, std::nullopt, std::nullopt, true}, {"en_US", "ja_JP", "ja_JP", true},
-        {std::nullopt, "ko_KR", "en_US", false},       {"", "", "zh_CN", false}};
+        {std::nullopt, "ko_KR", "en_US", false},          {"", "", "zh_CN", false}};
     for (const auto& [lcAll, lcMessages, lang, windowsLatin1] : cases) {
         Environment environment(lcAll, lcMessages, lang);
-        EXPECT_EQ(encodingWindowsLatin1(), windowsLatin1) << lcAll.value_or("-") << lcMessages.value_or("-")
-                                                          << lang.value_or("-");
+        EXPECT_EQ(encodingWindowsLatin1(), windowsLatin1)
+            << lcAll.value_or("-") << lcMessages.value_or("-") << lang.value_or("-");
     }
 }
 

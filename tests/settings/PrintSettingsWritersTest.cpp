@@ -12,8 +12,8 @@ namespace {
 using Values = platform::PrintSettings::Values;
 
 TEST(AsciiValue, StoresNonEmptyAsciiTextRemovesTheKeyOtherwiseAndNeedsSettingsAndAKey) {
-    const std::pair<const char*, const char*> cases[] = {{"a b~", "a b~"}, {"", nullptr}, {nullptr, nullptr},
-                                                         {"caf\xe9", nullptr}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"a b~", "a b~"}, {"", nullptr}, {nullptr, nullptr}, {"caf\xe9", nullptr}};
     for (const auto& [value, stored] : cases) {
         platform::PrintSettings settings;
         settings.set("key", "stale");
@@ -34,15 +34,18 @@ const std::string kBase = settings_keys::kLoginName1;
 // only look like pieces.
 platform::PrintSettings staleParts() {
     platform::PrintSettings settings;
-    for (int part = 1; part <= 6; ++part) settings.set(kBase + std::to_string(part), "stale");
-    for (const std::string& other : {std::string("other"), kBase, kBase + "01", kBase + "2x"}) settings.set(other, "kept");
+    for (int part = 1; part <= 6; ++part)
+        settings.set(kBase + std::to_string(part), "stale");
+    for (const std::string& other : {std::string("other"), kBase, kBase + "01", kBase + "2x"})
+        settings.set(other, "kept");
     return settings;
 }
 
 // A text of `length` letters that shows where each part was cut.
 std::string lettersOf(size_t length) {
     std::string text;
-    for (size_t i = 0; i < length; ++i) text.push_back(static_cast<char>('a' + i % 26));
+    for (size_t i = 0; i < length; ++i)
+        text.push_back(static_cast<char>('a' + i % 26));
     return text;
 }
 

@@ -41,7 +41,8 @@ TEST(FieldRoundTrip, EveryFieldComesBackInTheNextDialogCutToItsStoredLength) {
         {&P::userNameEditText, {std::string(32, 'U'), "Zo\u00eb \"Q\""}},
     };
     for (const auto& [field, unchanged] : cases)
-        for (const std::string& typed : unchanged) EXPECT_EQ(roundTrip(field, typed), typed);
+        for (const std::string& typed : unchanged)
+            EXPECT_EQ(roundTrip(field, typed), typed);
     EXPECT_EQ(roundTrip(&P::userNameEditText, std::string(40, 'U')), std::string(32, 'U'));
     EXPECT_EQ(roundTrip(&P::jobNameEditText, ""), "Untitled");
     EXPECT_EQ(roundTrip(&P::jobNameEditText, std::string(80, 'J')), std::string(32, 'J'));

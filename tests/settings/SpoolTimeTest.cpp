@@ -23,7 +23,9 @@ std::string spoolTimeAt(CFAbsoluteTime at, CFTimeZone zone) {
     return text;
 }
 
-std::string spoolTimeAt(CFAbsoluteTime at, int32_t offset) { return spoolTimeAt(at, CFTimeZone::fixedOffset(offset)); }
+std::string spoolTimeAt(CFAbsoluteTime at, int32_t offset) {
+    return spoolTimeAt(at, CFTimeZone::fixedOffset(offset));
+}
 
 TEST(SpoolTime, WritesTheLocalTimeAndTheZoneInHundredthsOfAnHour) {
     // Saturday 5 December 2026, 05:11:09.8 at UTC+9.
@@ -36,7 +38,8 @@ TEST(SpoolTime, WritesTheLocalTimeAndTheZoneInHundredthsOfAnHour) {
         {platform::absoluteTimeFromUTC(2026, 12, 31, 15, 0, 0), 9 * kHour, "Fri, 1 Jan 2027 00:00:00 +0900"},
         {platform::absoluteTimeFromUTC(2026, 3, 9, 7, 8, 59.999), 0, "Mon, 9 Mar 2026 07:08:59 +0000"},
     };
-    for (const auto& [at, offset, text] : cases) EXPECT_EQ(spoolTimeAt(at, offset), text);
+    for (const auto& [at, offset, text] : cases)
+        EXPECT_EQ(spoolTimeAt(at, offset), text);
 }
 
 TEST(SpoolTime, FollowsDaylightSavingInTheSystemZone) {

@@ -23,7 +23,10 @@ TEST_F(StoredValueBounds, HexTextIsCutAtTheBufferAndDecodesByTheRule) {
     const std::string overlong = hexOf(std::string(600, 'A'));
     // 255 characters are kept; the last '4' pairs with the terminator: 16 * 4 - 48.
     EXPECT_EQ(readBack(&P::userNameEditText, kUserName, overlong), std::string(127, 'A') + "\x10");
-    EXPECT_EQ(readBack(&P::jobNameEditText, kJobName, "4142\xc3\xa9" "43"), "AB");
+    EXPECT_EQ(readBack(&P::jobNameEditText, kJobName,
+                       "4142\xc3\xa9"
+                       "43"),
+              "AB");
 }
 
 TEST_F(StoredValueBounds, CipherTextsReadOnlyTheirDigitsAndAlphabet) {

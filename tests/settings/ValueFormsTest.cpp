@@ -35,7 +35,10 @@ TEST_F(ValueForms, PasswordAlwaysTakesTwoBlocksAndNumbersArePadded) {
     save();
     EXPECT_EQ(value(kPassword2), fixedKeyHex("abcde") + std::string(32, '0'));
     EXPECT_EQ(value(kPassword), jobKeyBase64("abcde"));
-    EXPECT_EQ(value(kUserNumber) + value(kAccountNumber), "00012" "12345") << "five bytes of an account number travel";
+    EXPECT_EQ(value(kUserNumber) + value(kAccountNumber),
+              "00012"
+              "12345")
+        << "five bytes of an account number travel";
     EXPECT_EQ(value(kAccountNumber2), fixedKeyHex("12345"));
 
     const std::string longest(31, 'p');
@@ -91,8 +94,9 @@ TEST(ValueFormsInLocales, SecondFormsAreWindowsLatin1OutsideEastAsia) {
     const auto clock = fixedSaveClock();
     const std::string name = "Zo\u00eb \u65e5";
     // Windows Latin-1 has a space for what it cannot represent.
-    for (const auto& [language, secondName, login] : {std::tuple<const char*, std::string, const char*>{
-             "en_GB.UTF-8", "Zo\xeb  ", "J\xfcrgen"}, {"ja_JP.UTF-8", name, "J\u00fcrgen"}}) {
+    for (const auto& [language, secondName, login] :
+         {std::tuple<const char*, std::string, const char*>{"en_GB.UTF-8", "Zo\xeb  ", "J\xfcrgen"},
+          {"ja_JP.UTF-8", name, "J\u00fcrgen"}}) {
         const ScopedEnvironmentVariable messages("LC_ALL", language);
         auto host = FakeHost::withSamplePPD();
         const auto panel = openPanel(host);

@@ -8,13 +8,15 @@ std::vector<std::string> environmentWith(const std::map<std::string, std::string
         const std::string text = *entry;
         if (!overrides.contains(text.substr(0, text.find('=')))) entries.push_back(text);
     }
-    for (const auto& [name, value] : overrides) entries.push_back(name + "=" + value);
+    for (const auto& [name, value] : overrides)
+        entries.push_back(name + "=" + value);
     return entries;
 }
 
 std::vector<char*> pointersTo(std::vector<std::string>& texts) {
     std::vector<char*> pointers;
-    for (std::string& text : texts) pointers.push_back(text.data());
+    for (std::string& text : texts)
+        pointers.push_back(text.data());
     pointers.push_back(nullptr);
     return pointers;
 }

@@ -1,6 +1,5 @@
 #include "tests/support/ExchangeFixture.h"
 
-
 #include "crypto/Aes.h"
 #include "tests/support/OpenSslReference.h"
 #include "tests/support/TestPanel.h"
@@ -23,7 +22,8 @@ std::optional<std::string> valueOf(const FakeHost& host, const std::string& key)
 
 std::string hexOf(const std::string& bytes, const char* digits) {
     std::string hex;
-    for (unsigned char byte : bytes) hex += {digits[byte >> 4], digits[byte & 15]};
+    for (unsigned char byte : bytes)
+        hex += {digits[byte >> 4], digits[byte & 15]};
     return hex;
 }
 
@@ -39,12 +39,16 @@ std::string referenceCipher(const std::string& clear, const std::string& key, si
     return cipher;
 }
 
-std::string fixedKey() { return std::string(reinterpret_cast<const char*>(kFixedAesKey), 16); }
+std::string fixedKey() {
+    return std::string(reinterpret_cast<const char*>(kFixedAesKey), 16);
+}
 std::string fixedKeyHex(const std::string& clear, size_t blocks) {
     return hexOf(referenceCipher(clear, fixedKey(), blocks));
 }
 // The last 16 characters of the spool time.
-std::string fixedJobKey() { return std::string(kFixedSpoolTime).substr(std::string(kFixedSpoolTime).size() - 16); }
+std::string fixedJobKey() {
+    return std::string(kFixedSpoolTime).substr(std::string(kFixedSpoolTime).size() - 16);
+}
 
 std::string fixedKeyBase64(const std::string& clear, size_t blocks) {
     return referenceBase64Of(referenceCipher(clear, fixedKey(), blocks));
@@ -59,4 +63,6 @@ std::string referenceMd5Hex(const std::string& text) {
     return hexOf(std::string(digest.begin(), digest.end()), "0123456789abcdef");
 }
 
-std::string referenceBase64Of(const std::string& bytes) { return referenceBase64(Bytes(bytes.begin(), bytes.end())); }
+std::string referenceBase64Of(const std::string& bytes) {
+    return referenceBase64(Bytes(bytes.begin(), bytes.end()));
+}

@@ -14,9 +14,13 @@ FakeHost::FakeHost() {
     session_.currentPrinter = &printer;
 }
 
-FakeHost::~FakeHost() { closePPD(); }
+FakeHost::~FakeHost() {
+    closePPD();
+}
 
-std::shared_ptr<FakeHost> FakeHost::withSamplePPD() { return withPPD(samplePPDPath()); }
+std::shared_ptr<FakeHost> FakeHost::withSamplePPD() {
+    return withPPD(samplePPDPath());
+}
 
 std::shared_ptr<FakeHost> FakeHost::withPPD(const std::filesystem::path& path) {
     auto host = std::make_shared<FakeHost>();

@@ -34,8 +34,8 @@ public:
 
     // --- What the host offers; change before the panel is made.
     bool constraintHandling = true;
-    bool refusesOptionChanges = false;   // willChangePPDOptionKeyValue answers NO
-    bool givesPrintSettings = true;      // printSettings answers none when false
+    bool refusesOptionChanges = false;  // willChangePPDOptionKeyValue answers NO
+    bool givesPrintSettings = true;     // printSettings answers none when false
     platform::Printer printer{"Office_MFP", "socket://192.168.1.20:9100"};
     platform::PrintSettings settings;
 

@@ -8,7 +8,7 @@
 Bytes referenceAesBlock(const unsigned char key[16], Bytes block, bool encipher) {
     block.resize(16, 0);
     const std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)> context(EVP_CIPHER_CTX_new(),
-                                                                                 EVP_CIPHER_CTX_free);
+                                                                                  EVP_CIPHER_CTX_free);
     Bytes result(16);
     int written = 0;
     if (!context || !EVP_CipherInit_ex(context.get(), EVP_aes_128_ecb(), nullptr, key, nullptr, encipher ? 1 : 0) ||
@@ -37,6 +37,7 @@ std::string referenceBase64(const Bytes& bytes) {
 
 Bytes nonZeroBytes(size_t length) {
     Bytes bytes(length);
-    for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<unsigned char>(1 + (i * 89 + 17) % 255);
+    for (size_t i = 0; i < length; ++i)
+        bytes[i] = static_cast<unsigned char>(1 + (i * 89 + 17) % 255);
     return bytes;
 }

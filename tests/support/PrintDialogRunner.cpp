@@ -6,6 +6,7 @@ ProgramResult runPrintDialog(const std::vector<std::string>& options, const std:
     argv.insert(argv.end(), options.begin(), options.end());
     argv.push_back("-");
     std::map<std::string, std::string> variables = {{"LC_ALL", "C"}, {"LANGUAGE", ""}};
-    for (const auto& [name, value] : environment) variables[name] = value;
+    for (const auto& [name, value] : environment)
+        variables[name] = value;
     return runProgram(argv, script, variables);
 }

@@ -160,8 +160,7 @@ PrivateCups::~PrivateCups() {
 
 void PrivateCups::administer(const std::vector<std::string>& command) const {
     const ProgramResult result = runProgram(command, {}, environment());
-    if (result.exitStatus != 0)
-        throw std::runtime_error("'" + command.front() + "' failed: " + result.err);
+    if (result.exitStatus != 0) throw std::runtime_error("'" + command.front() + "' failed: " + result.err);
 }
 
 std::filesystem::path PrivateCups::deviceFile(const std::string& queue) const {
@@ -185,10 +184,15 @@ CapturedJob PrivateCups::waitForCapture(const std::string& queue) const {
     CapturedJob job{fields["user"], fields["title"], {}};
     cups_option_t* options = nullptr;
     const int count = cupsParseOptions(fields["options"].c_str(), 0, &options);
-    for (int index = 0; index < count; ++index) job.options[options[index].name] = options[index].value;
+    for (int index = 0; index < count; ++index)
+        job.options[options[index].name] = options[index].value;
     cupsFreeOptions(count, options);
     return job;
 }
 
-size_t PrivateCups::jobCount() const { return countJobs(port_, CUPS_WHICHJOBS_ALL); }
-size_t PrivateCups::unfinishedJobCount() const { return countJobs(port_, CUPS_WHICHJOBS_ACTIVE); }
+size_t PrivateCups::jobCount() const {
+    return countJobs(port_, CUPS_WHICHJOBS_ALL);
+}
+size_t PrivateCups::unfinishedJobCount() const {
+    return countJobs(port_, CUPS_WHICHJOBS_ACTIVE);
+}

@@ -22,7 +22,9 @@ constexpr std::chrono::seconds kPatience{30};
 // The dialog writes its screens to this descriptor.
 constexpr int kDumpDescriptor = 9;
 
-[[noreturn]] void fail(const std::string& what) { throw std::runtime_error(what + ": " + std::strerror(errno)); }
+[[noreturn]] void fail(const std::string& what) {
+    throw std::runtime_error(what + ": " + std::strerror(errno));
+}
 
 winsize sizeOf(int rows, int columns) {
     winsize size{};
@@ -38,7 +40,8 @@ PtyDialog::PtyDialog(const Setup& setup) {
     argv.insert(argv.end(), setup.arguments.begin(), setup.arguments.end());
     // A known terminal and locale unless the test says otherwise.
     std::map<std::string, std::string> overrides = {{"TERM", "xterm"}, {"LC_ALL", "C.UTF-8"}, {"LANGUAGE", ""}};
-    for (const auto& [name, value] : setup.environment) overrides[name] = value;
+    for (const auto& [name, value] : setup.environment)
+        overrides[name] = value;
     std::vector<std::string> environment = environmentWith(overrides);
     // Made before the fork: the child may only make async-signal-safe calls.
     std::vector<char*> arguments = pointersTo(argv);
@@ -77,7 +80,8 @@ void PtyDialog::send(std::string_view bytes) {
 
 bool PtyDialog::pump(std::chrono::steady_clock::time_point deadline) {
     if (master_ < 0 && dumpRead_ < 0) return false;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) return false;
     pollfd watched[2] = {{master_, POLLIN, 0}, {dumpRead_, POLLIN, 0}};
     const int ready = poll(watched, 2, static_cast<int>(left.count()));
@@ -114,7 +118,8 @@ ScreenFrame PtyDialog::waitForText(const std::string& text) {
 
 ScreenFrame PtyDialog::press(std::string_view bytes) {
     // The screens already read came before the key.
-    while (std::optional<ScreenFrame> frame = takeFrame(dumpBuffer_)) latest_ = std::move(*frame);
+    while (std::optional<ScreenFrame> frame = takeFrame(dumpBuffer_))
+        latest_ = std::move(*frame);
     send(bytes);
     return waitFor([](const ScreenFrame&) { return true; }, "a screen after the key " + std::string(bytes));
 }
@@ -131,7 +136,8 @@ ScreenFrame PtyDialog::pressUntil(std::string_view bytes, const std::function<bo
 }
 
 ScreenFrame PtyDialog::tabTo(const std::string& text) {
-    return pressUntil(keys::tab, [&](const ScreenFrame& s) { return s.cursorOnRowOf(text); }, "the cursor on " + text);
+    return pressUntil(
+        keys::tab, [&](const ScreenFrame& s) { return s.cursorOnRowOf(text); }, "the cursor on " + text);
 }
 
 ScreenFrame PtyDialog::switchRetentionOn() {
@@ -149,7 +155,8 @@ void PtyDialog::resize(int rows, int columns) {
 int PtyDialog::waitForExit() {
     const auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (pump(deadline)) {}
-    if (master_ >= 0 || dumpRead_ >= 0) throw std::runtime_error("the dialog did not end; its last screen:\n" + latest_.picture());
+    if (master_ >= 0 || dumpRead_ >= 0)
+        throw std::runtime_error("the dialog did not end; its last screen:\n" + latest_.picture());
     int status = 0;
     waitpid(child_, &status, 0);
     exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

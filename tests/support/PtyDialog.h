@@ -38,7 +38,7 @@ inline constexpr const char* pasteEnd = "\033[201~";
 class PtyDialog {
 public:
     struct Setup {
-        std::vector<std::string> arguments;             // after the program's name
+        std::vector<std::string> arguments;              // after the program's name
         std::map<std::string, std::string> environment;  // over the test's; TERM=xterm and a UTF-8 locale unless given
     };
 

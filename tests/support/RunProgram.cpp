@@ -2,15 +2,15 @@
 
 #include "tests/support/ChildEnvironment.h"
 
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
-#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <stdexcept>
 
 namespace {
 

@@ -23,11 +23,15 @@ ScopedEnvironmentVariable::ScopedEnvironmentVariable(std::string name, const std
     setVariable(name_, value);
 }
 
-ScopedEnvironmentVariable::~ScopedEnvironmentVariable() { setVariable(name_, previous_); }
+ScopedEnvironmentVariable::~ScopedEnvironmentVariable() {
+    setVariable(name_, previous_);
+}
 
 ScopedLocale::ScopedLocale(int category, const char* name)
     : category_(category), previous_(std::setlocale(category, nullptr)) {
     selected_ = std::setlocale(category, name) != nullptr;
 }
 
-ScopedLocale::~ScopedLocale() { std::setlocale(category_, previous_.c_str()); }
+ScopedLocale::~ScopedLocale() {
+    std::setlocale(category_, previous_.c_str());
+}

@@ -35,7 +35,9 @@ int ScreenFrame::columnOf(int row, std::string_view needle) const {
 uint8_t ScreenFrame::styleAt(int row, int column) const {
     const bool inside = row >= 0 && row < static_cast<int>(styles.size()) && column >= 0 &&
                         column < static_cast<int>(styles[static_cast<size_t>(row)].size());
-    return inside ? static_cast<uint8_t>(std::stoi(styles[static_cast<size_t>(row)].substr(static_cast<size_t>(column), 1), nullptr, 16)) : 0;
+    return inside ? static_cast<uint8_t>(
+                        std::stoi(styles[static_cast<size_t>(row)].substr(static_cast<size_t>(column), 1), nullptr, 16))
+                  : 0;
 }
 
 std::string ScreenFrame::flowingText() const {
@@ -52,7 +54,8 @@ std::string ScreenFrame::flowingText() const {
 std::string ScreenFrame::picture() const {
     std::string picture = "cursor " + std::to_string(cursorRow) + "," + std::to_string(cursorColumn) +
                           (cursorVisible ? "" : " (hidden)") + "\n";
-    for (const std::string& line : text) picture += "|" + line + "\n";
+    for (const std::string& line : text)
+        picture += "|" + line + "\n";
     return picture;
 }
 
@@ -63,11 +66,14 @@ std::optional<ScreenFrame> takeFrame(std::string& buffer) {
     buffer.erase(0, end + 5);
     ScreenFrame frame;
     std::string word;
-    record >> word >> frame.rows >> frame.columns >> word >> frame.cursorRow >> frame.cursorColumn >> frame.cursorVisible;
+    record >> word >> frame.rows >> frame.columns >> word >> frame.cursorRow >> frame.cursorColumn >>
+        frame.cursorVisible;
     record.ignore(1);
     for (std::string line; std::getline(record, line);) {
-        if (line.rfind("text ", 0) == 0) frame.text.push_back(line.substr(5));
-        else if (line.rfind("style ", 0) == 0) frame.styles.push_back(line.substr(6));
+        if (line.rfind("text ", 0) == 0)
+            frame.text.push_back(line.substr(5));
+        else if (line.rfind("style ", 0) == 0)
+            frame.styles.push_back(line.substr(6));
     }
     return frame;
 }

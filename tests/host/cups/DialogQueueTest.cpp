@@ -46,7 +46,8 @@ TEST_P(DialogQueue, GivesThePanelTheQueuesPpdAndAddress) {
     EXPECT_EQ(addressShown(result.out), GetParam().address);
     EXPECT_NE(result.out.find("\"Model Name\": \"" + GetParam().model + "\""), std::string::npos) << result.out;
     // `prefs` reads the record of the queue the dialog opened.
-    const fs::path record = fs::path(std::getenv("XDG_CONFIG_HOME")) / "user-defaults" / ("nelvo.mfp." + GetParam().queue + ".json");
+    const fs::path record =
+        fs::path(std::getenv("XDG_CONFIG_HOME")) / "user-defaults" / ("nelvo.mfp." + GetParam().queue + ".json");
     EXPECT_TRUE(fs::exists(record)) << record;
     EXPECT_EQ(cups.jobCount(), 0u) << "no documents, no job";
 }
@@ -56,8 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         QueueCase{"DefaultDestination", {}, "Lobby", "Nelvo ZLM-420K Lobby", "192.0.2.7"},
         QueueCase{"NamedQueue", {"-d", "Office_MFP"}, "Office_MFP", "Nelvo ZLM-420K", ""},
-        QueueCase{"DeviceUriOverride", {"--device-uri=socket://10.1.2.3:9100"}, "Lobby", "Nelvo ZLM-420K Lobby", "10.1.2.3"},
-        QueueCase{"PpdOverride", {"--ppd", NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd"}, "Lobby", "Nelvo ZLM-420K", "192.0.2.7"},
+        QueueCase{
+            "DeviceUriOverride", {"--device-uri=socket://10.1.2.3:9100"}, "Lobby", "Nelvo ZLM-420K Lobby", "10.1.2.3"},
+        QueueCase{"PpdOverride",
+                  {"--ppd", NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd"},
+                  "Lobby",
+                  "Nelvo ZLM-420K",
+                  "192.0.2.7"},
         QueueCase{"QueueCupsDoesNotKnow", {"--printer", "Annex"}, "Annex", "Nelvo ZLM-420K", "127.0.0.1"}),
     [](const testing::TestParamInfo<QueueCase>& info) { return std::string(info.param.name); });
 

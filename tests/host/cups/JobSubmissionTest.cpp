@@ -59,14 +59,16 @@ TEST_P(EveryKeyArrives, InTheFiltersOptionsExactly) {
 INSTANTIATE_TEST_SUITE_P(
     Jobs, EveryKeyArrives,
     testing::Values(
-        PrintedJob{"TypicalPrint",
-                   "click retentionCheckBox\nselect suspendMatrix 0\ntype suspendKeyEditText 123\nclick suspendKeyButton\n",
-                   {"jobSuspend", "jobSuspendKey", "jobSuspend2Key", "spoolTime", "jobName"}},
+        PrintedJob{
+            "TypicalPrint",
+            "click retentionCheckBox\nselect suspendMatrix 0\ntype suspendKeyEditText 123\nclick suspendKeyButton\n",
+            {"jobSuspend", "jobSuspendKey", "jobSuspend2Key", "spoolTime", "jobName"}},
         // A login name long enough for two pieces of 254 characters.
         PrintedJob{"LongCredentials",
-                   "type loginNameEditText " + std::string(180, 'k') + " with spaces & \"quotes\"\n"
-                   "type passwordEditText secret\ntype accountNumberEditText 7\n"
-                   "erase jobNameEditText\ntype jobNameEditText Board pack, final\n",
+                   "type loginNameEditText " + std::string(180, 'k') +
+                       " with spaces & \"quotes\"\n"
+                       "type passwordEditText secret\ntype accountNumberEditText 7\n"
+                       "erase jobNameEditText\ntype jobNameEditText Board pack, final\n",
                    {"loginName11", "loginName12", "loginName01", "accountNumber", "password"}}),
     [](const testing::TestParamInfo<PrintedJob>& info) { return std::string(info.param.name); });
 
@@ -84,7 +86,8 @@ TEST_P(NothingSubmitted, WhenTheUserDidNotPrintOrThePrintCannotLeave) {
     cups.addQueue("Closed");
     cups.administer({"/usr/sbin/cupsreject", "Closed"});
     std::vector<std::string> options;
-    for (const std::string& option : GetParam().options) options.push_back(option == "{doc}" ? document.string() : option);
+    for (const std::string& option : GetParam().options)
+        options.push_back(option == "{doc}" ? document.string() : option);
 
     const ProgramResult result = print(options, GetParam().script);
     EXPECT_EQ(result.exitStatus, GetParam().exitStatus) << result.err;
@@ -97,11 +100,20 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, NothingSubmitted,
     testing::Values(
         NothingLeaves{"ScriptWithoutPrint", {"--print", "{doc}"}, "open\nview\nrestore\nsave\n", 1, ""},
-        NothingLeaves{"UnknownQueue", {"-d", "Nowhere", "--print", "{doc}"}, "open\nprint\n", 2,
+        NothingLeaves{"UnknownQueue",
+                      {"-d", "Nowhere", "--print", "{doc}"},
+                      "open\nprint\n",
+                      2,
                       "print-dialog: cannot print to Nowhere: CUPS has no such queue"},
-        NothingLeaves{"UnreadableDocument", {"--print", "{doc}", "--print=/nonexistent/minutes.pdf"}, "open\nprint\n", 2,
+        NothingLeaves{"UnreadableDocument",
+                      {"--print", "{doc}", "--print=/nonexistent/minutes.pdf"},
+                      "open\nprint\n",
+                      2,
                       "print-dialog: cannot read the document /nonexistent/minutes.pdf\n"},
-        NothingLeaves{"RejectingQueue", {"--printer=Closed", "--print", "{doc}"}, "open\nprint\n", 3,
+        NothingLeaves{"RejectingQueue",
+                      {"--printer=Closed", "--print", "{doc}"},
+                      "open\nprint\n",
+                      3,
                       "print-dialog: the queue Closed refused the job: Destination \"Closed\" is not accepting jobs."}),
     [](const testing::TestParamInfo<NothingLeaves>& info) { return std::string(info.param.name); });
 
@@ -110,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PrintThroughCups, JobThatFailsHalfWayIsCancelled) {
     const ProgramResult result = print({"--print", document.string(), "--print", "/proc/self/mem"}, "open\nprint\n");
     EXPECT_EQ(result.exitStatus, 3);
-    EXPECT_NE(result.err.find("print-dialog: cannot read the document /proc/self/mem"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("print-dialog: cannot read the document /proc/self/mem"), std::string::npos)
+        << result.err;
     EXPECT_EQ(cups.jobCount(), 1u);
     EXPECT_EQ(cups.unfinishedJobCount(), 0u);
 }

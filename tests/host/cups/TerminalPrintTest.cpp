@@ -26,15 +26,16 @@ TEST_F(TerminalPrint, F10SubmitsTheHeldJobAndSaysSo) {
     dialog.waitForText("[ ] Job Retention");
     dialog.switchRetentionOn();
     dialog.pressUntil(
-        keys::tab,
-        [](const ScreenFrame& s) { return s.cursorOn(s.rowOf("Pass Code:")); }, "the cursor in the pass-code field");
+        keys::tab, [](const ScreenFrame& s) { return s.cursorOn(s.rowOf("Pass Code:")); },
+        "the cursor in the pass-code field");
     dialog.send("123");
     dialog.waitForText("Pass Code:          \u2022\u2022\u2022_");  // masked
     dialog.send(keys::f10);
     ASSERT_EQ(dialog.waitForExit(), 0) << dialog.output();
 
-    EXPECT_NE(dialog.output().find("request id is Office_MFP-1 (1 file(s)); held at the device: hold only, pass code set"),
-              std::string::npos)
+    EXPECT_NE(
+        dialog.output().find("request id is Office_MFP-1 (1 file(s)); held at the device: hold only, pass code set"),
+        std::string::npos)
         << dialog.output();
     const CapturedJob job = cups.waitForCapture("Office_MFP");
     EXPECT_EQ(job.title, "minutes.ps");

@@ -15,8 +15,8 @@ void GtkDialogFixture::SetUp() {
     setup.jobName = "Untitled";
     host_ = std::make_shared<ScriptedHost>(setup);
     plugIn_ = std::make_unique<LoadedPlugIn>(NELVO_BUNDLE_DIR);
-    dialog_ = std::make_unique<GtkPanelDialog>(
-        GtkPanelDialog::Parts{plugIn_->principal(), host_, "Print", setup.printer});
+    dialog_ =
+        std::make_unique<GtkPanelDialog>(GtkPanelDialog::Parts{plugIn_->principal(), host_, "Print", setup.printer});
     alerts_ = std::make_unique<AlertDialogPresenter>(dialog_->window().window(), &alertTranscript_);
     dialog_->present();
     dialog_->showPanelTab();

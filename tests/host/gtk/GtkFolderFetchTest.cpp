@@ -4,9 +4,9 @@
 // connection brings up the alert as a modal dialog.
 #include <chrono>
 
+#include "host/gtk/PopUpAdapter.h"
 #include "platform/controls/NSMenuItem.h"
 #include "platform/controls/NSPopUpButton.h"
-#include "host/gtk/PopUpAdapter.h"
 #include "tests/host/gtk/GtkDialogFixture.h"
 #include "tools/DeviceSimulator.h"
 #include "tools/FolderAnswer.h"
@@ -23,7 +23,8 @@ struct SpinningFrames {
     int count = 0;
 
     static void painted(GdkFrameClock*, SpinningFrames* self) {
-        if (gtk_widget_get_visible(self->spinner) && gtk_spinner_get_spinning(GTK_SPINNER(self->spinner))) ++self->count;
+        if (gtk_widget_get_visible(self->spinner) && gtk_spinner_get_spinning(GTK_SPINNER(self->spinner)))
+            ++self->count;
     }
 };
 
@@ -77,7 +78,8 @@ TEST_F(GtkDialogFixture, ARefusedConnectionBringsUpTheAlertDialog) {
     ASSERT_EQ(widgetOf("printersAddressEditText").type(device.address()), UserResult::done);
     EXPECT_EQ(widgetOf("getFolderNameButton").click(), UserResult::done);
     EXPECT_EQ(alerts_->shownCount(), 1);
-    EXPECT_NE(alertTranscript_.str().find("Could not retrieve Folder Names."), std::string::npos) << alertTranscript_.str();
+    EXPECT_NE(alertTranscript_.str().find("Could not retrieve Folder Names."), std::string::npos)
+        << alertTranscript_.str();
 }
 
 }  // namespace host

@@ -37,7 +37,8 @@ std::map<std::string, std::string> panelKeys(const std::map<std::string, std::st
 
 // Without the values made from the save's spool time, which two runs differ in.
 std::map<std::string, std::string> timeless(std::map<std::string, std::string> keys) {
-    for (const char* key : {"spoolTime", "jobSuspendKey", "folderPassword"}) keys.erase(std::string(kKeyPrefix) + key);
+    for (const char* key : {"spoolTime", "jobSuspendKey", "folderPassword"})
+        keys.erase(std::string(kKeyPrefix) + key);
     return keys;
 }
 
@@ -74,15 +75,16 @@ protected:
 TEST_F(GtkPrintThroughCups, TheTypicalPrintReachesTheFilterAsTheScriptedDialogWritesIt) {
     const fs::path scriptedJob = directory_.path() / "scripted.json";
     // Elsewhere: what it remembers would come back locked in the next dialog.
-    const ProgramResult scripted = printDialog({"-d", "Office_MFP", "--job-name", "report.ps", "--settings", scriptedJob.string()},
-                                               "open\nview\nrestore\nshow\n" + kTypicalPrint + "print\n",
-                                               {{"XDG_CONFIG_HOME", (directory_.path() / "scripted").string()}});
+    const ProgramResult scripted =
+        printDialog({"-d", "Office_MFP", "--job-name", "report.ps", "--settings", scriptedJob.string()},
+                    "open\nview\nrestore\nshow\n" + kTypicalPrint + "print\n",
+                    {{"XDG_CONFIG_HOME", (directory_.path() / "scripted").string()}});
     ASSERT_EQ(scripted.exitStatus, 0) << scripted.err;
 
     const fs::path graphicalJob = directory_.path() / "graphical.json";
-    const ProgramResult graphical = printDialog(
-        {"--gui", "-d", "Office_MFP", "--print", document_.string(), "--settings", graphicalJob.string()},
-        kTypicalPrint + "print\n");
+    const ProgramResult graphical =
+        printDialog({"--gui", "-d", "Office_MFP", "--print", document_.string(), "--settings", graphicalJob.string()},
+                    kTypicalPrint + "print\n");
     ASSERT_EQ(graphical.exitStatus, 0) << graphical.err;
     EXPECT_NE(graphical.out.find("request id is Office_MFP-1 (1 file(s))"), std::string::npos) << graphical.out;
 
@@ -108,9 +110,9 @@ protected:
         auto host = hostForOtherQueue("Office_MFP", opened_);
         ASSERT_TRUE(host);
         plugIn_ = std::make_unique<LoadedPlugIn>(NELVO_BUNDLE_DIR);
-        dialog_ = std::make_unique<GtkPanelDialog>(GtkPanelDialog::Parts{
-            plugIn_->principal(), host, "Print", "Office_MFP",
-            [this](const std::string& queue) { return hostForOtherQueue(queue, opened_); }});
+        dialog_ = std::make_unique<GtkPanelDialog>(
+            GtkPanelDialog::Parts{plugIn_->principal(), host, "Print", "Office_MFP",
+                                  [this](const std::string& queue) { return hostForOtherQueue(queue, opened_); }});
         dialog_->present();
         dialog_->showPanelTab();
     }
@@ -131,9 +133,10 @@ protected:
 
     // Remembers a locked pass code for the lobby's queue, as a print there does.
     void rememberLobbyPassCode() {
-        const ProgramResult result = printDialog(
-            {"-d", "Lobby"}, "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 456\n"
-                             "click suspendKeyButton\nprint\n");
+        const ProgramResult result =
+            printDialog({"-d", "Lobby"},
+                        "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 456\n"
+                        "click suspendKeyButton\nprint\n");
         ASSERT_EQ(result.exitStatus, 0) << result.err;
     }
 

@@ -5,8 +5,8 @@
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
 
-#include <gtk/gtk.h>
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 
 namespace {
 
@@ -50,7 +50,8 @@ TEST(GraphicalDialogProgram, EachTabIsDrawnToAPictureAndCancelSubmitsNothing) {
     EXPECT_EQ(result.out.find('='), std::string::npos) << "nothing printed after Cancel:\n" << result.out;
 
     std::vector<Picture> pictures;
-    for (int tab = 0; tab < 3; ++tab) pictures.push_back(readPicture(directory.path() / ("tab" + std::to_string(tab) + ".png")));
+    for (int tab = 0; tab < 3; ++tab)
+        pictures.push_back(readPicture(directory.path() / ("tab" + std::to_string(tab) + ".png")));
     for (const Picture& picture : pictures) {
         EXPECT_GE(picture.width, 400);
         EXPECT_GE(picture.height, 300);

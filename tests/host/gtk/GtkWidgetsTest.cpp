@@ -27,10 +27,11 @@ std::map<std::string, std::string> comparable(std::map<std::string, std::string>
 std::map<std::string, std::string> scriptedTypicalPrint() {
     const TempDir directory;
     const auto job = directory.path() / "scripted.json";
-    const ProgramResult scripted = runProgram(
-        {NELVO_BUILD_DIR "/print-dialog", "--printer", "Print to File", "--settings", job.string(), "-"},
-        "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 123\nclick suspendKeyButton\nprint\n",
-        {{"XDG_CONFIG_HOME", directory.path().string()}});
+    const ProgramResult scripted =
+        runProgram({NELVO_BUILD_DIR "/print-dialog", "--printer", "Print to File", "--settings", job.string(), "-"},
+                   "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 123\nclick "
+                   "suspendKeyButton\nprint\n",
+                   {{"XDG_CONFIG_HOME", directory.path().string()}});
     EXPECT_EQ(scripted.exitStatus, 0) << scripted.err;
     return comparable(nlohmann::json::parse(readFile(job)).get<std::map<std::string, std::string>>());
 }

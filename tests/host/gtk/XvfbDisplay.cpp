@@ -22,8 +22,8 @@ public:
         pid_ = fork();
         if (pid_ == 0) {
             close(pipeEnds[0]);
-            execlp("Xvfb", "Xvfb", "-displayfd", descriptor.c_str(), "-screen", "0", "1280x1024x24", "-nolisten",
-                   "tcp", "-noreset", static_cast<char*>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", descriptor.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                   "-noreset", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(pipeEnds[1]);
@@ -50,7 +50,8 @@ private:
         const auto deadline = std::chrono::steady_clock::now() + kStartDeadline;
         std::string number;
         while (number.empty() || number.back() != '\n') {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             pollfd wait{descriptor, POLLIN, 0};
             if (left.count() <= 0 || poll(&wait, 1, static_cast<int>(left.count())) <= 0)
                 throw std::runtime_error("Xvfb did not answer in time");

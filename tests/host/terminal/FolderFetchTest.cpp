@@ -74,8 +74,8 @@ TEST(FolderFetchInTheTerminal, TheIndicatorTurnsWhileWaitingAndAFetchedFolderIsC
     screen = dialog.press(keys::space);
     const int payrollRow = screen.rowOf("\U0001F512 Payroll");
     ASSERT_GT(payrollRow, screen.rowOf("Reports")) << screen.picture();
-    screen = dialog.pressUntil(keys::down, [&](const ScreenFrame& s) { return s.cursorOn(payrollRow); },
-                               "the highlight on Payroll");
+    screen = dialog.pressUntil(
+        keys::down, [&](const ScreenFrame& s) { return s.cursorOn(payrollRow); }, "the highlight on Payroll");
     screen = dialog.press(keys::enter);
     EXPECT_TRUE(screen.contains("[\U0001F512 Payroll")) << screen.picture();
     // A protected folder wants its pass code: the field is usable and the

@@ -27,7 +27,8 @@ std::map<std::string, std::string> optionsLpSees(const std::string& line) {
         cups_option_t* parsed = nullptr;
         const int count = cupsParseOptions(words.we_wordv[index + 1], 0, &parsed);
         EXPECT_EQ(count, 1) << words.we_wordv[index + 1];
-        for (int i = 0; i < count; ++i) options[parsed[i].name] = parsed[i].value;
+        for (int i = 0; i < count; ++i)
+            options[parsed[i].name] = parsed[i].value;
         cupsFreeOptions(count, parsed);
     }
     wordfree(&words);
@@ -47,7 +48,8 @@ TEST(LpArguments, CupsReadsBackEveryValueAsItIs) {
         {"empty", ""},
         {"shell", "$HOME * ~ `id` $(id)"},
     };
-    for (const auto& [key, value] : values) settings.set(key, value);
+    for (const auto& [key, value] : values)
+        settings.set(key, value);
     const std::string line = lpArguments(settings);
     EXPECT_EQ(optionsLpSees(line), values) << line;
     EXPECT_NE(line.find("-o nelvo.print.PrintSettings.jobSuspend=2"), std::string::npos)
@@ -61,9 +63,9 @@ namespace fs = std::filesystem;
 TEST(PrintDialogLpOptions, StandardOutputIsLpsArgumentsAlone) {
     TempDir dir;
     const fs::path settings = dir.path() / "job.json";
-    const ProgramResult result = runPrintDialog(
-        {"--lp-options", "--settings", settings.string(), "--job-name", "it's \"done\""},
-        "open\nview\nrestore\nclick retentionCheckBox\ntype suspendKeyEditText 123\nprint\nsettings\n");
+    const ProgramResult result =
+        runPrintDialog({"--lp-options", "--settings", settings.string(), "--job-name", "it's \"done\""},
+                       "open\nview\nrestore\nclick retentionCheckBox\ntype suspendKeyEditText 123\nprint\nsettings\n");
     ASSERT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_NE(result.err.find("print: YES"), std::string::npos) << "the transcript goes to standard error";
     EXPECT_EQ(result.out.find('\n'), result.out.size() - 1) << result.out;

@@ -6,14 +6,15 @@
 
 #include <filesystem>
 
-#include "tests/support/TempDir.h"
 #include "tests/support/PtyDialog.h"
+#include "tests/support/TempDir.h"
 
 TEST(TerminalMarks, WithoutUtf8EverythingReachingTheTerminalIsAscii) {
     PtyDialog dialog({{}, {{"LC_ALL", "C"}}});
     dialog.waitForText("[open]");
     EXPECT_EQ(dialog.cancel(), 1);
-    for (const char c : dialog.output()) ASSERT_EQ(static_cast<unsigned char>(c) & 0x80, 0) << dialog.output();
+    for (const char c : dialog.output())
+        ASSERT_EQ(static_cast<unsigned char>(c) & 0x80, 0) << dialog.output();
 }
 
 TEST(TerminalSize, ATooSmallTerminalGetsAskedForRoomAndTakesNoKeys) {
@@ -46,21 +47,28 @@ TEST(TerminalDimming, ADimmedFieldRefusesTheCursorAndCancellingWritesNoJob) {
     PtyDialog dialog({{"--settings", job.string()}, {}});
     ScreenFrame screen = dialog.waitForText("Pass Code:");
     const int passRow = screen.rowOf("Pass Code:");
-    const auto dimmed = [&](const ScreenFrame& s) { return (s.styleAt(passRow, s.columnOf(passRow, "Pass")) & 1) != 0; };
+    const auto dimmed = [&](const ScreenFrame& s) {
+        return (s.styleAt(passRow, s.columnOf(passRow, "Pass")) & 1) != 0;
+    };
     ASSERT_TRUE(dimmed(screen)) << "retention is off: the pass code is dimmed\n" << screen.picture();
 
     // Round the whole tab back to the tab bar: the cursor never lands on
     // the pass-code row.
     const int tabBarRow = screen.rowOf("[Retention]");
-    dialog.pressUntil(keys::tab, [&](const ScreenFrame& s) { return s.cursorOn(tabBarRow); }, "the tab bar");
+    dialog.pressUntil(
+        keys::tab, [&](const ScreenFrame& s) { return s.cursorOn(tabBarRow); }, "the tab bar");
     dialog.press(keys::tab);
-    dialog.pressUntil(keys::tab, [&](const ScreenFrame& s) {
-        EXPECT_FALSE(s.cursorOn(passRow)) << s.picture();
-        return s.cursorOn(tabBarRow);
-    }, "the tab bar again");
+    dialog.pressUntil(
+        keys::tab,
+        [&](const ScreenFrame& s) {
+            EXPECT_FALSE(s.cursorOn(passRow)) << s.picture();
+            return s.cursorOn(tabBarRow);
+        },
+        "the tab bar again");
 
     dialog.switchRetentionOn();
-    screen = dialog.pressUntil(keys::tab, [&](const ScreenFrame& s) { return s.cursorOn(passRow); }, "the pass code");
+    screen = dialog.pressUntil(
+        keys::tab, [&](const ScreenFrame& s) { return s.cursorOn(passRow); }, "the pass code");
     EXPECT_FALSE(dimmed(screen));
     EXPECT_EQ(dialog.cancel(), 1);
     EXPECT_FALSE(std::filesystem::exists(job));
@@ -92,7 +100,8 @@ TEST(TerminalFields, SecretsShowMaskedUntilRevealedAndEditsHappenAtTheCaret) {
 
     // Home, Right: between 1 and 2. Typing inserts there through the
     // filter (a letter is refused); Delete takes the 2, End and Backspace the 3.
-    for (const char* key : {keys::home, keys::right, "x9", keys::deleteKey}) dialog.send(key);
+    for (const char* key : {keys::home, keys::right, "x9", keys::deleteKey})
+        dialog.send(key);
     dialog.waitFor(fieldShows("193"), "9 inserted at the caret, 2 deleted after it");
     dialog.send(keys::end);
     dialog.send(keys::backspace);

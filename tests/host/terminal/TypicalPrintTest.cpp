@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "tests/support/PtyDialog.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/PtyDialog.h"
 
 namespace {
 
@@ -17,7 +17,8 @@ namespace {
 // which differs between two runs.
 nlohmann::json settingsIn(const std::filesystem::path& file) {
     nlohmann::json settings = nlohmann::json::parse(readFile(file));
-    for (const char* key : {"spoolTime", "jobSuspendKey", "folderPassword"}) settings.erase(std::string("nelvo.print.PrintSettings.") + key);
+    for (const char* key : {"spoolTime", "jobSuspendKey", "folderPassword"})
+        settings.erase(std::string("nelvo.print.PrintSettings.") + key);
     return settings;
 }
 
@@ -62,10 +63,11 @@ TEST(TypicalPrint, FromTheKeyboardGivesTheScriptedJob) {
 
     // The same operations through a script.
     const auto scriptedJob = directory.path() / "scripted.json";
-    const ProgramResult scripted = runProgram(
-        {NELVO_BUILD_DIR "/print-dialog", "--settings", scriptedJob.string(), "-"},
-        "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 123\nclick suspendKeyButton\nprint\n",
-        ownDefaults(directory, "scripted"));
+    const ProgramResult scripted =
+        runProgram({NELVO_BUILD_DIR "/print-dialog", "--settings", scriptedJob.string(), "-"},
+                   "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 123\nclick "
+                   "suspendKeyButton\nprint\n",
+                   ownDefaults(directory, "scripted"));
     ASSERT_EQ(scripted.exitStatus, 0) << scripted.err;
     EXPECT_EQ(interactive, settingsIn(scriptedJob));
 

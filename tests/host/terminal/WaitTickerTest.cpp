@@ -13,7 +13,8 @@ TEST(WaitTicker, TicksWhileTheRunLoopRunsAndNeverAfterItIsGone) {
     auto ticker = WaitTicker::start(std::chrono::milliseconds(10), [&ticks] { ++ticks; });
     // Run turns, as a waiting handler does, until a few ticks have come.
     const NSDate deadline = NSDate::dateWithTimeIntervalSinceNow(20);
-    while (ticks < 3 && NSDate::date() < deadline) runLoop.runBeforeDate(deadline);
+    while (ticks < 3 && NSDate::date() < deadline)
+        runLoop.runBeforeDate(deadline);
     EXPECT_EQ(ticks, 3);
 
     ticker.reset();

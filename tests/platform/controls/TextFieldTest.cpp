@@ -66,15 +66,16 @@ NSTextField& addEditField(NSView& view, EditFilter::Check check = {}, int tag = 
 TEST(TextFieldTyping, TheFilterSeesEachCharacterAndEraseAllAsOneEditInUtf16Units) {
     NSView view;
     std::vector<EditCall> calls;
-    NSTextField& field = addEditField(view, [&](std::u16string& partial, NSRange& proposed,
-                                                const std::u16string& original, NSRange replaced) {
-        calls.push_back(EditCall{partial, proposed, original, replaced});
-        return true;
-    });
+    NSTextField& field = addEditField(
+        view, [&](std::u16string& partial, NSRange& proposed, const std::u16string& original, NSRange replaced) {
+            calls.push_back(EditCall{partial, proposed, original, replaced});
+            return true;
+        });
     field.setStringValue("ab");
     EXPECT_EQ(field.userTypeText("c\xF0\x9D\x84\x9E"), UserResult::done);  // c 𝄞
     ASSERT_EQ(calls.size(), 2u) << "the surrogate pair is one edit";
-    EXPECT_TRUE((calls[1] == EditCall{{u'a', u'b', u'c', 0xD834, 0xDD1E}, NSMakeRange(5, 0), u"abc", NSMakeRange(3, 0)}));
+    EXPECT_TRUE(
+        (calls[1] == EditCall{{u'a', u'b', u'c', 0xD834, 0xDD1E}, NSMakeRange(5, 0), u"abc", NSMakeRange(3, 0)}));
 
     calls.clear();
     field.setStringValue("\xE2\x80\xA2\xE2\x80\xA2\xE2\x80\xA2");  // three bullets
@@ -90,10 +91,13 @@ TEST(TextFieldTyping, TheFiltersAnswerDecidesTheTextAndTheSelection) {
     refusing.userEraseAll();
     EXPECT_EQ(refusing.stringValue(), "12") << "a plain NO keeps the original";
 
-    NSTextField& replacing = addEditField(view, [](std::u16string& partial, auto&, auto&, auto) {
-        partial = std::u16string(1, u'X');
-        return true;
-    }, 2);
+    NSTextField& replacing = addEditField(
+        view,
+        [](std::u16string& partial, auto&, auto&, auto) {
+            partial = std::u16string(1, u'X');
+            return true;
+        },
+        2);
     replacing.userTypeText("ab");
     EXPECT_EQ(replacing.stringValue(), "ab") << "a YES takes the edit as proposed, and the next edit too";
 
@@ -130,8 +134,8 @@ TEST(TextFieldTyping, FieldsThatCannotBeEditedRefuseAndStayUnchanged) {
     field.setStringValue("7");
 
     field.setEditable(false);
-    for (const UserResult result : {field.userTypeText("1"), field.userEraseAll(), field.userInsertText("1"),
-                                    field.userDeleteBackward()})
+    for (const UserResult result :
+         {field.userTypeText("1"), field.userEraseAll(), field.userInsertText("1"), field.userDeleteBackward()})
         EXPECT_EQ(result, UserResult::notEditable);
     field.setEditable(true);
     field.setEnabled(false);
@@ -166,13 +170,15 @@ TEST(TextFieldCaret, ArrowsHomeAndEndMoveTheCaretOverWholeCharactersAndSendNoAct
     NSTextField& field = addEditField(view);
     int actions = 0;
     field.setAction([&](NSControl*) { ++actions; });
-    field.setStringValue("a\xF0\x9F\x98\x80" "c");  // a 😀 c: four code units
+    field.setStringValue(
+        "a\xF0\x9F\x98\x80"
+        "c");  // a 😀 c: four code units
     using Move = NSTextField::CaretMove;
     const struct {
         Move move;
         std::size_t caret;
-    } steps[] = {{Move::left, 3}, {Move::left, 1}, {Move::left, 0}, {Move::left, 0},
-                 {Move::right, 1}, {Move::right, 3}, {Move::end, 4}, {Move::right, 4}, {Move::start, 0}};
+    } steps[] = {{Move::left, 3},  {Move::left, 1}, {Move::left, 0},  {Move::left, 0}, {Move::right, 1},
+                 {Move::right, 3}, {Move::end, 4},  {Move::right, 4}, {Move::start, 0}};
     for (const auto& step : steps) {
         EXPECT_EQ(field.userMoveCaret(step.move), UserResult::done);
         EXPECT_EQ(field.selectedRange(), NSMakeRange(step.caret, 0)) << "move " << static_cast<int>(step.move);
@@ -188,11 +194,11 @@ TEST(TextFieldCaret, TypingAndDeletingHappenAtTheCaretThroughTheFilter) {
     NSView view;
     std::vector<EditCall> calls;
     const EditFilter::Check fiveDigits = cutAt(5, true);
-    NSTextField& field = addEditField(view, [&](std::u16string& partial, NSRange& proposed,
-                                                const std::u16string& original, NSRange replaced) {
-        calls.push_back(EditCall{partial, proposed, original, replaced});
-        return fiveDigits(partial, proposed, original, replaced);
-    });
+    NSTextField& field = addEditField(
+        view, [&](std::u16string& partial, NSRange& proposed, const std::u16string& original, NSRange replaced) {
+            calls.push_back(EditCall{partial, proposed, original, replaced});
+            return fiveDigits(partial, proposed, original, replaced);
+        });
     int actions = 0;
     field.setAction([&](NSControl*) { ++actions; });
     field.setStringValue("1234");
@@ -220,7 +226,9 @@ TEST(TextFieldCaret, TypingAndDeletingHappenAtTheCaretThroughTheFilter) {
     EXPECT_EQ(actions, 0) << "nothing after the caret: no edit, no action";
 
     NSTextField& name = addEditField(view, {}, 2);
-    name.setStringValue("\xF0\x9F\x98\x80" "b");
+    name.setStringValue(
+        "\xF0\x9F\x98\x80"
+        "b");
     name.userMoveCaret(NSTextField::CaretMove::start);
     name.userDeleteForward();
     EXPECT_EQ(name.stringValue(), "b") << "a surrogate pair goes as one character";

@@ -52,7 +52,8 @@ TEST(Matrix, RefusesRowsItLacksAndADisabledMatrixKeepsItsSelection) {
 
 TEST(PopUp, ASeparatorOrAMissingItemIsRefused) {
     NSPopUpButton popUp;
-    for (const char* title : {"Quick File", "Main Folder"}) popUp.menu().addItem(std::make_unique<NSMenuItem>(title));
+    for (const char* title : {"Quick File", "Main Folder"})
+        popUp.menu().addItem(std::make_unique<NSMenuItem>(title));
     popUp.menu().addItem(NSMenuItem::separatorItem());
     int actions = 0;
     popUp.setAction([&](NSControl*) { ++actions; });

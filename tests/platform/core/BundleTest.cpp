@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <clocale>
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDir.h"

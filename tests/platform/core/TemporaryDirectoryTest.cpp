@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <string>
 
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDir.h"

@@ -39,11 +39,14 @@ TEST(GetBytes, StopsAtTheByteAndCharacterLimitsAndAtUnconvertibleCharacters) {
         {"accented letters count one", "éé", NSUTF8StringEncoding, limits(kRoomy, 1), "\xc3\xa9"},
         {"a loss byte stands for each unconvertible character", "aé€b", NSASCIIStringEncoding,
          limits(kRoomy, SIZE_MAX, '?'), "a??b"},
-        {"without a loss byte the first unconvertible character stops", "aé€b", NSASCIIStringEncoding,
-         limits(kRoomy), "a"},
+        {"without a loss byte the first unconvertible character stops", "aé€b", NSASCIIStringEncoding, limits(kRoomy),
+         "a"},
         {"the euro is not ISO Latin 1", "é€", NSISOLatin1StringEncoding, limits(kRoomy), "\xe9"},
         {"an unknown encoding writes nothing", "abc", 99, limits(kRoomy), ""},
-        {"invalid UTF-8 ends the text", "ab\xff" "cd", NSASCIIStringEncoding, limits(kRoomy), "ab"},
+        {"invalid UTF-8 ends the text",
+         "ab\xff"
+         "cd",
+         NSASCIIStringEncoding, limits(kRoomy), "ab"},
     };
     for (const auto& [what, text, encoding, limit, bytes] : cases) {
         std::string buffer(kRoomy + 1, '#');

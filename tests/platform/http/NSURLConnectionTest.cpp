@@ -14,7 +14,9 @@
 
 namespace {
 
-NSData bytesOf(const std::string& text) { return NSData(text.begin(), text.end()); }
+NSData bytesOf(const std::string& text) {
+    return NSData(text.begin(), text.end());
+}
 
 // Hears a connection's delegate calls and checks that they come on the
 // thread that made the connection.
@@ -70,8 +72,7 @@ std::string serviceURL(const DeviceSimulator& simulator, const std::string& path
 
 // Turns the run loop until `done` holds or nothing is left to wait for.
 void runUntil(const std::function<bool()>& done) {
-    while (!done() && NSRunLoop::currentRunLoop().runBeforeDate(NSDate::dateWithTimeIntervalSinceNow(1))) {
-    }
+    while (!done() && NSRunLoop::currentRunLoop().runBeforeDate(NSDate::dateWithTimeIntervalSinceNow(1))) {}
 }
 
 void exchange(const NSMutableURLRequest& request, RecordingDelegate& delegate) {

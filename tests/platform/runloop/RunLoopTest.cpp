@@ -23,7 +23,9 @@ public:
     }
     int readEnd() const { return ends_[0]; }
     int writeEnd() const { return ends_[1]; }
-    void write(const std::string& text) const { ASSERT_EQ(::write(ends_[1], text.data(), text.size()), ssize_t(text.size())); }
+    void write(const std::string& text) const {
+        ASSERT_EQ(::write(ends_[1], text.data(), text.size()), ssize_t(text.size()));
+    }
     void closeWriteEnd() {
         if (ends_[1] >= 0) ::close(ends_[1]);
         ends_[1] = -1;
@@ -33,7 +35,9 @@ private:
     std::array<int, 2> ends_{-1, -1};
 };
 
-NSRunLoop& runLoop() { return NSRunLoop::currentRunLoop(); }
+NSRunLoop& runLoop() {
+    return NSRunLoop::currentRunLoop();
+}
 
 std::shared_ptr<NSTimer> recordingTimer(NSTimeInterval seconds, std::vector<std::string>& log, std::string name) {
     return NSTimer::scheduledTimerWithTimeInterval(seconds, [&log, name](NSTimer&) { log.push_back(name); });
