@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "host/DialogSetup.h"
 #include "host/FrontEndChoice.h"
@@ -89,20 +90,28 @@ bool runScript(Dialog& dialog, LoadedPlugIn& plugIn) {
 
 // Whether the user (or the script, through the dialog's button) pressed
 // Print in GTK's dialog. The job goes to the queue of the panel shown last:
-// the person may have picked another printer.
+// the person may have picked another printer. A printer that got no panel
+// of its own (GTK's "Print to File", a queue without a PPD) is refused
+// rather than given the job meant for it: the documents would go to
+// another printer than the one chosen.
 bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     const Options& options = dialog.options;
     bool printed = false;
+    std::optional<std::string> printerWithoutPanel;
     const DialogSetup& opened = dialog.setup;
     const GtkFrontEndOptions graphical{
         options.script, dialog.setup.printer, dialog.setup.documents, programDirectory() / "locale",
         [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); }};
-    const int status = runGtkDialog(graphical, plugIn, dialog.host, [&dialog, &printed](const PrintRequest& request) {
+    const int status = runGtkDialog(graphical, plugIn, dialog.host, [&](const PrintRequest& request) {
         printed = true;
+        if (request.printer != request.queue()) printerWithoutPanel = request.printer;
         dialog.setup.printer = request.queue();
         dialog.host = request.host;
     });
     dialog.cancelled = status == 1;
+    if (printerWithoutPanel && !dialog.setup.documents.empty())
+        throw UsageError("\"" + *printerWithoutPanel +
+                         "\" is not a CUPS queue this dialog can print to; nothing was printed");
     if (printed && options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
     return printed;
 }

@@ -96,6 +96,14 @@ TEST_F(GtkPrintThroughCups, TheTypicalPrintReachesTheFilterAsTheScriptedDialogWr
     EXPECT_EQ(arrived.at(std::string(kKeyPrefix) + "jobSuspend"), "2");
 }
 
+TEST_F(GtkPrintThroughCups, APrinterWithoutAPanelIsRefusedNotGivenAnotherQueuesJob) {
+    const ProgramResult result = printDialog({"--gui", "-d", "Office_MFP", "--print", document_.string()},
+                                             "printer Print to File\n" + kTypicalPrint + "print\n");
+    EXPECT_EQ(result.exitStatus, 2) << result.err;
+    EXPECT_NE(result.err.find("\"Print to File\" is not a CUPS queue"), std::string::npos) << result.err;
+    EXPECT_EQ(cups_.jobCount(), 0u);
+}
+
 // The dialog in this process, opened on Office_MFP, with the real look-up
 // of the queues the person may pick.
 class PickingAnotherQueue : public GtkPrintThroughCups {
