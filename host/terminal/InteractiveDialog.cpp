@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "host/UsageError.h"
+#include "host/PanelOpening.h"
 #include "host/terminal/AlertBox.h"
 #include "host/terminal/CursesTerminal.h"
 #include "host/terminal/Glyphs.h"
@@ -23,20 +23,11 @@ Glyphs glyphsFor(const InteractiveOptions& options) {
     return ascii ? asciiGlyphs() : unicodeGlyphs();
 }
 
-std::shared_ptr<PDEPanel> openPanel(PDEPlugIn& principal, std::shared_ptr<PDEPluginCallback> host) {
-    const std::optional<PDEPanelList> panels = principal.PDEPanelsForType(kPrintDialogPDEType, std::move(host));
-    if (!panels || panels->empty()) throw UsageError("the plug-in offers no panel for the print dialog");
-    return panels->front();
-}
-
 }  // namespace
 
 DialogOutcome runInteractiveDialog(PDEPlugIn& principal, std::shared_ptr<PDEPluginCallback> host,
                                    const InteractiveOptions& options) {
-    const std::shared_ptr<PDEPanel> panel = openPanel(principal, std::move(host));
-    const std::shared_ptr<NSView> view = panel->panelView();
-    if (!view) throw UsageError("the panel has no view to show");
-    panel->restoreValuesAndReturnError(nullptr);
+    const auto [panel, view] = openPanelView(principal, std::move(host));
     panel->willShow();
 
     const Glyphs glyphs = glyphsFor(options);
