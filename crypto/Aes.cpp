@@ -75,14 +75,16 @@ void my_aes_encrypt2(const unsigned char* text, const unsigned char* keyString, 
     encipherText(text, keyString + keyLength - kBlockSize, output, outputSize);
 }
 
-void my_aes_decrypt(const unsigned char* cipher, size_t length, unsigned char* output, size_t outputSize) {
-    if (!cipher || !output || outputSize == 0) return;
+namespace {
+
+void decipherBlocks(const unsigned char* key, const unsigned char* cipher, size_t length, unsigned char* output,
+                    size_t outputSize) {
     output[0] = 0;
     if (length == 0) return;
 
     ScopedSecrets secrets;
     unsigned char cipherBlock[kBlockSize];
-    AES_set_decrypt_key(kFixedAesKey, kKeyBits, &secrets.schedule);
+    AES_set_decrypt_key(key, kKeyBits, &secrets.schedule);
     for (size_t offset = 0; offset < length && offset < outputSize; offset += kBlockSize) {
         // A short last block is read as if the cipher went on with zero bytes,
         // instead of reading past the caller's cipher buffer.
@@ -93,4 +95,22 @@ void my_aes_decrypt(const unsigned char* cipher, size_t length, unsigned char* o
         // Clear text that does not fit is cut at the end of the output.
         std::memcpy(output + offset, secrets.block, std::min(kBlockSize, outputSize - offset));
     }
+}
+
+}  // namespace
+
+void my_aes_decrypt(const unsigned char* cipher, size_t length, unsigned char* output, size_t outputSize) {
+    if (!cipher || !output || outputSize == 0) return;
+    decipherBlocks(kFixedAesKey, cipher, length, output, outputSize);
+}
+
+void my_aes_decrypt2(const unsigned char* cipher, size_t length, const unsigned char* keyString, unsigned char* output,
+                     size_t outputSize) {
+    if (!cipher || !keyString || !output || outputSize == 0) return;
+    const size_t keyLength = textLength(keyString);
+    if (keyLength < kBlockSize) {
+        output[0] = 0;
+        return;
+    }
+    decipherBlocks(keyString + keyLength - kBlockSize, cipher, length, output, outputSize);
 }

@@ -26,3 +26,9 @@ void my_aes_encrypt2(const unsigned char* text, const unsigned char* keyString, 
 // clear text beyond that is cut. Does nothing when a pointer is missing or
 // outputSize is 0.
 void my_aes_decrypt(const unsigned char* cipher, size_t length, unsigned char* output, size_t outputSize);
+
+// As my_aes_decrypt, under the key made of the last 16 bytes of `keyString`
+// (the receiving end of my_aes_encrypt2). A key string shorter than 16 bytes
+// holds no key: output[0] is set to zero and nothing is deciphered.
+void my_aes_decrypt2(const unsigned char* cipher, size_t length, const unsigned char* keyString, unsigned char* output,
+                     size_t outputSize);

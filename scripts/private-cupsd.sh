@@ -6,27 +6,54 @@
 #
 # usage: private-cupsd.sh DIR PORT
 #
-# Its queues print through the project's capture filter (the sample PPD
-# names it), which records what a job arrives with; FileDevice lets a queue
-# print to a file.
+# Its filter folder holds the system's filters, the project's job filter
+# (the sample PPDs name it; NELVO_JOB_FILTER says where the build left it,
+# build/nelvo-job-filter by default) and the capture filter, which records
+# what a job arrives with, for queues whose PPD names it. FileDevice lets a
+# queue print to a file.
 set -eu
 [ $# -eq 2 ] || { echo "usage: private-cupsd.sh DIR PORT" >&2; exit 2; }
 dir=$1
 port=$2
+# Both go into the scheduler's configuration, one directive a line: a port
+# that is no number or a folder with a line break would write directives of
+# their own.
+case $port in
+  '' | *[!0-9]*) echo "private-cupsd.sh: PORT must be a number, not '$port'" >&2; exit 2 ;;
+esac
+if [ "$port" -lt 1 ] || [ "$port" -gt 65535 ]; then
+  echo "private-cupsd.sh: PORT must be from 1 to 65535, not $port" >&2
+  exit 2
+fi
+case $dir in
+  *'
+'*) echo "private-cupsd.sh: DIR must not hold a line break" >&2; exit 2 ;;
+esac
 top=$(cd "$(dirname "$0")/.." && pwd)
 cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
 serverbin=/usr/lib/cups
+job_filter=${NELVO_JOB_FILTER:-$top/build/nelvo-job-filter}
 
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)
 mkdir -p "$dir/conf/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log" "$dir/bin/filter"
 
-# The scheduler finds backends and helpers under its ServerBin; ours holds
-# the system's and, as filter, our own copy of the capture filter (a copy:
-# filters must be owned by the user that runs the scheduler).
+# The scheduler finds backends, helpers and the filters that a PPD names
+# under its ServerBin; ours holds the system's and, among the filters, our
+# own copies of the job filter and the capture filter (copies: filters must
+# be owned by the user that runs the scheduler).
 for part in backend daemon notifier; do ln -sfn "$serverbin/$part" "$dir/bin/$part"; done
+if [ -d "$serverbin/filter" ]; then
+  for filter in "$serverbin"/filter/*; do ln -sfn "$filter" "$dir/bin/filter/${filter##*/}"; done
+fi
 cp "$top/tools/capture-filter.sh" "$dir/bin/filter/nelvo-capture"
+if [ -x "$job_filter" ]; then
+  cp "$job_filter" "$dir/bin/filter/nelvo-job-filter"
+else
+  echo "private-cupsd.sh: no job filter at $job_filter; queues of the sample PPDs will not print" >&2
+fi
 chmod 0755 "$dir" "$dir/bin" "$dir/bin/filter" "$dir/bin/filter/nelvo-capture"
+[ -f "$dir/bin/filter/nelvo-job-filter" ] && chmod 0755 "$dir/bin/filter/nelvo-job-filter"
 
 # Run as root, the scheduler starts filters as the unprivileged user lp
 # (it refuses to run them as root), who must be able to reach them.

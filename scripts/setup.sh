@@ -11,7 +11,7 @@ packages=(
   libcups2-dev libssl-dev libcurl4-openssl-dev libpugixml-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   libncurses-dev libcpp-httplib-dev zlib1g-dev
-  cups-daemon cups-client
+  cups cups-daemon cups-client
   clang libclang-rt-dev clang-format
   libgtk-4-dev xvfb xauth fonts-dejavu-core
 )

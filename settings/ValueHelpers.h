@@ -5,15 +5,11 @@
 #include <cstdint>
 
 #include "platform/core/PrintingFramework.h"
+#include "settings/HexText.h"
 
 // Writes the n bytes of `source` as 2n upper-case hexadecimal digits and a
 // terminator into `destination` (2n + 1 characters).
 void myitoa(const unsigned char* source, char* destination, uint32_t n);
-
-// The reverse of myitoa over n characters of `source`: writes ceil(n / 2)
-// bytes and a zero byte into `destination`. Upper-case digits decode exactly;
-// other characters decode by the same arithmetic, whatever it gives.
-void myatoi(const char* source, unsigned char* destination, uint32_t n);
 
 // Writes the spool-time text of the present instant in the system zone, such
 // as "Sat, 5 Dec 2026 05:11:09 +0900", into `destination` (at least 32

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "tools/JobInterface.h"
+
 namespace {
 
 constexpr size_t kBodyPieceBytes = 64 * 1024;
@@ -76,7 +78,8 @@ std::vector<std::string> RecordedRequest::headerValues(const std::string& name) 
     return values;
 }
 
-DeviceSimulator::DeviceSimulator(DeviceBehaviour behaviour, std::string host, int port, RequestObserver observer)
+DeviceSimulator::DeviceSimulator(DeviceBehaviour behaviour, std::string host, int port, RequestObserver observer,
+                                 JobStore* jobs)
     : behaviour_(std::move(behaviour)), host_(std::move(host)), observer_(std::move(observer)) {
     if (behaviour_.refuse) {
         refusingSocket_ = boundSocket(host_, port, port_);
@@ -86,6 +89,8 @@ DeviceSimulator::DeviceSimulator(DeviceBehaviour behaviour, std::string host, in
     const auto handler = [this](const httplib::Request& request, httplib::Response& response) {
         handle(request, response);
     };
+    // Routes match in the order they are added: the job interface's first.
+    if (jobs) addJobRoutes(*server_, *jobs);
     server_->Post(".*", handler);
     server_->Get(".*", handler);
     server_->set_logger([this](const httplib::Request&, const httplib::Response&) { noteAnswered(); });

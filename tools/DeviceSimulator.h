@@ -20,6 +20,7 @@ class Server;
 struct Request;
 struct Response;
 }  // namespace httplib
+class JobStore;
 
 inline constexpr const char* kFolderServicePath = "/nelvo-mfp-srv";
 
@@ -58,9 +59,10 @@ public:
 
     // Serves on `host`:`port`; port 0 takes a free one. `observer` hears of
     // each request when it arrives, on a server thread. Throws
-    // std::runtime_error when the port cannot be had.
+    // std::runtime_error when the port cannot be had. With `jobs`, the
+    // device's job interface answers beside the folder service.
     explicit DeviceSimulator(DeviceBehaviour behaviour, std::string host = "127.0.0.1", int port = 0,
-                             RequestObserver observer = {});
+                             RequestObserver observer = {}, JobStore* jobs = nullptr);
     ~DeviceSimulator();
     DeviceSimulator(const DeviceSimulator&) = delete;
     DeviceSimulator& operator=(const DeviceSimulator&) = delete;

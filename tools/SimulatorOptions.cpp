@@ -26,6 +26,10 @@ enum Code : int {
     redirectStatusCode,
     refuseCode,
     exitAfterCode,
+    printPortCode,
+    userCode,
+    userNumberCode,
+    outputCode,
     quietCode,
     helpCode,
     versionCode,
@@ -46,6 +50,10 @@ constexpr option kLongOptions[] = {
     {"redirect-status", required_argument, nullptr, redirectStatusCode},
     {"refuse", no_argument, nullptr, refuseCode},
     {"exit-after", required_argument, nullptr, exitAfterCode},
+    {"print-port", required_argument, nullptr, printPortCode},
+    {"user", required_argument, nullptr, userCode},
+    {"user-number", required_argument, nullptr, userNumberCode},
+    {"output", required_argument, nullptr, outputCode},
     {"quiet", no_argument, nullptr, quietCode},
     {"help", no_argument, nullptr, helpCode},
     {"version", no_argument, nullptr, versionCode},
@@ -75,6 +83,22 @@ std::string contentsOf(const std::string& path) {
     return out.str();
 }
 
+// "NAME:CODE" with a code of digits, or a NAME alone (which may hold colons).
+std::pair<std::string, std::optional<std::string>> folderAndCode(const std::string& value) {
+    const size_t colon = value.rfind(':');
+    if (colon == std::string::npos || colon + 1 == value.size() ||
+        value.find_first_not_of("0123456789", colon + 1) != std::string::npos)
+        return {value, std::nullopt};
+    return {value.substr(0, colon), value.substr(colon + 1)};
+}
+
+DeviceUser userOf(const std::string& name, const std::string& value) {
+    const size_t colon = value.find(':');
+    if (colon == std::string::npos || colon == 0)
+        throw std::invalid_argument("option " + name + " needs LOGIN:PASSWORD");
+    return {value.substr(0, colon), value.substr(colon + 1)};
+}
+
 // What the command line gathers before it becomes the simulator's options.
 struct Gathered {
     SimulatorOptions options;
@@ -90,8 +114,23 @@ void apply(Gathered& gathered, int code, const std::string& name, const std::str
     switch (code) {
         case hostCode: options.host = value; break;
         case portCode: options.port = static_cast<int>(numberOf(name, value, 0, 65535)); break;
-        case folderCode: gathered.folders.push_back({value, false, false}); break;
-        case protectedFolderCode: gathered.folders.push_back({value, true, false}); break;
+        case folderCode:
+            gathered.folders.push_back({value, false, false});
+            options.jobs.folders[value] = std::nullopt;
+            break;
+        case protectedFolderCode: {
+            const auto [folder, code] = folderAndCode(value);
+            gathered.folders.push_back({folder, true, false});
+            options.jobs.folders[folder] = code;
+            break;
+        }
+        case printPortCode: options.printPort = static_cast<int>(numberOf(name, value, 0, 65535)); break;
+        case userCode: options.jobs.users.push_back(userOf(name, value)); break;
+        case userNumberCode:
+            numberOf(name, value, 0, 99999999);
+            options.jobs.userNumbers.push_back(value);
+            break;
+        case outputCode: options.jobs.outputDirectory = value; break;
         case resultCodeCode: gathered.resultCode = value; break;
         case prettyCode: gathered.pretty = true; break;
         case bodyCode: gathered.bodyFile = value; break;
@@ -144,7 +183,11 @@ std::string simulatorUsage() {
            "                        [--delay MILLISECONDS] [--never] [--status CODE]\n"
            "                        [--redirect LOCATION] [--redirect-status CODE] [--refuse]\n"
            "                        [--exit-after ANSWERS] [--quiet] [--help] [--version]\n"
+           "                        [--print-port N] [--protected-folder NAME:CODE]... [--user LOGIN:PASSWORD]...\n"
+           "                        [--user-number N]... [--output DIR]\n"
            "Serves the device's folder service on loopback; --port 0 (the default) takes a free port.\n"
+           "With --print-port it also takes print jobs there (0: a free port), holds, files and releases\n"
+           "them, and lists them at /jobs on the folder port.\n"
            "Long options take their value as \"--port 8080\" or \"--port=8080\".\n";
 }
 

@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "tools/DeviceSimulator.h"
+#include "tools/JobStore.h"
 
 struct SimulatorOptions {
     std::string host = "127.0.0.1";
     int port = 0;
     DeviceBehaviour behaviour;
     std::optional<size_t> exitAfterAnswers;
+    std::optional<int> printPort;  // --print-port: jobs are taken there
+    JobPolicy jobs;                // the folders, users and output of the print port
     bool quiet = false;
     bool showHelp = false;     // --help: the usage, nothing served
     bool showVersion = false;  // --version

@@ -1,13 +1,18 @@
 // device-simulator: serves the device's folder service on a loopback port,
 // prints "listening on HOST:PORT", then logs every request it receives.
+// With a print port it prints "printing on HOST:PORT" too, and logs what
+// becomes of the jobs it takes there.
 #include <pthread.h>
 #include <signal.h>
 
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 
 #include "tools/DeviceSimulator.h"
+#include "tools/JobStore.h"
+#include "tools/PrintPort.h"
 #include "tools/SimulatorOptions.h"
 
 namespace {
@@ -42,11 +47,19 @@ int run(const SimulatorOptions& options) {
             const std::lock_guard lock(outputMutex);
             printRequest(request);
         };
-    DeviceSimulator simulator(options.behaviour, options.host, options.port, observer);
+    JobStore store(options.jobs, [&outputMutex](const std::string& line) {
+        const std::lock_guard lock(outputMutex);
+        std::cout << line << "\n" << std::flush;
+    });
+    JobStore* jobs = options.printPort ? &store : nullptr;
+    DeviceSimulator simulator(options.behaviour, options.host, options.port, observer, jobs);
+    std::optional<PrintPort> printPort;
+    if (options.printPort) printPort.emplace(store, options.host, *options.printPort);
     {
         const std::lock_guard lock(outputMutex);
-        std::cout << (options.behaviour.refuse ? "refusing on " : "listening on ") << simulator.address() << "\n"
-                  << std::flush;
+        std::cout << (options.behaviour.refuse ? "refusing on " : "listening on ") << simulator.address() << "\n";
+        if (printPort) std::cout << "printing on " << options.host << ":" << printPort->port() << "\n";
+        std::cout << std::flush;
     }
     if (options.exitAfterAnswers)
         simulator.waitForAnswers(*options.exitAfterAnswers);

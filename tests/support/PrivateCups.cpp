@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <sstream>
 #include <stdexcept>
@@ -67,7 +68,7 @@ bool answers(int port) {
 pid_t startScheduler(const std::filesystem::path& directory, int port) {
     std::vector<std::string> argv = {NELVO_SOURCE_DIR "/scripts/private-cupsd.sh", (directory / "server").string(),
                                      std::to_string(port)};
-    std::vector<std::string> environment = environmentWith({});
+    std::vector<std::string> environment = environmentWith({{"NELVO_JOB_FILTER", NELVO_BUILD_DIR "/nelvo-job-filter"}});
     std::vector<char*> arguments = pointersTo(argv);
     std::vector<char*> variables = pointersTo(environment);
     const std::string log = (directory / "scheduler.log").string();
@@ -167,9 +168,21 @@ std::filesystem::path PrivateCups::deviceFile(const std::string& queue) const {
     return directory() / (queue + ".printed");
 }
 
-void PrivateCups::addQueue(const std::string& name, const std::string& deviceURI, const std::filesystem::path& ppd) {
+std::filesystem::path PrivateCups::capturingVariant(const std::string& queue, const std::filesystem::path& ppd) const {
+    std::string text = readFile(ppd);
+    const std::string jobFilter = " nelvo-job-filter\"";
+    for (size_t at; (at = text.find(jobFilter)) != std::string::npos;)
+        text.replace(at, jobFilter.size(), " nelvo-capture\"");
+    const std::filesystem::path variant = directory() / (queue + "-capture.ppd");
+    std::ofstream(variant, std::ios::binary) << text;
+    return variant;
+}
+
+void PrivateCups::addQueue(const std::string& name, const std::string& deviceURI, const std::filesystem::path& ppd,
+                           QueueFilter filter) {
     const std::string device = deviceURI.empty() ? "file://" + deviceFile(name).string() : deviceURI;
-    administer({"/usr/sbin/lpadmin", "-p", name, "-E", "-v", device, "-P", ppd.string()});
+    const std::filesystem::path queuePpd = filter == QueueFilter::capture ? capturingVariant(name, ppd) : ppd;
+    administer({"/usr/sbin/lpadmin", "-p", name, "-E", "-v", device, "-P", queuePpd.string()});
 }
 
 CapturedJob PrivateCups::waitForCapture(const std::string& queue) const {

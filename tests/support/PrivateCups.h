@@ -1,7 +1,8 @@
 // A CUPS scheduler of the test's own: scripts/private-cupsd.sh, as the main
 // job runs it, on a free loopback port in a private folder, stopped when
-// the fixture goes. Its queues use the sample PPD, whose filter records
-// what each job arrives with into the queue's device file.
+// the fixture goes. Its queues use the sample PPD, by default with the
+// capture filter in place of the job filter: it records what each job
+// arrives with into the queue's device file.
 #pragma once
 
 #include <sys/types.h>
@@ -20,6 +21,10 @@ struct CapturedJob {
     std::map<std::string, std::string> options;  // as libcups parses the filter's option argument
 };
 
+// What a queue's PPD runs: the capture filter, or the job filter that the
+// sample PPDs name.
+enum class QueueFilter { capture, jobFilter };
+
 class PrivateCups {
 public:
     // Throws std::runtime_error, with the scheduler's own words, when it
@@ -36,7 +41,8 @@ public:
     // Adds an accepting queue with `ppd` that prints into its own file, or
     // to `deviceURI` when one is given.
     void addQueue(const std::string& name, const std::string& deviceURI = "",
-                  const std::filesystem::path& ppd = NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd");
+                  const std::filesystem::path& ppd = NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd",
+                  QueueFilter filter = QueueFilter::capture);
     // Runs a CUPS administration command (lpadmin, cupsreject ...) against
     // this server; throws when it fails.
     void administer(const std::vector<std::string>& command) const;
@@ -51,6 +57,8 @@ public:
 
 private:
     std::filesystem::path deviceFile(const std::string& queue) const;
+    // A copy of `ppd` whose filter lines name the capture filter.
+    std::filesystem::path capturingVariant(const std::string& queue, const std::filesystem::path& ppd) const;
     // Whether the scheduler just started answers before the deadline.
     bool answersInTime();
 
