@@ -45,7 +45,8 @@ std::optional<std::string> decipherJobKeyForm(const std::string& form, const std
                     clear.bytes.data(), clear.bytes.size());
     const auto end = std::find(clear.bytes.begin(), clear.bytes.end() - 1, 0);
     const bool zeroPadded = std::all_of(end, clear.bytes.end(), [](unsigned char byte) { return byte == 0; });
-    const bool printable = std::all_of(clear.bytes.begin(), end, [](unsigned char byte) { return byte >= 0x20 && byte != 0x7F; });
+    const bool printable =
+        std::all_of(clear.bytes.begin(), end, [](unsigned char byte) { return byte >= 0x20 && byte != 0x7F; });
     if (end == clear.bytes.begin() || !zeroPadded || !printable) return std::nullopt;
     return std::string(clear.bytes.begin(), end);
 }

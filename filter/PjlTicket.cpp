@@ -7,7 +7,9 @@ namespace {
 class TicketLines {
 public:
     void line(const std::string& text) { text_ += text + "\r\n"; }
-    void set(const char* variable, const std::string& value) { line(std::string("@PJL SET ") + variable + "=" + value); }
+    void set(const char* variable, const std::string& value) {
+        line(std::string("@PJL SET ") + variable + "=" + value);
+    }
     void setQuoted(const char* variable, const std::string& value) { set(variable, "\"" + value + "\""); }
     void setQuoted(const char* variable, const std::optional<std::string>& value) {
         if (value) setQuoted(variable, *value);

@@ -59,7 +59,8 @@ std::string quotable(std::string name) {
 
 std::optional<std::string> digestOf(const JobKeys& keys, const std::string& key) {
     const auto digest = valueOf(keys, key);
-    if (digest && (digest->size() != 32 || !allOf(*digest, isLowerHex))) refuse(key, "is not a digest of 32 hex digits");
+    if (digest && (digest->size() != 32 || !allOf(*digest, isLowerHex)))
+        refuse(key, "is not a digest of 32 hex digits");
     return digest;
 }
 

@@ -2,8 +2,11 @@
 # Installs the Debian packages that building, testing and running the project
 # need, when they are missing, and the locales that the translation tests use.
 # The CUPS scheduler and its clients are installed for the private scheduler
-# that the tests and the main job start themselves; installing them starts
-# nothing here, and the machine's own CUPS service is left as it is.
+# that the tests and the main job start themselves, with the cups package for
+# its socket backend and document filters (without recommends, which would
+# pull in systemd); installing them starts nothing here, and the machine's
+# own CUPS service is left as it is. The main job asks the device simulator
+# for its jobs with curl and reads the answer with jq.
 set -euo pipefail
 
 packages=(
@@ -11,7 +14,7 @@ packages=(
   libcups2-dev libssl-dev libcurl4-openssl-dev libpugixml-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   libncurses-dev libcpp-httplib-dev zlib1g-dev
-  cups cups-daemon cups-client
+  cups cups-daemon cups-client curl jq
   clang libclang-rt-dev clang-format
   libgtk-4-dev xvfb xauth fonts-dejavu-core
 )

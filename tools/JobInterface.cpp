@@ -10,9 +10,9 @@
 namespace {
 
 nlohmann::json jsonOf(const JobListing& job) {
-    nlohmann::json object = {{"id", job.id},           {"name", job.name},   {"user", job.user},
-                             {"retention", job.retention}, {"folder", job.folder}, {"state", job.state},
-                             {"account", job.account}, {"bytes", job.bytes}};
+    nlohmann::json object = {
+        {"id", job.id},         {"name", job.name},   {"user", job.user},       {"retention", job.retention},
+        {"folder", job.folder}, {"state", job.state}, {"account", job.account}, {"bytes", job.bytes}};
     if (!job.reason.empty()) object["reason"] = job.reason;
     return object;
 }

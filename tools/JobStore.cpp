@@ -118,8 +118,8 @@ void JobStore::print(Job& job) {
     if (!policy_.outputDirectory) return;
     const char* extension = job.language == "PDF" ? ".pdf" : ".ps";
     const auto path = *policy_.outputDirectory / ("job-" + std::to_string(job.listing.id) + extension);
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(job.document.data(),
-                                                                  static_cast<std::streamsize>(job.document.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(job.document.data(), static_cast<std::streamsize>(job.document.size()));
 }
 
 bool JobStore::passCodeOpens(const Job& job, const std::string& passCode) const {

@@ -18,7 +18,10 @@ const std::string kSpoolTime = "spoolTime=5361742C20352044656320323032362030353A
 
 // The two pieces of a 200-byte login name's job-key form.
 const std::string kLongLoginPiece1 =
-    "0QXwy/SDjwBxAUlcKl4E8NEF8Mv0g48AcQFJXCpeBPDRBfDL9IOPAHEBSVwqXgTw0QXwy/SDjwBxAUlcKl4E8NEF8Mv0g48AcQFJXCpeBPDRBfDL9IOPAHEBSVwqXgTw0QXwy/SDjwBxAUlcKl4E8NEF8Mv0g48AcQFJXCpeBPDRBfDL9IOPAHEBSVwqXgTw0QXwy/SDjwBxAUlcKl4E8NEF8Mv0g48AcQFJXCpeBPDRBfDL9IOPAHEBSVwqXg";
+    "0QXwy/SDjwBxAUlcKl4E8NEF8Mv0g48AcQFJXCpeBPDRBfDL9IOPAHEBSVwqXgTw0QXwy/"
+    "SDjwBxAUlcKl4E8NEF8Mv0g48AcQFJXCpeBPDRBfDL9IOPAHEBSVwqXgTw0QXwy/"
+    "SDjwBxAUlcKl4E8NEF8Mv0g48AcQFJXCpeBPDRBfDL9IOPAHEBSVwqXgTw0QXwy/"
+    "SDjwBxAUlcKl4E8NEF8Mv0g48AcQFJXCpeBPDRBfDL9IOPAHEBSVwqXg";
 const std::string kLongLoginPiece2 = "Tw+ODP3ZDsB0PNTN+tLlAMFw==";
 
 // "key=value" lines, the keys without their common prefix, as one CUPS
@@ -61,8 +64,7 @@ TEST_P(FilterTicket, IsWrittenAroundTheUnchangedDocument) {
 
 INSTANTIATE_TEST_SUITE_P(
     PinnedSaves, FilterTicket,
-    testing::Values(
-        TicketCase{"TypicalPrintHeldWithAPassCode", R"(Authentication=1
+    testing::Values(TicketCase{"TypicalPrintHeldWithAPassCode", R"(Authentication=1
 filing=0
 folderPath=2A7374616E64617264
 folderPath2=2A7374616E64617264
@@ -75,19 +77,19 @@ jobSuspendKey=8c2075f346f0ece021fe63707ce74204
 )" + kSpoolTime + R"(
 userName=416C696365
 userName2=416C696365)",
-                   "\x1B%-12345X@PJL JOB NAME=\"Report\"\r\n"
-                   "@PJL SET COPIES=1\r\n"
-                   "@PJL SET USERNAME=\"Alice\"\r\n"
-                   "@PJL SET JOBNAME=\"Report\"\r\n"
-                   "@PJL SET HOLD=STORE\r\n"
-                   "@PJL SET HOLDTYPE=PRIVATE\r\n"
-                   "@PJL SET NELVO_HOLDKEYDIGEST=\"8c2075f346f0ece021fe63707ce74204\"\r\n"
-                   "@PJL SET NELVO_SPOOLTIME=\"Sat, 5 Dec 2026 05:11:09 +0900\"\r\n"
-                   "@PJL SET NELVO_FILING=MAIN\r\n"
-                   "@PJL SET NELVO_FOLDER=\"*standard\"\r\n"
-                   "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
-                   "Report"},
-        TicketCase{"LoginNameAndPasswordWithAnAccountNumber", R"(Authentication=1
+                               "\x1B%-12345X@PJL JOB NAME=\"Report\"\r\n"
+                               "@PJL SET COPIES=1\r\n"
+                               "@PJL SET USERNAME=\"Alice\"\r\n"
+                               "@PJL SET JOBNAME=\"Report\"\r\n"
+                               "@PJL SET HOLD=STORE\r\n"
+                               "@PJL SET HOLDTYPE=PRIVATE\r\n"
+                               "@PJL SET NELVO_HOLDKEYDIGEST=\"8c2075f346f0ece021fe63707ce74204\"\r\n"
+                               "@PJL SET NELVO_SPOOLTIME=\"Sat, 5 Dec 2026 05:11:09 +0900\"\r\n"
+                               "@PJL SET NELVO_FILING=MAIN\r\n"
+                               "@PJL SET NELVO_FOLDER=\"*standard\"\r\n"
+                               "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
+                               "Report"},
+                    TicketCase{"LoginNameAndPasswordWithAnAccountNumber", R"(Authentication=1
 accountNumber=00042
 accountNumber2=F9C46671104F199A7AF11C72E2BD4B36
 filing=0
@@ -102,17 +104,17 @@ password2=5F4086F126FEB837D10EF25375ADB01500000000000000000000000000000000
 )" + kSpoolTime + R"(
 userName=416C696365
 userName2=416C696365)",
-                   "\x1B%-12345X@PJL JOB NAME=\"Report\"\r\n"
-                   "@PJL SET COPIES=1\r\n"
-                   "@PJL SET USERNAME=\"Alice\"\r\n"
-                   "@PJL SET JOBNAME=\"Report\"\r\n"
-                   "@PJL SET NELVO_SPOOLTIME=\"Sat, 5 Dec 2026 05:11:09 +0900\"\r\n"
-                   "@PJL SET NELVO_LOGINNAME=\"s8jpc5z/mNXR3b/NGbuYnA==\"\r\n"
-                   "@PJL SET NELVO_PASSWORD=\"VHaH8VDPF/w23O8ivKfZdw==\"\r\n"
-                   "@PJL SET NELVO_ACCOUNT=\"00042\"\r\n"
-                   "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
-                   "Report"},
-        TicketCase{"UserNumberWithAFolderPassCodeSamplePrint", R"(Authentication=0
+                               "\x1B%-12345X@PJL JOB NAME=\"Report\"\r\n"
+                               "@PJL SET COPIES=1\r\n"
+                               "@PJL SET USERNAME=\"Alice\"\r\n"
+                               "@PJL SET JOBNAME=\"Report\"\r\n"
+                               "@PJL SET NELVO_SPOOLTIME=\"Sat, 5 Dec 2026 05:11:09 +0900\"\r\n"
+                               "@PJL SET NELVO_LOGINNAME=\"s8jpc5z/mNXR3b/NGbuYnA==\"\r\n"
+                               "@PJL SET NELVO_PASSWORD=\"VHaH8VDPF/w23O8ivKfZdw==\"\r\n"
+                               "@PJL SET NELVO_ACCOUNT=\"00042\"\r\n"
+                               "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
+                               "Report"},
+                    TicketCase{"UserNumberWithAFolderPassCodeSamplePrint", R"(Authentication=0
 accountNumber=00009
 accountNumber2=16D701BAFD38725201DB0476F8EC1613
 filing=0
@@ -131,39 +133,41 @@ userName=416C696365
 userName2=416C696365
 userNumber=12345
 userNumber2=2DCA75267A416979FFA25667B3123986)",
-                   "\x1B%-12345X@PJL JOB NAME=\"Report\"\r\n"
-                   "@PJL SET COPIES=1\r\n"
-                   "@PJL SET USERNAME=\"Alice\"\r\n"
-                   "@PJL SET JOBNAME=\"Report\"\r\n"
-                   "@PJL SET HOLD=PROOF\r\n"
-                   "@PJL SET HOLDTYPE=PRIVATE\r\n"
-                   "@PJL SET NELVO_HOLDKEYDIGEST=\"82a5cea536d1d8ee2aab8330b48ab8a3\"\r\n"
-                   "@PJL SET NELVO_SPOOLTIME=\"Sat, 5 Dec 2026 05:11:09 +0900\"\r\n"
-                   "@PJL SET NELVO_FILING=MAIN\r\n"
-                   "@PJL SET NELVO_FOLDER=\"*standard\"\r\n"
-                   "@PJL SET NELVO_FOLDERDIGEST=\"c944f0210a005881ed897e49d5692a70\"\r\n"
-                   "@PJL SET NELVO_USERNUMBER=\"12345\"\r\n"
-                   "@PJL SET NELVO_ACCOUNT=\"00009\"\r\n"
-                   "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
-                   "Report"},
-        TicketCase{"ALongLoginNameJoinedFromItsPieces",
-                   "Authentication=1\nloginName01=" + kLongLoginPiece1 + "\nloginName02=" + kLongLoginPiece2 + "\n" +
-                       kSpoolTime,
-                   "\x1B%-12345X@PJL JOB NAME=\"report.ps\"\r\n"
-                   "@PJL SET COPIES=1\r\n"
-                   "@PJL SET USERNAME=\"alice\"\r\n"
-                   "@PJL SET JOBNAME=\"report.ps\"\r\n"
-                   "@PJL SET NELVO_SPOOLTIME=\"Sat, 5 Dec 2026 05:11:09 +0900\"\r\n"
-                   "@PJL SET NELVO_LOGINNAME=\"" + kLongLoginPiece1 + kLongLoginPiece2 + "\"\r\n"
-                   "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
-                   "report.ps"},
-        TicketCase{"NoPanelKeysIsAnOrdinaryJobNamedByCups", "",
-                   "\x1B%-12345X@PJL JOB NAME=\"report.ps\"\r\n"
-                   "@PJL SET COPIES=1\r\n"
-                   "@PJL SET USERNAME=\"alice\"\r\n"
-                   "@PJL SET JOBNAME=\"report.ps\"\r\n"
-                   "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
-                   "report.ps"}),
+                               "\x1B%-12345X@PJL JOB NAME=\"Report\"\r\n"
+                               "@PJL SET COPIES=1\r\n"
+                               "@PJL SET USERNAME=\"Alice\"\r\n"
+                               "@PJL SET JOBNAME=\"Report\"\r\n"
+                               "@PJL SET HOLD=PROOF\r\n"
+                               "@PJL SET HOLDTYPE=PRIVATE\r\n"
+                               "@PJL SET NELVO_HOLDKEYDIGEST=\"82a5cea536d1d8ee2aab8330b48ab8a3\"\r\n"
+                               "@PJL SET NELVO_SPOOLTIME=\"Sat, 5 Dec 2026 05:11:09 +0900\"\r\n"
+                               "@PJL SET NELVO_FILING=MAIN\r\n"
+                               "@PJL SET NELVO_FOLDER=\"*standard\"\r\n"
+                               "@PJL SET NELVO_FOLDERDIGEST=\"c944f0210a005881ed897e49d5692a70\"\r\n"
+                               "@PJL SET NELVO_USERNUMBER=\"12345\"\r\n"
+                               "@PJL SET NELVO_ACCOUNT=\"00009\"\r\n"
+                               "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
+                               "Report"},
+                    TicketCase{"ALongLoginNameJoinedFromItsPieces",
+                               "Authentication=1\nloginName01=" + kLongLoginPiece1 +
+                                   "\nloginName02=" + kLongLoginPiece2 + "\n" + kSpoolTime,
+                               "\x1B%-12345X@PJL JOB NAME=\"report.ps\"\r\n"
+                               "@PJL SET COPIES=1\r\n"
+                               "@PJL SET USERNAME=\"alice\"\r\n"
+                               "@PJL SET JOBNAME=\"report.ps\"\r\n"
+                               "@PJL SET NELVO_SPOOLTIME=\"Sat, 5 Dec 2026 05:11:09 +0900\"\r\n"
+                               "@PJL SET NELVO_LOGINNAME=\"" +
+                                   kLongLoginPiece1 + kLongLoginPiece2 +
+                                   "\"\r\n"
+                                   "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
+                               "report.ps"},
+                    TicketCase{"NoPanelKeysIsAnOrdinaryJobNamedByCups", "",
+                               "\x1B%-12345X@PJL JOB NAME=\"report.ps\"\r\n"
+                               "@PJL SET COPIES=1\r\n"
+                               "@PJL SET USERNAME=\"alice\"\r\n"
+                               "@PJL SET JOBNAME=\"report.ps\"\r\n"
+                               "@PJL ENTER LANGUAGE=POSTSCRIPT\r\n",
+                               "report.ps"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusedCase {
@@ -193,9 +197,9 @@ INSTANTIATE_TEST_SUITE_P(
     FailClosed, RefusedJob,
     testing::Values(
         RefusedCase{"RetentionDigitOutsideTheTable", "jobSuspend=4", kDocument, "no retention digit"},
-        RefusedCase{"DigestOfThirtyOneDigits", "jobSuspend=2\njobSuspendKey=8c2075f346f0ece021fe63707ce7420\n" +
-                                                   kSpoolTime,
-                    kDocument, "jobSuspendKey is not a digest"},
+        RefusedCase{"DigestOfThirtyOneDigits",
+                    "jobSuspend=2\njobSuspendKey=8c2075f346f0ece021fe63707ce7420\n" + kSpoolTime, kDocument,
+                    "jobSuspendKey is not a digest"},
         RefusedCase{"UpperCaseDigest", "jobSuspend=2\njobSuspendKey=8C2075F346F0ECE021FE63707CE74204\n" + kSpoolTime,
                     kDocument, "jobSuspendKey is not a digest"},
         RefusedCase{"DigestWithoutSpoolTime", kHeld, kDocument, "spoolTime is missing"},
@@ -208,8 +212,8 @@ INSTANTIATE_TEST_SUITE_P(
                     kDocument, "password does not decipher"},
         RefusedCase{"LoginNameFormOfNoWholeBlock", "loginName01=s8jpc5z/mNXR3b/N\n" + kSpoolTime, kDocument,
                     "loginName01 does not decipher"},
-        RefusedCase{"LoginNameWithoutItsJobKeyForm", "Authentication=1\nloginName11=MBQdLFrU+z0aTZLoUbXGOA==",
-                    kDocument, "loginName01 is missing"},
+        RefusedCase{"LoginNameWithoutItsJobKeyForm",
+                    "Authentication=1\nloginName11=MBQdLFrU+z0aTZLoUbXGOA==", kDocument, "loginName01 is missing"},
         RefusedCase{"CustomFolderWithoutItsPath", "filing=3", kDocument, "folderPath is missing"},
         RefusedCase{"FilingDigitOutsideTheTable", "filing=2", kDocument, "no filing digit"},
         RefusedCase{"UserNumberOfLetters", "Authentication=0\nuserNumber=12a45", kDocument, "userNumber is not"},
@@ -228,13 +232,15 @@ TEST(JobFilter, ReadsTheDocumentFromStandardInputOrItsFile) {
     const ProgramResult fromFile = runProgram({kFilter, "42", "alice", "report.ps", "3", "", file});
     ASSERT_EQ(fromInput.exitStatus, 0) << fromInput.err;
     EXPECT_EQ(fromFile.out, fromInput.out);
-    const std::string header = "@PJL SET COPIES=3\r\n@PJL SET USERNAME=\"alice\"\r\n@PJL SET JOBNAME=\"report.ps\"\r\n"
-                               "@PJL ENTER LANGUAGE=PDF\r\n";
+    const std::string header =
+        "@PJL SET COPIES=3\r\n@PJL SET USERNAME=\"alice\"\r\n@PJL SET JOBNAME=\"report.ps\"\r\n"
+        "@PJL ENTER LANGUAGE=PDF\r\n";
     EXPECT_NE(fromInput.out.find(header + pdf + ticketEnd("report.ps")), std::string::npos);
 }
 
 TEST(JobFilter, KeepsQuotesAndLineBreaksOfCupsTitleOutOfTheTicket) {
-    const ProgramResult result = runProgram({kFilter, "42", "al\"ice", "a\"b\r\n@PJL SET HOLD=OFF", "1", ""}, kDocument);
+    const ProgramResult result =
+        runProgram({kFilter, "42", "al\"ice", "a\"b\r\n@PJL SET HOLD=OFF", "1", ""}, kDocument);
     EXPECT_NE(result.out.find("@PJL SET JOBNAME=\"a b  @PJL SET HOLD=OFF\"\r\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("@PJL SET USERNAME=\"al ice\"\r\n"), std::string::npos);
 }
