@@ -45,8 +45,8 @@ void PrintDialogToHeldAtTheDevice(benchmark::State& state) {
         fs::create_directories(config);
         state.ResumeTiming();
         const ProgramResult result = runProgram(
-            {NELVO_BUILD_DIR "/print-dialog", "--printer", "Office_MFP", "--print", NELVO_SOURCE_DIR "/examples/report.ps",
-             NELVO_SOURCE_DIR "/examples/typical-print.txt"},
+            {NELVO_BUILD_DIR "/print-dialog", "--printer", "Office_MFP", "--print",
+             NELVO_SOURCE_DIR "/examples/report.ps", NELVO_SOURCE_DIR "/examples/typical-print.txt"},
             {}, {{"CUPS_SERVER", bench().cups.server()}, {"XDG_CONFIG_HOME", config.string()}, {"LC_ALL", "C"}});
         if (result.exitStatus != 0) throw std::runtime_error("print-dialog failed: " + result.err);
         if (!bench().store.waitForJobs(++printed, std::chrono::steady_clock::now() + std::chrono::seconds(60)))

@@ -60,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::istringstream header(written.substr(0, headerEnd));
     for (std::string line; std::getline(header, line);)
         FUZZ_EXPECT(!line.empty() && line.back() == '\r' && isTicketLine(line));
-    for (const char* fixedKeyForm : {"jobSuspend2Key", "password2", "folderPassword2", "userNumber2",
-                                     "accountNumber2", "loginName11", "loginName12"}) {
+    for (const char* fixedKeyForm : {"jobSuspend2Key", "password2", "folderPassword2", "userNumber2", "accountNumber2",
+                                     "loginName11", "loginName12"}) {
         const auto value = valueOf(panelKeysOf(options), std::string("nelvo.print.PrintSettings.") + fixedKeyForm);
         FUZZ_EXPECT(!value || value->size() < 8 || written.substr(0, headerEnd).find(*value) == std::string::npos);
     }

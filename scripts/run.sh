@@ -117,7 +117,7 @@ echo
 echo "== First dialog: the typical print of examples/report.ps"
 build/print-dialog --printer Office_MFP --print examples/report.ps --settings "$demo/job-settings.json" \
   examples/typical-print.txt >"$demo/first-dialog.log"
-sed -n 's/^held at the device: /held at the device: /p; /^print: /p' "$demo/first-dialog.log"
+sed -n '/^print: /p; /^request id is /p' "$demo/first-dialog.log"
 echo
 
 deadline=$((SECONDS + 30))
