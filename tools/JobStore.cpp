@@ -84,6 +84,8 @@ void JobStore::decide(Job& job) {
     // A sample print prints one copy at once and holds the rest.
     if (retention == "none" || retention == "hold-after-print" || retention == "sample-print") print(job);
     job.listing.state = retention == "none" ? "printed" : retention == "hold-after-print" ? "kept" : "held";
+    // Only held and kept jobs can print again.
+    if (job.listing.state == "printed") job.document.clear();
 }
 
 std::optional<std::string> JobStore::refusalOf(const Job& job) const {
@@ -138,7 +140,10 @@ JobAction JobStore::release(int id, const std::string& passCode) {
         return JobAction::wrongPassCode;
     }
     print(job);
-    if (job.listing.state == "held") job.listing.state = "printed";
+    if (job.listing.state == "held") {
+        job.listing.state = "printed";
+        job.document.clear();
+    }
     return JobAction::done;
 }
 

@@ -5,6 +5,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,6 +14,8 @@
 #include "tools/JobStore.h"
 
 namespace {
+
+constexpr time_t kStallSeconds = 30;
 
 int listeningSocket(const std::string& host, int port, int& boundPort) {
     sockaddr_in address{};
@@ -65,6 +68,9 @@ void PrintPort::serve() {
 }
 
 void PrintPort::takeJob(int connection) {
+    // A sender that stalls gives up its turn: its job ends where it stopped.
+    const timeval patience{kStallSeconds, 0};
+    ::setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
     std::string job;
     char buffer[64 * 1024];
     for (;;) {
