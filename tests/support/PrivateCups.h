@@ -17,6 +17,7 @@
 struct CapturedJob {
     std::string user;
     std::string title;
+    std::string copies;
     std::map<std::string, std::string> options;  // as libcups parses the filter's option argument
 };
 
@@ -37,6 +38,11 @@ public:
     // to `deviceURI` when one is given.
     void addQueue(const std::string& name, const std::string& deviceURI = "",
                   const std::filesystem::path& ppd = NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd");
+    // Adds an accepting queue without a PPD that prints into its own file.
+    void addQueueWithoutPpd(const std::string& name);
+    // From now on the server wants a user name and password (Basic) before
+    // it takes or checks a job; the rest stays open.
+    void requirePasswordToPrint();
     // Runs a CUPS administration command (lpadmin, cupsreject ...) against
     // this server; throws when it fails.
     void administer(const std::vector<std::string>& command) const;
