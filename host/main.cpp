@@ -53,6 +53,7 @@ struct Dialog {
     FrontEnd frontEnd;
     bool cancelled = false;       // the dialog's Cancel button was pressed
     OptionPairs frontEndOptions;  // the front end's own choices: GTK's copies, two-sided...
+    bool printPressed = false;    // the graphical dialog's Print was pressed
 };
 
 // Whether the user printed in the terminal.
@@ -115,6 +116,7 @@ bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
         [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); }};
     const int status = runGtkDialog(graphical, plugIn, dialog.host, [&](const PrintRequest& request) {
         printed = true;
+        dialog.printPressed = true;
         const DestinationName chosen = splitDestinationName(request.printer);
         if (chosen.queue != request.queue()) printerWithoutPanel = request.printer;
         dialog.setup.printer = request.queue();
@@ -164,7 +166,7 @@ bool runAndFinishGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
         finishPrint(dialog);
         return true;
     } catch (const std::exception& error) {
-        if (!dialog.cancelled && !dialog.setup.documents.empty()) {
+        if (dialog.printPressed && !dialog.setup.documents.empty()) {
             if (!feedback) feedback.emplace(dialog.options.script ? &std::cout : nullptr);
             feedback->showFailure(quotedInMessage(error.what(), kLongestMessage));
         }

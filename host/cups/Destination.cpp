@@ -15,8 +15,8 @@ std::string joinedDestinationName(const std::string& queue, const std::optional<
 Destination namedDestination(const std::optional<std::string>& name) {
     if (!name) return Destination(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
     const DestinationName split = splitDestinationName(*name);
-    return Destination(cupsGetNamedDest(CUPS_HTTP_DEFAULT, split.queue.c_str(),
-                                        split.instance ? split.instance->c_str() : nullptr));
+    return Destination(
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, split.queue.c_str(), split.instance ? split.instance->c_str() : nullptr));
 }
 
 bool serverUnreachable() {
@@ -49,8 +49,7 @@ bool passwordRefused() {
 }
 
 std::string passwordRefusedText() {
-    return "the CUPS server " + serverName() + " wants a password and none was given (" + cupsLastErrorString() +
-           ")";
+    return "the CUPS server " + serverName() + " wants a password and none was given (" + cupsLastErrorString() + ")";
 }
 
 void askNoPassword() {

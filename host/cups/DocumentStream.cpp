@@ -43,8 +43,7 @@ std::string DocumentStream::name() const {
     return isStandardInput(path_) ? "(stdin)" : path_.filename().string();
 }
 
-DocumentStream::Read DocumentStream::next(char* buffer, size_t size, const InterruptHold& interrupts,
-                                          size_t& count) {
+DocumentStream::Read DocumentStream::next(char* buffer, size_t size, const InterruptHold& interrupts, size_t& count) {
     count = 0;
     pollfd watched[2] = {{descriptor_, POLLIN, 0}, {interrupts.descriptor(), POLLIN, 0}};
     for (;;) {

@@ -74,8 +74,7 @@ OptionPairs jobOptionsFromGtk(const std::map<std::string, std::string>& gtkSetti
     // The printer's own options come after GTK's general ones, as GTK's
     // CUPS printing adds them: a PPD's Duplex then wins over "sides".
     for (const auto& [key, value] : gtkSettings)
-        if (key.starts_with(kCupsPrefix) && !value.empty())
-            options.emplace_back(key.substr(kCupsPrefix.size()), value);
+        if (key.starts_with(kCupsPrefix) && !value.empty()) options.emplace_back(key.substr(kCupsPrefix.size()), value);
     std::erase_if(options, [&panelKeys](const auto& option) {
         return std::find(panelKeys.begin(), panelKeys.end(), option.first) != panelKeys.end();
     });
