@@ -100,6 +100,16 @@ bool runScript(Dialog& dialog, LoadedPlugIn& plugIn) {
     return printed;
 }
 
+// GTK's dialog opens with the destination's options, so that its tabs show
+// (and then send) the user's lpoptions and instance rather than the PPD's
+// defaults: copies as GTK's own setting, the rest as the printer's options.
+std::map<std::string, std::string> gtkSettingsOf(const OptionPairs& destinationOptions) {
+    std::map<std::string, std::string> settings;
+    for (const auto& [name, value] : destinationOptions)
+        settings[name == "copies" ? "n-copies" : "cups-" + name] = value;
+    return settings;
+}
+
 // Whether the user (or the script, through the dialog's button) pressed
 // Print in GTK's dialog. The job goes to the queue of the panel shown last:
 // the person may have picked another printer. A printer that got no panel
@@ -111,16 +121,22 @@ bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     bool printed = false;
     std::optional<std::string> printerWithoutPanel;
     const DialogSetup& opened = dialog.setup;
-    const GtkFrontEndOptions graphical{
-        options.script, destinationOf(dialog.setup), dialog.setup.documents, programDirectory() / "locale",
-        [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); }};
+    // GTK lists queues, not the user's instances of them: the instance
+    // stays while the person prints to its queue.
+    GtkFrontEndOptions graphical{options.script,
+                                 dialog.setup.printer,
+                                 dialog.setup.documents,
+                                 programDirectory() / "locale",
+                                 [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); },
+                                 {}};
+    graphical.initialSettings = gtkSettingsOf(destinationOptions(destinationOf(dialog.setup)));
     const int status = runGtkDialog(graphical, plugIn, dialog.host, [&](const PrintRequest& request) {
         printed = true;
         dialog.printPressed = true;
         const DestinationName chosen = splitDestinationName(request.printer);
         if (chosen.queue != request.queue()) printerWithoutPanel = request.printer;
+        if (chosen.instance || chosen.queue != dialog.setup.printer) dialog.setup.instance = chosen.instance;
         dialog.setup.printer = request.queue();
-        dialog.setup.instance = chosen.instance;
         dialog.host = request.host;
         dialog.frontEndOptions = request.gtkJobOptions;
     });

@@ -19,6 +19,15 @@ Destination namedDestination(const std::optional<std::string>& name) {
         cupsGetNamedDest(CUPS_HTTP_DEFAULT, split.queue.c_str(), split.instance ? split.instance->c_str() : nullptr));
 }
 
+std::vector<std::pair<std::string, std::string>> destinationOptions(const std::string& name) {
+    std::vector<std::pair<std::string, std::string>> options;
+    const Destination destination = namedDestination(name);
+    if (!destination) return options;
+    for (int index = 0; index < destination->num_options; ++index)
+        options.emplace_back(destination->options[index].name, destination->options[index].value);
+    return options;
+}
+
 bool serverUnreachable() {
     if (cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE) return true;
     // libcups says "no such printer" also when no server answered: a

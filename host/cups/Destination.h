@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace host {
 
@@ -34,6 +36,11 @@ Destination namedDestination(const std::optional<std::string>& name);
 
 // "HOST:PORT" (or a local socket's path) of the server libcups reaches.
 std::string serverName();
+
+// The options that the destination `name` has (the user's lpoptions, the
+// instance's, the server's attributes); none when there is no such
+// destination.
+std::vector<std::pair<std::string, std::string>> destinationOptions(const std::string& name);
 
 // Whether the last libcups failure was that no server answered at all.
 bool serverUnreachable();

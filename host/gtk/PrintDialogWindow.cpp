@@ -185,6 +185,15 @@ void PrintDialogWindow::setGtkSetting(const std::string& key, const std::string&
     g_object_unref(settings);
 }
 
+void PrintDialogWindow::startWith(const std::map<std::string, std::string>& values) {
+    GtkPrintSettings* settings = gtk_print_unix_dialog_get_settings(GTK_PRINT_UNIX_DIALOG(dialog_));
+    for (const auto& [key, value] : values)
+        gtk_print_settings_set(settings, key.c_str(), value.c_str());
+    if (!initialPrinter_.empty()) gtk_print_settings_set_printer(settings, initialPrinter_.c_str());
+    gtk_print_unix_dialog_set_settings(GTK_PRINT_UNIX_DIALOG(dialog_), settings);
+    g_object_unref(settings);
+}
+
 void PrintDialogWindow::setPageSetup(const std::string& paper, GtkPageOrientation orientation) {
     GtkPageSetup* page = gtk_page_setup_new();
     GtkPaperSize* size = gtk_paper_size_new(paper.c_str());

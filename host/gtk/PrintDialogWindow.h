@@ -46,6 +46,9 @@ public:
     // page set-up as its Page Setup tab would.
     void setGtkSetting(const std::string& key, const std::string& value);
     void setPageSetup(const std::string& paper, GtkPageOrientation orientation);
+    // Before the dialog is shown: the settings it starts with, all at once
+    // (GTK keeps a printer's options only once the printer is listed).
+    void startWith(const std::map<std::string, std::string>& values);
 
 private:
     static void responded(GtkDialog*, int response, PrintDialogWindow* self);

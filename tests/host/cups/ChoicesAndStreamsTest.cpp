@@ -84,28 +84,27 @@ TEST_P(LpoptionsReachTheJob, AsLpMergesThemAndThePanelsKeysWin) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LpoptionsReachTheJob,
-    testing::Values(
-        LpoptionsCase{"Defaults",
-                      "Dest Office_MFP copies=2 sides=two-sided-long-edge\n",
-                      {"-d", "Office_MFP"},
-                      "2",
-                      {{"sides", "two-sided-long-edge"}}},
-        LpoptionsCase{"NamedInstance",
-                      "Dest Office_MFP copies=2\nDest Office_MFP/duplex sides=two-sided-short-edge\n",
-                      {"-d", "Office_MFP/duplex"},
-                      "1",
-                      {{"sides", "two-sided-short-edge"}}},
-        LpoptionsCase{"DefaultInstance",
-                      "Default Office_MFP/duplex copies=3 sides=two-sided-short-edge\n",
-                      {},
-                      "3",
-                      {{"sides", "two-sided-short-edge"}}},
-        // The panel writes the job's name itself (hex of the title).
-        LpoptionsCase{"PanelKeyWins",
-                      std::string("Dest Office_MFP ") + kPanelJobName + "=4F6C64\n",
-                      {},
-                      "1",
-                      {{kPanelJobName, "7265706F72742E7073"}}}),
+    testing::Values(LpoptionsCase{"Defaults",
+                                  "Dest Office_MFP copies=2 sides=two-sided-long-edge\n",
+                                  {"-d", "Office_MFP"},
+                                  "2",
+                                  {{"sides", "two-sided-long-edge"}}},
+                    LpoptionsCase{"NamedInstance",
+                                  "Dest Office_MFP copies=2\nDest Office_MFP/duplex sides=two-sided-short-edge\n",
+                                  {"-d", "Office_MFP/duplex"},
+                                  "1",
+                                  {{"sides", "two-sided-short-edge"}}},
+                    LpoptionsCase{"DefaultInstance",
+                                  "Default Office_MFP/duplex copies=3 sides=two-sided-short-edge\n",
+                                  {},
+                                  "3",
+                                  {{"sides", "two-sided-short-edge"}}},
+                    // The panel writes the job's name itself (hex of the title).
+                    LpoptionsCase{"PanelKeyWins",
+                                  std::string("Dest Office_MFP ") + kPanelJobName + "=4F6C64\n",
+                                  {},
+                                  "1",
+                                  {{kPanelJobName, "7265706F72742E7073"}}}),
     [](const testing::TestParamInfo<LpoptionsCase>& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
@@ -170,8 +169,8 @@ TEST_F(ChoicesAndStreams, AScriptRefusesAServersPasswordQuestionNamingTheServer)
 
 TEST_F(ChoicesAndStreams, StandardInputAndAFifoAreReadWholeOnce) {
     const std::string text = "%!PS\n" + std::string(200000, '%') + "\nshowpage\n";
-    const ProgramResult fromStdin = runProgram({NELVO_BUILD_DIR "/print-dialog", "--print", "-", script.string()},
-                                               text, cups.environment());
+    const ProgramResult fromStdin =
+        runProgram({NELVO_BUILD_DIR "/print-dialog", "--print", "-", script.string()}, text, cups.environment());
     ASSERT_EQ(fromStdin.exitStatus, 0) << fromStdin.err;
     EXPECT_EQ(cups.waitForCapture("Office_MFP").title, "(stdin)");
 
@@ -183,8 +182,8 @@ TEST_F(ChoicesAndStreams, StandardInputAndAFifoAreReadWholeOnce) {
         written = write(out, text.data(), text.size());
         close(out);
     });
-    const ProgramResult fromFifo =
-        runProgram({NELVO_BUILD_DIR "/print-dialog", "--print", fifo.string(), script.string()}, "", cups.environment());
+    const ProgramResult fromFifo = runProgram(
+        {NELVO_BUILD_DIR "/print-dialog", "--print", fifo.string(), script.string()}, "", cups.environment());
     writer.join();
     ASSERT_EQ(fromFifo.exitStatus, 0) << fromFifo.err;
     EXPECT_EQ(written, static_cast<ssize_t>(text.size()));
