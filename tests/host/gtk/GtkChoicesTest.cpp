@@ -148,15 +148,15 @@ TEST_P(GtkFailures, EndWithTheSameStatusAsElsewhereAndNoJob) {
     EXPECT_EQ(cups_.unfinishedJobCount(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GtkFailures,
-    testing::Values(FailureCase{"PasswordWanted", "Office_MFP", "print\n", 3,
-                                "failure shown: the queue Office_MFP refused the job", "wants a password and none was given"},
-                    FailureCase{"QueueWithoutPpdPicked", "Office_MFP", "printer Raw\nprint\n", 2,
-                                "failure shown: \"Raw\" is not a CUPS queue with a PPD",
-                                "\"Raw\" is not a CUPS queue with a PPD"},
-                    FailureCase{"QueueWithoutPpdNamed", "Raw", "print\n", 2, "",
-                                "\"Raw\" is not a CUPS queue with a PPD"}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, GtkFailures,
+                         testing::Values(FailureCase{"PasswordWanted", "Office_MFP", "print\n", 3,
+                                                     "failure shown: the queue Office_MFP refused the job",
+                                                     "wants a password and none was given"},
+                                         FailureCase{"QueueWithoutPpdPicked", "Office_MFP", "printer Raw\nprint\n", 2,
+                                                     "failure shown: \"Raw\" is not a CUPS queue with a PPD",
+                                                     "\"Raw\" is not a CUPS queue with a PPD"},
+                                         FailureCase{"QueueWithoutPpdNamed", "Raw", "print\n", 2, "",
+                                                     "\"Raw\" is not a CUPS queue with a PPD"}),
+                         [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
