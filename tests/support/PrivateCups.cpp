@@ -151,6 +151,10 @@ bool PrivateCups::answersInTime() {
 }
 
 PrivateCups::~PrivateCups() {
+    stop();
+}
+
+void PrivateCups::stop() {
     if (scheduler_ < 0) return;
     kill(scheduler_, SIGTERM);
     int status = 0;
@@ -158,6 +162,7 @@ PrivateCups::~PrivateCups() {
         kill(scheduler_, SIGKILL);
         waitpid(scheduler_, &status, 0);
     }
+    scheduler_ = -1;
 }
 
 void PrivateCups::administer(const std::vector<std::string>& command) const {

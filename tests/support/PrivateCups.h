@@ -43,6 +43,8 @@ public:
     // From now on the server wants a user name and password (Basic) before
     // it takes or checks a job; the rest stays open.
     void requirePasswordToPrint();
+    // Stops the scheduler now, as a server that goes away does.
+    void stop();
     // Runs a CUPS administration command (lpadmin, cupsreject ...) against
     // this server; throws when it fails.
     void administer(const std::vector<std::string>& command) const;

@@ -191,6 +191,29 @@ TEST_F(ChoicesAndStreams, StandardInputAndAFifoAreReadWholeOnce) {
     EXPECT_TRUE(waitFor([&] { return cups.unfinishedJobCount() == 0; }));
 }
 
+// Started with the server there, the dialog finds it gone when it sends
+// the job: the same status and words as a server gone at the start.
+TEST_F(ChoicesAndStreams, AServerGoneDuringTheDialogIsStatusThree) {
+    const fs::path fifo = dir.path() / "late.ps";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ProgramResult result;
+    std::thread dialog([&] {
+        result = runProgram({NELVO_BUILD_DIR "/print-dialog", "--print", fifo.string(), script.string()}, "",
+                            cups.environment());
+    });
+    // The writer's open returns once the dialog, about to send the job,
+    // opens the document.
+    const int out = open(fifo.c_str(), O_WRONLY);
+    cups.stop();
+    // The dialog may have ended already: what is written then is lost.
+    [[maybe_unused]] const ssize_t written = write(out, "%!PS\n", 5);
+    close(out);
+    dialog.join();
+    EXPECT_EQ(result.exitStatus, 3) << result.err;
+    EXPECT_NE(result.err.find("the CUPS server " + cups.server() + " could not be reached"), std::string::npos)
+        << result.err;
+}
+
 // The writer sends a part and stalls: the job exists on the server when
 // SIGTERM comes, and is cancelled before the program ends.
 TEST_F(ChoicesAndStreams, SigtermDuringASlowSubmissionLeavesNoJob) {
