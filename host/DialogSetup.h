@@ -13,7 +13,8 @@
 namespace host {
 
 struct DialogSetup {
-    std::string printer;
+    std::string printer;                  // the CUPS queue
+    std::optional<std::string> instance;  // the user's lpoptions instance of it
     std::filesystem::path ppd;
     std::optional<std::string> deviceURI;
     std::string jobName;
@@ -25,8 +26,18 @@ struct DialogSetup {
 // Asks CUPS for the queue; --ppd and --device-uri override what it says.
 // Without documents, a queue that CUPS does not know falls back to the
 // sample PPD beside the program, "Office_MFP" and socket://127.0.0.1:9100.
-// Throws UsageError, naming it, for a document that cannot be read or, with
-// documents, a queue that the server does not have.
+// Throws UsageError, naming it, for a document that cannot be read, a
+// queue without a PPD or, with documents, a queue that the server does not
+// have; SubmissionRefused when, with documents, no server answers.
+// Documents are looked at, never opened: a FIFO or standard input ("-")
+// is read once, when the job is sent.
+// "QUEUE/INSTANCE", or the queue alone.
+std::string destinationOf(const DialogSetup& setup);
+
+// Why a print to `printer` (a queue without a PPD, a printer of GTK's own)
+// is refused: the panel is made from the queue's PPD.
+std::string noPanelText(const std::string& printer);
+
 DialogSetup settleDialog(const Options& options, const std::filesystem::path& programDirectory);
 
 // The setup for another queue that the person chose in the dialog: that

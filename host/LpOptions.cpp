@@ -36,12 +36,16 @@ std::string quotedForShell(const std::string& word) {
 
 }  // namespace
 
-std::string lpArguments(const platform::PrintSettings& settings) {
+std::string lpArguments(const OptionPairs& frontEndOptions, const platform::PrintSettings& settings) {
     std::string line;
-    for (const auto& [key, value] : settings.values()) {
+    const auto add = [&line](const std::string& key, const std::string& value) {
         if (!line.empty()) line += ' ';
         line += "-o " + quotedForShell(key + "=" + escapedForCups(value));
-    }
+    };
+    for (const auto& [key, value] : frontEndOptions)
+        add(key, value);
+    for (const auto& [key, value] : settings.values())
+        add(key, value);
     return line;
 }
 

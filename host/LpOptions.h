@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "host/cups/JobOptionList.h"
 #include "platform/core/PrintingFramework.h"
 
 namespace host {
@@ -12,7 +13,8 @@ namespace host {
 // One line of arguments separated by spaces. lp parses each -o value as a
 // list of options, so blanks, quotes and backslashes in a value are escaped
 // with a backslash; an argument that the shell would then take apart is
-// quoted in single quotes (to be read back with eval).
-std::string lpArguments(const platform::PrintSettings& settings);
+// quoted in single quotes (to be read back with eval). The front end's own
+// choices (GTK's copies, two-sided...) come first, the panel's keys after.
+std::string lpArguments(const OptionPairs& frontEndOptions, const platform::PrintSettings& settings);
 
 }  // namespace host

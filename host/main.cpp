@@ -5,6 +5,7 @@
 // --gui, or started from the desktop without a script or a terminal).
 // After a print it submits the documents given with --print to the queue
 // through CUPS.
+#include <algorithm>
 #include <clocale>
 #include <fstream>
 #include <iostream>
@@ -22,9 +23,12 @@
 #include "host/ScriptedHost.h"
 #include "host/SettingsFile.h"
 #include "host/UsageError.h"
+#include "host/cups/Destination.h"
+#include "host/cups/DocumentStream.h"
 #include "host/cups/JobSubmission.h"
 #include "host/cups/SubmissionRefused.h"
 #include "host/gtk/GtkFrontEnd.h"
+#include "host/gtk/GtkJobFeedback.h"
 #include "host/terminal/InteractiveDialog.h"
 #include "platform/controls/Alert.h"
 
@@ -47,7 +51,9 @@ struct Dialog {
     DialogSetup setup;
     std::shared_ptr<ScriptedHost> host;
     FrontEnd frontEnd;
-    bool cancelled = false;  // the dialog's Cancel button was pressed
+    bool cancelled = false;       // the dialog's Cancel button was pressed
+    OptionPairs frontEndOptions;  // the front end's own choices: GTK's copies, two-sided...
+    bool printPressed = false;    // the graphical dialog's Print was pressed
 };
 
 // Whether the user printed in the terminal.
@@ -57,6 +63,9 @@ bool runTerminalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
                                          programDirectory() / "locale"};
     if (runInteractiveDialog(plugIn.principal(), dialog.host, interactive) == DialogOutcome::cancelled) return false;
     if (options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
+    // The dialog has left the terminal: a server that wants a password
+    // asks there, as lp does.
+    cupsSetPasswordCB2(nullptr, nullptr);
     return true;
 }
 
@@ -66,6 +75,9 @@ bool runScript(Dialog& dialog, LoadedPlugIn& plugIn) {
     const Options& options = dialog.options;
     std::ifstream file;
     std::istream* script = &std::cin;
+    if ((!options.script || *options.script == "-") &&
+        std::ranges::any_of(options.documents, [](const auto& document) { return isStandardInput(document); }))
+        throw UsageError("standard input cannot be both the script and a document: give the script as a file");
     if (options.script && *options.script != "-") {
         if (std::error_code error; std::filesystem::is_directory(*options.script, error))
             throw UsageError("the script " + *options.script + " is a folder");
@@ -88,6 +100,16 @@ bool runScript(Dialog& dialog, LoadedPlugIn& plugIn) {
     return printed;
 }
 
+// GTK's dialog opens with the destination's options, so that its tabs show
+// (and then send) the user's lpoptions and instance rather than the PPD's
+// defaults: copies as GTK's own setting, the rest as the printer's options.
+std::map<std::string, std::string> gtkSettingsOf(const OptionPairs& destinationOptions) {
+    std::map<std::string, std::string> settings;
+    for (const auto& [name, value] : destinationOptions)
+        settings[name == "copies" ? "n-copies" : "cups-" + name] = value;
+    return settings;
+}
+
 // Whether the user (or the script, through the dialog's button) pressed
 // Print in GTK's dialog. The job goes to the queue of the panel shown last:
 // the person may have picked another printer. A printer that got no panel
@@ -99,19 +121,27 @@ bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     bool printed = false;
     std::optional<std::string> printerWithoutPanel;
     const DialogSetup& opened = dialog.setup;
-    const GtkFrontEndOptions graphical{
-        options.script, dialog.setup.printer, dialog.setup.documents, programDirectory() / "locale",
-        [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); }};
+    // GTK lists queues, not the user's instances of them: the instance
+    // stays while the person prints to its queue.
+    GtkFrontEndOptions graphical{options.script,
+                                 dialog.setup.printer,
+                                 dialog.setup.documents,
+                                 programDirectory() / "locale",
+                                 [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); },
+                                 {}};
+    graphical.initialSettings = gtkSettingsOf(destinationOptions(destinationOf(dialog.setup)));
     const int status = runGtkDialog(graphical, plugIn, dialog.host, [&](const PrintRequest& request) {
         printed = true;
-        if (request.printer != request.queue()) printerWithoutPanel = request.printer;
+        dialog.printPressed = true;
+        const DestinationName chosen = splitDestinationName(request.printer);
+        if (chosen.queue != request.queue()) printerWithoutPanel = request.printer;
+        if (chosen.instance || chosen.queue != dialog.setup.printer) dialog.setup.instance = chosen.instance;
         dialog.setup.printer = request.queue();
         dialog.host = request.host;
+        dialog.frontEndOptions = request.gtkJobOptions;
     });
     dialog.cancelled = status == 1;
-    if (printerWithoutPanel && !dialog.setup.documents.empty())
-        throw UsageError("\"" + *printerWithoutPanel +
-                         "\" is not a CUPS queue this dialog can print to; nothing was printed");
+    if (printerWithoutPanel && !dialog.setup.documents.empty()) throw UsageError(noPanelText(*printerWithoutPanel));
     if (printed && options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
     return printed;
 }
@@ -121,22 +151,51 @@ bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
 void finishPrint(const Dialog& dialog) {
     const platform::PrintSettings& settings = dialog.host->settings();
     if (!dialog.setup.documents.empty()) {
-        const SubmittedJob job =
-            submitJob(JobRequest{dialog.setup.printer, dialog.setup.jobName, dialog.setup.documents, &settings});
+        const SubmittedJob job = submitJob(JobRequest{destinationOf(dialog.setup), dialog.setup.jobName,
+                                                      dialog.setup.documents, &settings, dialog.frontEndOptions});
         std::cout << requestIdLine(job);
         if (dialog.frontEnd == FrontEnd::terminal) std::cout << "; " << holdModeText(settings);
         std::cout << "\n";
     } else if (dialog.options.lpOptions) {
-        std::cout << lpArguments(settings) << "\n";
+        std::cout << lpArguments(dialog.frontEndOptions, settings) << "\n";
     } else if (dialog.frontEnd != FrontEnd::script) {
         for (const auto& [key, value] : settings.values())
             std::cout << key << "=" << value << "\n";
     }
 }
 
+bool wasToPrint(const Dialog& dialog) {
+    return dialog.frontEnd == FrontEnd::terminal || dialog.cancelled || !dialog.options.documents.empty() ||
+           dialog.options.lpOptions;
+}
+
+// The graphical dialog's print: what fails after Print is also shown in a
+// GTK message dialog, since a person who started the dialog from the
+// desktop sees no standard error; a server's question for a password is
+// asked in GTK too.
+bool runAndFinishGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
+    std::optional<GtkJobFeedback> feedback;
+    try {
+        const bool printed = runGraphicalDialog(dialog, plugIn);
+        if (!printed) return false;
+        feedback.emplace(dialog.options.script ? &std::cout : nullptr);
+        finishPrint(dialog);
+        return true;
+    } catch (const std::exception& error) {
+        if (dialog.printPressed && !dialog.setup.documents.empty()) {
+            if (!feedback) feedback.emplace(dialog.options.script ? &std::cout : nullptr);
+            feedback->showFailure(quotedInMessage(error.what(), kLongestMessage));
+        }
+        throw;
+    }
+}
+
 int runDialog(const Options& options) {
-    Dialog dialog{options, settleDialog(options, programDirectory()), nullptr,
-                  chooseFrontEnd(options, currentSurroundings())};
+    // Until a front end says otherwise, no password is asked for anywhere.
+    askNoPassword();
+    Dialog dialog{options, settleDialog(options, programDirectory()),
+                  nullptr, chooseFrontEnd(options, currentSurroundings()),
+                  false,   {}};
     dialog.host = std::make_shared<ScriptedHost>(dialog.setup);
     dialog.setup.fetchedPpd.reset();  // opened: the copy is no longer needed
     if (options.settingsFile) readSettingsFile(*options.settingsFile, dialog.host->settings());
@@ -145,15 +204,13 @@ int runDialog(const Options& options) {
     switch (dialog.frontEnd) {
         case FrontEnd::script: printed = runScript(dialog, plugIn); break;
         case FrontEnd::terminal: printed = runTerminalDialog(dialog, plugIn); break;
-        case FrontEnd::graphical: printed = runGraphicalDialog(dialog, plugIn); break;
+        case FrontEnd::graphical:
+            if (!runAndFinishGraphicalDialog(dialog, plugIn)) return wasToPrint(dialog) ? 1 : 0;
+            return 0;
     }
-    if (!printed) {
-        // A script that only inspects the panel still succeeds; a dialog
-        // that was cancelled, or was to print and did not, is cancelled.
-        const bool wasToPrint = dialog.frontEnd == FrontEnd::terminal || dialog.cancelled ||
-                                !options.documents.empty() || options.lpOptions;
-        return wasToPrint ? 1 : 0;
-    }
+    // A script that only inspects the panel still succeeds; a dialog that
+    // was cancelled, or was to print and did not, is cancelled.
+    if (!printed) return wasToPrint(dialog) ? 1 : 0;
     finishPrint(dialog);
     return 0;
 }

@@ -2,10 +2,11 @@
 
 #include <cups/cups.h>
 
-#include <fstream>
 #include <memory>
 
 #include "host/cups/Destination.h"
+#include "host/cups/DocumentStream.h"
+#include "host/cups/InterruptHold.h"
 #include "host/cups/SubmissionRefused.h"
 
 namespace host {
@@ -17,86 +18,123 @@ struct InfoFree {
 };
 using DestinationInfo = std::unique_ptr<cups_dinfo_t, InfoFree>;
 
-// The job's options, freed when they go.
-class JobOptions {
-public:
-    explicit JobOptions(const platform::PrintSettings& settings) {
-        for (const auto& [key, value] : settings.values())
-            count_ = cupsAddOption(key.c_str(), value.c_str(), count_, &options_);
-    }
-    ~JobOptions() { cupsFreeOptions(count_, options_); }
-    JobOptions(const JobOptions&) = delete;
-    JobOptions& operator=(const JobOptions&) = delete;
+// Thrown inside the submission when a held signal came: the job is
+// cancelled and the hold let go, so that the signal ends the program.
+struct Interrupted {};
 
-    int count() const { return count_; }
-    cups_option_t* options() const { return options_; }
+// CUPS's reason for the last failure. A request that never got an answer
+// leaves libcups with the system's last error, which says nothing of the
+// job: then either the server is gone or the request's size is named.
+std::string lastReason(size_t requestBytes) {
+    const ipp_status_t status = cupsLastError();
+    if (passwordRefused()) return passwordRefusedText();
+    const std::string said = cupsLastErrorString() ? cupsLastErrorString() : "";
+    const bool unanswered = status == IPP_STATUS_ERROR_INTERNAL || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+    if (!unanswered && !said.empty()) return said;
+    if (serverUnreachable()) return unreachableServerText();
+    return "the server gave no answer to a request of " + std::to_string(requestBytes) + " bytes of options";
+}
 
-private:
-    int count_ = 0;
-    cups_option_t* options_ = nullptr;
-};
-
-[[noreturn]] void refuse(const std::string& what) {
-    throw SubmissionRefused(what + ": " + cupsLastErrorString());
+[[noreturn]] void refuse(const std::string& what, size_t requestBytes = 0) {
+    throw SubmissionRefused(what + ": " + lastReason(requestBytes));
 }
 
 enum class Sent { whole, unreadable, refused };
 
 // One document's bytes into the request that cupsStartDestDocument began.
-Sent sendDocument(http_t* connection, const std::filesystem::path& document) {
-    std::ifstream in(document, std::ios::binary);
-    if (!in) return Sent::unreadable;
+Sent sendDocument(http_t* connection, DocumentStream& document, const InterruptHold& interrupts) {
     char chunk[65536];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        if (cupsWriteRequestData(connection, chunk, static_cast<size_t>(in.gcount())) != HTTP_STATUS_CONTINUE)
-            return Sent::refused;
+    for (;;) {
+        size_t count = 0;
+        switch (document.next(chunk, sizeof chunk, interrupts, count)) {
+            case DocumentStream::Read::end: return Sent::whole;
+            case DocumentStream::Read::failed: return Sent::unreadable;
+            case DocumentStream::Read::interrupted: throw Interrupted{};
+            case DocumentStream::Read::bytes: break;
+        }
+        if (cupsWriteRequestData(connection, chunk, count) != HTTP_STATUS_CONTINUE) return Sent::refused;
     }
-    return in.eof() ? Sent::whole : Sent::unreadable;
 }
 
+struct Job {
+    http_t* connection;
+    cups_dest_t* destination;
+    cups_dinfo_t* info;
+    int id;
+};
+
 // The documents of a created job, the last one closing the job.
-void sendDocuments(http_t* connection, cups_dest_t* destination, cups_dinfo_t* info, int jobId,
-                   const std::vector<std::filesystem::path>& documents) {
+void sendDocuments(const Job& job, std::vector<DocumentStream>& documents, const InterruptHold& interrupts) {
     for (size_t index = 0; index < documents.size(); ++index) {
-        const std::filesystem::path& document = documents[index];
+        DocumentStream& document = documents[index];
         const int last = index + 1 == documents.size();
-        const std::string name = document.filename().string();
-        if (cupsStartDestDocument(connection, destination, info, jobId, name.c_str(), CUPS_FORMAT_AUTO, 0, nullptr,
-                                  last) != HTTP_STATUS_CONTINUE)
-            refuse("cannot send " + document.string());
-        const Sent sent = sendDocument(connection, document);
+        if (interrupts.arrived()) throw Interrupted{};
+        if (cupsStartDestDocument(job.connection, job.destination, job.info, job.id, document.name().c_str(),
+                                  CUPS_FORMAT_AUTO, 0, nullptr, last) != HTTP_STATUS_CONTINUE)
+            refuse("cannot send " + document.path().string());
+        Sent sent = Sent::refused;
+        try {
+            sent = sendDocument(job.connection, document, interrupts);
+        } catch (const Interrupted&) {
+            cupsFinishDestDocument(job.connection, job.destination, job.info);
+            throw;
+        }
         // The request is finished whatever happened, so that the connection
         // stays usable for the cancel.
-        const ipp_status_t status = cupsFinishDestDocument(connection, destination, info);
-        if (sent == Sent::unreadable) throw SubmissionRefused("cannot read the document " + document.string());
-        if (sent == Sent::refused || status > IPP_STATUS_OK_CONFLICTING) refuse("cannot send " + document.string());
+        const ipp_status_t status = cupsFinishDestDocument(job.connection, job.destination, job.info);
+        if (sent == Sent::unreadable) throw SubmissionRefused("cannot read the document " + document.path().string());
+        if (sent == Sent::refused || status > IPP_STATUS_OK_CONFLICTING)
+            refuse("cannot send " + document.path().string());
     }
+}
+
+std::vector<DocumentStream> openDocuments(const std::vector<std::filesystem::path>& paths) {
+    std::vector<DocumentStream> documents;
+    documents.reserve(paths.size());
+    for (const std::filesystem::path& path : paths)
+        documents.emplace_back(path);
+    return documents;
 }
 
 }  // namespace
 
 SubmittedJob submitJob(const JobRequest& request) {
-    const Destination destination = namedDestination(request.queue);
-    if (!destination) refuse("cannot find the queue " + request.queue);
+    const Destination destination = namedDestination(request.destination);
+    if (!destination) {
+        if (serverUnreachable()) throw SubmissionRefused("cannot print: " + unreachableServerText());
+        refuse("cannot find the queue " + request.destination);
+    }
+    const std::string queue = destination->name;
     // The server that libcups reaches, as lp uses it; the connection stays
     // open for the whole job.
     http_t* const connection = CUPS_HTTP_DEFAULT;
     const DestinationInfo info(cupsCopyDestInfo(connection, destination.get()));
-    if (!info) refuse("cannot ask the queue " + request.queue);
+    if (!info) refuse("cannot ask the queue " + queue);
 
-    const JobOptions options(*request.settings);
-    int jobId = 0;
-    if (cupsCreateDestJob(connection, destination.get(), info.get(), &jobId, request.title.c_str(), options.count(),
+    JobOptionList options;
+    options.addDestinationOptions(*destination);
+    options.addAll(request.frontEndOptions);
+    if (request.settings)
+        for (const auto& [key, value] : request.settings->values())
+            options.add(key, value);
+
+    std::vector<DocumentStream> documents = openDocuments(request.documents);
+    const InterruptHold interrupts;
+    Job job{connection, destination.get(), info.get(), 0};
+    if (cupsCreateDestJob(connection, destination.get(), info.get(), &job.id, request.title.c_str(), options.count(),
                           options.options()) > IPP_STATUS_OK_CONFLICTING)
-        refuse("the queue " + request.queue + " refused the job");
+        refuse("the queue " + queue + " refused the job", options.byteCount() + request.title.size());
     try {
-        sendDocuments(connection, destination.get(), info.get(), jobId, request.documents);
+        sendDocuments(job, documents, interrupts);
     } catch (const SubmissionRefused&) {
         // Nothing half-made stays pending on the server.
-        cupsCancelDestJob(connection, destination.get(), jobId);
+        cupsCancelDestJob(connection, destination.get(), job.id);
         throw;
+    } catch (const Interrupted&) {
+        cupsCancelDestJob(connection, destination.get(), job.id);
+        throw SubmissionRefused("interrupted: the job " + queue + "-" + std::to_string(job.id) + " was cancelled");
     }
-    return SubmittedJob{destination->name, jobId, request.documents.size()};
+    return SubmittedJob{queue, job.id, request.documents.size()};
 }
 
 std::string requestIdLine(const SubmittedJob& job) {

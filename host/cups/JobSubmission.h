@@ -1,21 +1,23 @@
-// Submitting a print job to a CUPS queue: one job with all its documents,
-// every key of the job's print settings as a job option. The terminal, the
-// scripted and any other front end end a print here.
+// Submitting a print job to a CUPS destination: one job with all its
+// documents, its options merged as lp merges them (see JobOptionList.h).
+// The terminal, the scripted and the graphical front end end a print here.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "host/cups/JobOptionList.h"
 #include "platform/core/PrintingFramework.h"
 
 namespace host {
 
 struct JobRequest {
-    std::string queue;
-    std::string title;  // the job's name, as the device and lpstat list it
-    std::vector<std::filesystem::path> documents;
+    std::string destination;                       // "QUEUE" or "QUEUE/INSTANCE"
+    std::string title;                             // the job's name, as the device and lpstat list it
+    std::vector<std::filesystem::path> documents;  // "-" is standard input
     const platform::PrintSettings* settings = nullptr;
+    OptionPairs frontEndOptions;  // the front end's own choices, before the panel's keys
 };
 
 struct SubmittedJob {
@@ -25,7 +27,9 @@ struct SubmittedJob {
 };
 
 // Throws SubmissionRefused with CUPS's reason when the server or a
-// document fails; a job already created is then cancelled.
+// document fails; a job already created is then cancelled. A Ctrl-C or
+// SIGTERM while the job is sent cancels the job too, and then ends the
+// program as the signal does.
 SubmittedJob submitJob(const JobRequest& request);
 
 // lp's own line for a submitted job: "request id is QUEUE-N (K file(s))".

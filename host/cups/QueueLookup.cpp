@@ -27,9 +27,10 @@ std::optional<FetchedPpd> fetchPpd(const std::string& queue) {
 
 std::variant<QueueFacts, QueueNotFound> lookUpQueue(const std::optional<std::string>& name, bool wantPpd) {
     const Destination destination = namedDestination(name);
-    if (!destination) return QueueNotFound{cupsLastErrorString()};
+    if (!destination) return QueueNotFound{cupsLastErrorString(), serverUnreachable()};
     QueueFacts facts;
     facts.name = destination->name;
+    if (destination->instance) facts.instance = destination->instance;
     const char* deviceURI = cupsGetOption("device-uri", destination->num_options, destination->options);
     if (deviceURI && *deviceURI) facts.deviceURI = deviceURI;
     if (wantPpd) facts.ppd = fetchPpd(facts.name);

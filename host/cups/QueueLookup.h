@@ -31,17 +31,20 @@ private:
 };
 
 struct QueueFacts {
-    std::string name;
+    std::string name;                      // the queue alone
+    std::optional<std::string> instance;   // the user's lpoptions instance, when one is named
     std::optional<FetchedPpd> ppd;         // none for a queue without a PPD
     std::optional<std::string> deviceURI;  // none when the server does not tell
 };
 
 struct QueueNotFound {
-    std::string reason;  // CUPS's own words
+    std::string reason;        // CUPS's own words
+    bool unreachable = false;  // no server answered at all
 };
 
 // Looks the queue up on the CUPS server (the user's default destination
-// when `name` is none). `wantPpd` false skips fetching the PPD.
+// when `name` is none; "QUEUE/INSTANCE" names an instance). `wantPpd`
+// false skips fetching the PPD.
 std::variant<QueueFacts, QueueNotFound> lookUpQueue(const std::optional<std::string>& name, bool wantPpd);
 
 }  // namespace host

@@ -40,6 +40,7 @@ int runGtkDialog(const GtkFrontEndOptions& options, LoadedPlugIn& plugIn, const 
     const HostTexts texts = loadHostTexts(options.localeDirectory);
     GtkPanelDialog dialog(
         GtkPanelDialog::Parts{plugIn.principal(), host, texts.print, options.printer, options.hostForPrinter});
+    dialog.window().startWith(options.initialSettings);
     const AlertDialogPresenter alerts(dialog.window().window(), options.script ? &std::cout : nullptr);
     dialog.present();
 

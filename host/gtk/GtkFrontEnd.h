@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +26,9 @@ struct GtkFrontEndOptions {
     std::vector<std::filesystem::path> documents;
     std::filesystem::path localeDirectory;          // the dialog's own translations
     GtkPanelDialog::HostForPrinter hostForPrinter;  // a new panel's host when another printer is picked
+    // GTK's settings that the dialog opens with: the user's lpoptions
+    // copies, which GTK's own tabs would otherwise reset to one.
+    std::map<std::string, std::string> initialSettings;
 };
 
 // Gives the exit status: 0 printed (or a script that pressed neither

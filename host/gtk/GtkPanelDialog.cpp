@@ -5,7 +5,9 @@
 
 #include "host/ScriptedHost.h"
 #include "host/UsageError.h"
+#include "host/cups/Destination.h"
 #include "host/gtk/FrameWait.h"
+#include "host/gtk/GtkJobOptions.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
 namespace host {
@@ -69,7 +71,8 @@ gboolean GtkPanelDialog::retryFollowingPrinter(gpointer self) {
 
 void GtkPanelDialog::followChosenPrinter() {
     const std::string chosen = window_.printerName();
-    if (!hostForPrinter_ || chosen.empty() || chosen == queue()) return;
+    // An instance of the shown queue keeps its panel.
+    if (!hostForPrinter_ || chosen.empty() || splitDestinationName(chosen).queue == queue()) return;
     // The panel is inside an operation (waiting for the device): it cannot
     // go before the operation is over.
     if (tab().operations().busy()) {
@@ -132,7 +135,10 @@ bool GtkPanelDialog::runShouldPrint() {
 }
 
 PrintRequest GtkPanelDialog::request(const std::vector<std::filesystem::path>& documents) const {
-    return PrintRequest{window_.printerName(), window_.gtkSettings(), documents, opened_->host()};
+    const std::map<std::string, std::string> settings = window_.gtkSettings();
+    return PrintRequest{window_.printerName(), settings,
+                        jobOptionsFromGtk(settings, opened_->panel()->supportedPPDOptionKeys()), documents,
+                        opened_->host()};
 }
 
 }  // namespace host

@@ -85,6 +85,26 @@ void GtkScriptCommands::install(ScriptRunner& runner) {
             throw UsageError("GTK's dialog did not take the printer '" + printer + "' in time");
         out_ << "printer: " << printer << " (panel for " << dialog_.queue() << ")\n";
     });
+    runner.replaceCommand("gtk", [this](const ScriptCommand& command) {
+        if (command.words.size() < 3) throw UsageError("usage: gtk KEY VALUE");
+        dialog_.window().waitForPrinter(kPrinterDeadlineMilliseconds);
+        const std::string printer = dialog_.window().printerName();
+        dialog_.window().setGtkSetting(command.words[1], command.restAfterWords(2));
+        // GTK's dialog gives a printer's own options the values of its
+        // settings when the printer is chosen: it is chosen anew.
+        if (command.words[1].starts_with("cups-")) {
+            if (printer.empty() || !dialog_.pickPrinter("Print to File") || !dialog_.pickPrinter(printer))
+                throw UsageError("GTK's dialog did not take the printer's options in time");
+        }
+    });
+    runner.replaceCommand("page", [this](const ScriptCommand& command) {
+        command.expectArguments(2, "page PAPER portrait|landscape");
+        const std::string& orientation = command.words[2];
+        if (orientation != "portrait" && orientation != "landscape")
+            throw UsageError("'" + orientation + "' is neither portrait nor landscape");
+        dialog_.window().setPageSetup(command.words[1], orientation == "portrait" ? GTK_PAGE_ORIENTATION_PORTRAIT
+                                                                                  : GTK_PAGE_ORIENTATION_LANDSCAPE);
+    });
     runner.replaceCommand("screenshot", [this](const ScriptCommand& command) {
         if (command.words.size() < 2) throw UsageError("usage: screenshot FILE");
         dialog_.showPanelTab();

@@ -3,7 +3,10 @@
 // would (the widget then calls the control model); `print` and `cancel`
 // press the dialog's buttons; `printer NAME` picks a printer in GTK's list
 // (another CUPS queue brings another panel, which the later commands then
-// work on); `screenshot FILE` writes the window with the
+// work on); `gtk KEY VALUE` sets one of GTK's own settings of the job (its
+// General tab's "n-copies", a printer option's "cups-Duplex") and `page
+// PAPER portrait|landscape` its page set-up, as the dialog's tabs do;
+// `screenshot FILE` writes the window with the
 // Job Handling tab in front as a PNG. The dialog opens and closes the panel
 // itself, so `open`, `view` and `close` are refused. Every other command
 // runs as in the scripted dialog, on the dialog's panel.

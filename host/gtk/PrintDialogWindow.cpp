@@ -43,6 +43,8 @@ PrintDialogWindow::PrintDialogWindow(const std::string& title, const std::string
         static_cast<GtkPrintCapabilities>(GTK_PRINT_CAPABILITY_PAGE_SET | GTK_PRINT_CAPABILITY_COPIES |
                                           GTK_PRINT_CAPABILITY_COLLATE | GTK_PRINT_CAPABILITY_REVERSE |
                                           GTK_PRINT_CAPABILITY_SCALE | GTK_PRINT_CAPABILITY_NUMBER_UP));
+    // Paper size and orientation are chosen in the dialog's own tab.
+    gtk_print_unix_dialog_set_embed_page_setup(GTK_PRINT_UNIX_DIALOG(dialog_), TRUE);
     responseHandler_ = g_signal_connect(dialog_, "response", G_CALLBACK(responded), this);
     if (GtkSelectionModel* rows = printerRows()) {
         initialPrinter_ = printer;
@@ -133,6 +135,34 @@ void collect(const char* key, const char* value, gpointer into) {
     (*static_cast<std::map<std::string, std::string>*>(into))[key] = value;
 }
 
+// CUPS's orientation-requested for GTK's orientation.
+const char* orientationRequested(GtkPageOrientation orientation) {
+    switch (orientation) {
+        case GTK_PAGE_ORIENTATION_PORTRAIT: return "3";
+        case GTK_PAGE_ORIENTATION_LANDSCAPE: return "4";
+        case GTK_PAGE_ORIENTATION_REVERSE_LANDSCAPE: return "5";
+        case GTK_PAGE_ORIENTATION_REVERSE_PORTRAIT: return "6";
+    }
+    return "3";
+}
+
+// The page set-up as options of the CUPS printer, under GTK's prefix for
+// them: the PPD's own name of the paper when it has one, else its size.
+void addPageSetup(GtkPageSetup* page, std::map<std::string, std::string>& values) {
+    if (GtkPaperSize* paper = gtk_page_setup_get_paper_size(page)) {
+        values[GTK_PRINT_SETTINGS_PAPER_FORMAT] = gtk_paper_size_get_name(paper);
+        if (const char* ppdName = gtk_paper_size_get_ppd_name(paper)) {
+            values["cups-PageSize"] = ppdName;
+        } else {
+            char size[64];
+            g_snprintf(size, sizeof size, "%s_%gx%gmm", gtk_paper_size_get_name(paper),
+                       gtk_paper_size_get_width(paper, GTK_UNIT_MM), gtk_paper_size_get_height(paper, GTK_UNIT_MM));
+            values["cups-media"] = size;
+        }
+    }
+    values["cups-orientation-requested"] = orientationRequested(gtk_page_setup_get_orientation(page));
+}
+
 }  // namespace
 
 std::map<std::string, std::string> PrintDialogWindow::gtkSettings() const {
@@ -141,9 +171,37 @@ std::map<std::string, std::string> PrintDialogWindow::gtkSettings() const {
     gtk_print_settings_foreach(settings, collect, &values);
     g_object_unref(settings);
     if (GtkPageSetup* page = gtk_print_unix_dialog_get_page_setup(GTK_PRINT_UNIX_DIALOG(dialog_)))
-        if (GtkPaperSize* paper = gtk_page_setup_get_paper_size(page))
-            values[GTK_PRINT_SETTINGS_PAPER_FORMAT] = gtk_paper_size_get_name(paper);
+        addPageSetup(page, values);
     return values;
+}
+
+void PrintDialogWindow::setGtkSetting(const std::string& key, const std::string& value) {
+    GtkPrintSettings* settings = gtk_print_unix_dialog_get_settings(GTK_PRINT_UNIX_DIALOG(dialog_));
+    gtk_print_settings_set(settings, key.c_str(), value.c_str());
+    // The printer stays chosen as it is: naming it would have GTK wait for
+    // it anew and choose it over the person's next pick.
+    gtk_print_settings_unset(settings, GTK_PRINT_SETTINGS_PRINTER);
+    gtk_print_unix_dialog_set_settings(GTK_PRINT_UNIX_DIALOG(dialog_), settings);
+    g_object_unref(settings);
+}
+
+void PrintDialogWindow::startWith(const std::map<std::string, std::string>& values) {
+    GtkPrintSettings* settings = gtk_print_unix_dialog_get_settings(GTK_PRINT_UNIX_DIALOG(dialog_));
+    for (const auto& [key, value] : values)
+        gtk_print_settings_set(settings, key.c_str(), value.c_str());
+    if (!initialPrinter_.empty()) gtk_print_settings_set_printer(settings, initialPrinter_.c_str());
+    gtk_print_unix_dialog_set_settings(GTK_PRINT_UNIX_DIALOG(dialog_), settings);
+    g_object_unref(settings);
+}
+
+void PrintDialogWindow::setPageSetup(const std::string& paper, GtkPageOrientation orientation) {
+    GtkPageSetup* page = gtk_page_setup_new();
+    GtkPaperSize* size = gtk_paper_size_new(paper.c_str());
+    gtk_page_setup_set_paper_size_and_default_margins(page, size);
+    gtk_page_setup_set_orientation(page, orientation);
+    gtk_print_unix_dialog_set_page_setup(GTK_PRINT_UNIX_DIALOG(dialog_), page);
+    gtk_paper_size_free(size);
+    g_object_unref(page);
 }
 
 }  // namespace host

@@ -39,8 +39,16 @@ public:
     bool selectPrinter(const std::string& printer);
 
     std::string printerName() const;
-    // GTK's settings of the job, its page set-up's paper among them.
+    // GTK's settings of the job, its page set-up's paper and orientation
+    // among them (as "cups-" options).
     std::map<std::string, std::string> gtkSettings() const;
+    // Sets one of GTK's settings as the dialog's widgets would, and the
+    // page set-up as its Page Setup tab would.
+    void setGtkSetting(const std::string& key, const std::string& value);
+    void setPageSetup(const std::string& paper, GtkPageOrientation orientation);
+    // Before the dialog is shown: the settings it starts with, all at once
+    // (GTK keeps a printer's options only once the printer is listed).
+    void startWith(const std::map<std::string, std::string>& values);
 
 private:
     static void responded(GtkDialog*, int response, PrintDialogWindow* self);

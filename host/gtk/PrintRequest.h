@@ -14,12 +14,14 @@
 #include <vector>
 
 #include "host/ScriptedHost.h"
+#include "host/cups/JobOptionList.h"
 
 namespace host {
 
 struct PrintRequest {
     std::string printer;
     std::map<std::string, std::string> gtkSettings;
+    OptionPairs gtkJobOptions;  // GTK's settings as job options, without the panel's keys
     std::vector<std::filesystem::path> documents;
     std::shared_ptr<ScriptedHost> host;
 

@@ -98,6 +98,7 @@ std::map<std::string, std::string> fieldsOf(const std::string& capture) {
 // A connection to the server for the test's own questions.
 struct ServerConnection {
     http_t* http;
+    explicit ServerConnection(http_t* opened) : http(opened) {}
     explicit ServerConnection(int port)
         : http(httpConnect2("127.0.0.1", port, nullptr, AF_INET, HTTP_ENCRYPTION_IF_REQUESTED, 1, 30000, nullptr)) {
         if (!http) throw std::runtime_error("cannot reach the private CUPS");
@@ -150,6 +151,10 @@ bool PrivateCups::answersInTime() {
 }
 
 PrivateCups::~PrivateCups() {
+    stop();
+}
+
+void PrivateCups::stop() {
     if (scheduler_ < 0) return;
     kill(scheduler_, SIGTERM);
     int status = 0;
@@ -157,6 +162,7 @@ PrivateCups::~PrivateCups() {
         kill(scheduler_, SIGKILL);
         waitpid(scheduler_, &status, 0);
     }
+    scheduler_ = -1;
 }
 
 void PrivateCups::administer(const std::vector<std::string>& command) const {
@@ -185,6 +191,47 @@ void PrivateCups::addQueue(const std::string& name, const std::string& deviceURI
     administer({"/usr/sbin/lpadmin", "-p", name, "-E", "-v", device, "-P", queuePpd.string()});
 }
 
+void PrivateCups::addQueueWithoutPpd(const std::string& name) {
+    administer({"/usr/sbin/lpadmin", "-p", name, "-E", "-v", "file://" + deviceFile(name).string()});
+}
+
+namespace {
+
+// Whether the server now refuses to check a job on `queue` without a password.
+bool wantsPassword(int port, const std::string& queue) {
+    cupsSetPasswordCB2([](const char*, http_t*, const char*, const char*, void*) -> const char* { return nullptr; },
+                       nullptr);
+    http_t* http = httpConnect2("127.0.0.1", port, nullptr, AF_INET, HTTP_ENCRYPTION_IF_REQUESTED, 1, 1000, nullptr);
+    if (!http) return false;  // restarting with the new policy
+    const ServerConnection connection{http};
+    ipp_t* request = ippNewRequest(IPP_OP_VALIDATE_JOB);
+    const std::string uri = "ipp://127.0.0.1:" + std::to_string(port) + "/printers/" + queue;
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippDelete(cupsDoRequest(connection.http, request, "/"));
+    return cupsLastError() == IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED ||
+           cupsLastError() == IPP_STATUS_ERROR_NOT_AUTHENTICATED;
+}
+
+}  // namespace
+
+void PrivateCups::requirePasswordToPrint() {
+    const std::filesystem::path conf = directory() / "server" / "conf" / "cupsd.conf";
+    std::string text = readFile(conf);
+    const std::string open = "<Policy default>\n";
+    text.replace(text.find(open), open.size(),
+                 open +
+                     "  <Limit Create-Job Print-Job Validate-Job>\n    AuthType Basic\n    Require valid-user\n"
+                     "    Order allow,deny\n    Allow from 127.0.0.1\n  </Limit>\n");
+    { std::ofstream(conf, std::ios::trunc) << text; }
+    // Any queue shows the policy; one is made for asking.
+    addQueue("PasswordProbe");
+    kill(scheduler_, SIGHUP);
+    if (!waitUntil([&] { return wantsPassword(port_, "PasswordProbe"); }))
+        throw std::runtime_error("the private CUPS does not ask for a password:\n" +
+                                 readFile(directory() / "server" / "log" / "error_log"));
+}
+
 CapturedJob PrivateCups::waitForCapture(const std::string& queue) const {
     std::string capture;
     if (!waitUntil([&] {
@@ -194,7 +241,7 @@ CapturedJob PrivateCups::waitForCapture(const std::string& queue) const {
         throw std::runtime_error("no job reached the filter of " + queue + ":\n" +
                                  readFile(directory() / "server" / "log" / "error_log"));
     std::map<std::string, std::string> fields = fieldsOf(capture);
-    CapturedJob job{fields["user"], fields["title"], {}};
+    CapturedJob job{fields["user"], fields["title"], fields["copies"], {}};
     cups_option_t* options = nullptr;
     const int count = cupsParseOptions(fields["options"].c_str(), 0, &options);
     for (int index = 0; index < count; ++index)

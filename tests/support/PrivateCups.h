@@ -18,6 +18,7 @@
 struct CapturedJob {
     std::string user;
     std::string title;
+    std::string copies;
     std::map<std::string, std::string> options;  // as libcups parses the filter's option argument
 };
 
@@ -43,6 +44,13 @@ public:
     void addQueue(const std::string& name, const std::string& deviceURI = "",
                   const std::filesystem::path& ppd = NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd",
                   QueueFilter filter = QueueFilter::capture);
+    // Adds an accepting queue without a PPD that prints into its own file.
+    void addQueueWithoutPpd(const std::string& name);
+    // From now on the server wants a user name and password (Basic) before
+    // it takes or checks a job; the rest stays open.
+    void requirePasswordToPrint();
+    // Stops the scheduler now, as a server that goes away does.
+    void stop();
     // Runs a CUPS administration command (lpadmin, cupsreject ...) against
     // this server; throws when it fails.
     void administer(const std::vector<std::string>& command) const;

@@ -2,6 +2,8 @@
 // leaves one line saying what went where; Escape submits nothing.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "tests/support/PrivateCups.h"
 #include "tests/support/PtyDialog.h"
 
@@ -48,6 +50,22 @@ TEST_F(TerminalPrint, EscapeSubmitsNothing) {
     EXPECT_EQ(dialog.cancel(), 1);
     EXPECT_EQ(dialog.output().find("request id"), std::string::npos);
     EXPECT_EQ(cups.jobCount(), 0u);
+}
+
+// The user's lpoptions instance, as lp would print with it.
+TEST_F(TerminalPrint, AnInstanceOfTheUsersLpoptionsReachesTheJob) {
+    const std::filesystem::path lpoptions = std::filesystem::path(std::getenv("HOME")) / ".cups" / "lpoptions";
+    std::filesystem::create_directories(lpoptions.parent_path());
+    std::ofstream(lpoptions) << "Dest Office_MFP/duplex copies=2 sides=two-sided-long-edge\n";
+    PtyDialog dialog({{"-d", "Office_MFP/duplex", "--print", document.string()}, cups.environment()});
+    dialog.waitForText("[ ] Job Retention");
+    dialog.send(keys::f10);
+    const int status = dialog.waitForExit();
+    std::filesystem::remove(lpoptions);
+    ASSERT_EQ(status, 0) << dialog.output();
+    const CapturedJob job = cups.waitForCapture("Office_MFP");
+    EXPECT_EQ(job.copies, "2");
+    EXPECT_EQ(job.options.at("sides"), "two-sided-long-edge");
 }
 
 }  // namespace

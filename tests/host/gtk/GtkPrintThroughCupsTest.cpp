@@ -179,7 +179,8 @@ TEST_F(PickingAnotherQueue, BringsAPanelForThatQueueWhoseJobGoesThere) {
     ASSERT_TRUE(dialog_->runShouldPrint());
     const PrintRequest request = dialog_->request(opened_.documents);
     EXPECT_EQ(request.queue(), "Lobby");
-    submitJob(JobRequest{request.queue(), opened_.jobName, request.documents, &request.panelSettings()});
+    submitJob(JobRequest{request.queue(), opened_.jobName, request.documents, &request.panelSettings(),
+                         request.gtkJobOptions});
     const CapturedJob job = cups_.waitForCapture("Lobby");
     EXPECT_EQ(panelKeys(job.options), panelKeys(request.panelSettings().values()));
     EXPECT_EQ(job.options.at(std::string(kKeyPrefix) + "jobSuspend"), "2");

@@ -50,7 +50,7 @@ TEST(LpArguments, CupsReadsBackEveryValueAsItIs) {
     };
     for (const auto& [key, value] : values)
         settings.set(key, value);
-    const std::string line = lpArguments(settings);
+    const std::string line = lpArguments({}, settings);
     EXPECT_EQ(optionsLpSees(line), values) << line;
     EXPECT_NE(line.find("-o nelvo.print.PrintSettings.jobSuspend=2"), std::string::npos)
         << "plain values stay readable: " << line;

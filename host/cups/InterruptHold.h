@@ -1,0 +1,30 @@
+// Holds back Ctrl-C, SIGTERM and SIGHUP while a job is being submitted, so
+// that a job created on the server can be cancelled before the program
+// ends: the submission asks `arrived()` between its steps, and waits for
+// a document's bytes with `descriptor()` beside the document's own. When
+// the hold goes, a signal that came meanwhile takes its usual course.
+#pragma once
+
+#include <signal.h>
+
+namespace host {
+
+class InterruptHold {
+public:
+    InterruptHold();
+    ~InterruptHold();
+    InterruptHold(const InterruptHold&) = delete;
+    InterruptHold& operator=(const InterruptHold&) = delete;
+
+    // Whether one of the held signals has come.
+    bool arrived() const;
+    // Readable once a held signal has come; -1 when none could be made.
+    int descriptor() const { return descriptor_; }
+
+private:
+    sigset_t held_;
+    sigset_t previous_;
+    int descriptor_ = -1;
+};
+
+}  // namespace host

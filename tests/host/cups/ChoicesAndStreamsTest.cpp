@@ -1,0 +1,246 @@
+// What reaches the job besides the panel's keys, and the prints that must
+// end cleanly: the user's lpoptions defaults and instances, documents from
+// a FIFO or standard input read once, a signal during the submission, a
+// server that is gone or wants a password, a queue without a PPD, and a
+// request too large for the server.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "tests/support/ChildEnvironment.h"
+#include "tests/support/PrintDialogRunner.h"
+#include "tests/support/PrivateCups.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kPanelJobName = "nelvo.print.PrintSettings.jobName";
+
+bool waitFor(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+class ChoicesAndStreams : public testing::Test {
+protected:
+    void SetUp() override {
+        cups.addQueue("Office_MFP");
+        cups.administer({"/usr/sbin/lpadmin", "-d", "Office_MFP"});
+    }
+    void TearDown() override { fs::remove(lpoptions()); }
+
+    // The user's lpoptions file in the tests' own home.
+    static fs::path lpoptions() { return fs::path(std::getenv("HOME")) / ".cups" / "lpoptions"; }
+    static void writeLpoptions(const std::string& text) {
+        fs::create_directories(lpoptions().parent_path());
+        std::ofstream(lpoptions()) << text;
+    }
+
+    PrivateCups cups;
+    TempDir dir;
+    const fs::path document = dir.write("report.ps", "%!PS\nshowpage\n");
+    const fs::path script = dir.write("print.txt", "open\nprint\n");
+};
+
+struct LpoptionsCase {
+    const char* name;
+    std::string lpoptions;
+    std::vector<std::string> options;
+    std::string copies;
+    std::map<std::string, std::string> arrived;
+};
+
+class LpoptionsReachTheJob : public ChoicesAndStreams, public testing::WithParamInterface<LpoptionsCase> {};
+
+TEST_P(LpoptionsReachTheJob, AsLpMergesThemAndThePanelsKeysWin) {
+    writeLpoptions(GetParam().lpoptions);
+    std::vector<std::string> options = GetParam().options;
+    options.insert(options.end(), {"--print", document.string()});
+    const ProgramResult result = runPrintDialog(options, "open\nview\nrestore\nprint\n", cups.environment());
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_NE(result.out.find("request id is Office_MFP-1 "), std::string::npos) << result.out;
+    const CapturedJob job = cups.waitForCapture("Office_MFP");
+    EXPECT_EQ(job.copies, GetParam().copies);
+    for (const auto& [key, value] : GetParam().arrived) {
+        const auto found = job.options.find(key);
+        ASSERT_NE(found, job.options.end()) << key;
+        EXPECT_EQ(found->second, value) << key;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LpoptionsReachTheJob,
+    testing::Values(LpoptionsCase{"Defaults",
+                                  "Dest Office_MFP copies=2 sides=two-sided-long-edge\n",
+                                  {"-d", "Office_MFP"},
+                                  "2",
+                                  {{"sides", "two-sided-long-edge"}}},
+                    LpoptionsCase{"NamedInstance",
+                                  "Dest Office_MFP copies=2\nDest Office_MFP/duplex sides=two-sided-short-edge\n",
+                                  {"-d", "Office_MFP/duplex"},
+                                  "1",
+                                  {{"sides", "two-sided-short-edge"}}},
+                    LpoptionsCase{"DefaultInstance",
+                                  "Default Office_MFP/duplex copies=3 sides=two-sided-short-edge\n",
+                                  {},
+                                  "3",
+                                  {{"sides", "two-sided-short-edge"}}},
+                    // The panel writes the job's name itself (hex of the title).
+                    LpoptionsCase{"PanelKeyWins",
+                                  std::string("Dest Office_MFP ") + kPanelJobName + "=4F6C64\n",
+                                  {},
+                                  "1",
+                                  {{kPanelJobName, "7265706F72742E7073"}}}),
+    [](const testing::TestParamInfo<LpoptionsCase>& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+    const char* name;
+    std::vector<std::string> options;  // "{doc}" is the document
+    std::string script;
+    std::map<std::string, std::string> environment;  // over the private CUPS's
+    int exitStatus;
+    std::string error;
+};
+
+class RefusedCleanly : public ChoicesAndStreams, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(RefusedCleanly, WithOneMessageAndNoJobLeft) {
+    cups.addQueueWithoutPpd("Raw");
+    std::vector<std::string> options;
+    for (const std::string& option : GetParam().options)
+        options.push_back(option == "{doc}" ? document.string() : option);
+    std::map<std::string, std::string> environment = cups.environment();
+    for (const auto& [name, value] : GetParam().environment)
+        environment[name] = value;
+
+    const ProgramResult result = runPrintDialog(options, GetParam().script, environment);
+    EXPECT_EQ(result.exitStatus, GetParam().exitStatus) << result.err;
+    EXPECT_NE(result.err.find(GetParam().error), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("No such file"), std::string::npos) << result.err;
+    EXPECT_EQ(cups.jobCount(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedCleanly,
+    testing::Values(
+        RefusalCase{"ServerGone",
+                    {"-d", "Office_MFP", "--print", "{doc}"},
+                    "open\nprint\n",
+                    {{"CUPS_SERVER", "127.0.0.1:1"}},
+                    3,
+                    "print-dialog: cannot print: the CUPS server 127.0.0.1:1 could not be reached\n"},
+        RefusalCase{"QueueWithoutPpd",
+                    {"-d", "Raw", "--print", "{doc}"},
+                    "open\nprint\n",
+                    {},
+                    2,
+                    "\"Raw\" is not a CUPS queue with a PPD"},
+        RefusalCase{"HugeOption",
+                    {"--print", "{doc}"},
+                    "open\nset nelvo.big " + std::string(70000, 'x') + "\nprint\n",
+                    {},
+                    3,
+                    "the queue Office_MFP refused the job: "},
+        RefusalCase{"StandardInputTwice", {"--print", "-"}, "open\nprint\n", {}, 2, "standard input cannot be both"}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ChoicesAndStreams, AScriptRefusesAServersPasswordQuestionNamingTheServer) {
+    cups.requirePasswordToPrint();
+    const ProgramResult result = runPrintDialog({"--print", document.string()}, "open\nprint\n", cups.environment());
+    EXPECT_EQ(result.exitStatus, 3) << result.err;
+    EXPECT_NE(result.err.find("the CUPS server " + cups.server() + " wants a password"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(cups.unfinishedJobCount(), 0u);
+}
+
+TEST_F(ChoicesAndStreams, StandardInputAndAFifoAreReadWholeOnce) {
+    const std::string text = "%!PS\n" + std::string(200000, '%') + "\nshowpage\n";
+    const ProgramResult fromStdin =
+        runProgram({NELVO_BUILD_DIR "/print-dialog", "--print", "-", script.string()}, text, cups.environment());
+    ASSERT_EQ(fromStdin.exitStatus, 0) << fromStdin.err;
+    EXPECT_EQ(cups.waitForCapture("Office_MFP").title, "(stdin)");
+
+    const fs::path fifo = dir.path() / "pipe.ps";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ssize_t written = -1;
+    std::thread writer([&] {
+        const int out = open(fifo.c_str(), O_WRONLY);
+        written = write(out, text.data(), text.size());
+        close(out);
+    });
+    const ProgramResult fromFifo = runProgram(
+        {NELVO_BUILD_DIR "/print-dialog", "--print", fifo.string(), script.string()}, "", cups.environment());
+    writer.join();
+    ASSERT_EQ(fromFifo.exitStatus, 0) << fromFifo.err;
+    EXPECT_EQ(written, static_cast<ssize_t>(text.size()));
+    EXPECT_NE(fromFifo.out.find("request id is Office_MFP-2 (1 file(s))"), std::string::npos) << fromFifo.out;
+    EXPECT_TRUE(waitFor([&] { return cups.unfinishedJobCount() == 0; }));
+}
+
+// Started with the server there, the dialog finds it gone when it sends
+// the job: the same status and words as a server gone at the start.
+TEST_F(ChoicesAndStreams, AServerGoneDuringTheDialogIsStatusThree) {
+    const fs::path fifo = dir.path() / "late.ps";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ProgramResult result;
+    std::thread dialog([&] {
+        result = runProgram({NELVO_BUILD_DIR "/print-dialog", "--print", fifo.string(), script.string()}, "",
+                            cups.environment());
+    });
+    // The writer's open returns once the dialog, about to send the job,
+    // opens the document.
+    const int out = open(fifo.c_str(), O_WRONLY);
+    cups.stop();
+    // The dialog may have ended already: what is written then is lost.
+    [[maybe_unused]] const ssize_t written = write(out, "%!PS\n", 5);
+    close(out);
+    dialog.join();
+    EXPECT_EQ(result.exitStatus, 3) << result.err;
+    EXPECT_NE(result.err.find("the CUPS server " + cups.server() + " could not be reached"), std::string::npos)
+        << result.err;
+}
+
+// The writer sends a part and stalls: the job exists on the server when
+// SIGTERM comes, and is cancelled before the program ends.
+TEST_F(ChoicesAndStreams, SigtermDuringASlowSubmissionLeavesNoJob) {
+    const fs::path fifo = dir.path() / "slow.ps";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::vector<std::string> argv = {NELVO_BUILD_DIR "/print-dialog", "--print", fifo.string(), script.string()};
+    std::vector<std::string> environment = environmentWith(cups.environment());
+    std::vector<char*> arguments = pointersTo(argv);
+    std::vector<char*> variables = pointersTo(environment);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = -1;
+    ASSERT_EQ(posix_spawn(&child, arguments[0], &actions, nullptr, arguments.data(), variables.data()), 0);
+    posix_spawn_file_actions_destroy(&actions);
+
+    const int out = open(fifo.c_str(), O_WRONLY);
+    ASSERT_GE(out, 0);
+    ASSERT_GT(write(out, "%!PS\n", 5), 0);
+    EXPECT_TRUE(waitFor([&] { return cups.unfinishedJobCount() == 1; })) << "the job was never made";
+    kill(child, SIGTERM);
+    int status = 0;
+    waitpid(child, &status, 0);
+    close(out);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_EQ(cups.jobCount(), 1u);
+    EXPECT_EQ(cups.unfinishedJobCount(), 0u);
+}
+
+}  // namespace
