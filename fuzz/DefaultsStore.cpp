@@ -17,11 +17,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // The deepest nesting of dictionaries and arrays in JSON text, counting
-// brackets outside strings; exact for text that parses.
+// brackets outside strings; exact for text that parses. The JSON library
+// takes a zero byte for the end of the text, so counting stops there too.
 int nestingOf(const std::string& text) {
     int depth = 0, deepest = 0;
     bool inString = false;
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
         const char c = text[i];
         if (inString) {
             if (c == '\\')

@@ -13,10 +13,8 @@ StoreLock::StoreLock(const std::filesystem::path& folder)
     int locked = 0;
     while ((locked = ::flock(descriptor_, LOCK_EX)) != 0 && errno == EINTR) {}
     if (locked == 0) return;
-    const int failure = errno;
     ::close(descriptor_);
     descriptor_ = -1;
-    errno = failure;
 }
 
 StoreLock::~StoreLock() {

@@ -17,7 +17,7 @@ public:
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;
 
-    // Whether the lock is held; errno tells why not.
+    // Whether the lock is held.
     explicit operator bool() const { return descriptor_ >= 0; }
 
 private:

@@ -123,8 +123,9 @@ bool NSUserDefaults::write(const std::string& name, Domain& domain) {
         return reportUnwritten(file, "the domain takes " + std::to_string(text->size()) + " bytes, more than the " +
                                          std::to_string(defaults::kMostFileBytes) + " a defaults file may");
     if (!platform::makePrivateFolder(folder_)) return reportUnwritten(file, std::strerror(errno));
+    // Where the file system cannot lock (some network file systems), the
+    // write goes on unlocked: only the race below is then left open.
     const defaults::StoreLock lock(folder_);
-    if (!lock) return reportUnwritten(file, std::strerror(errno));
     // Another dialog may have replaced the unreadable file since it was
     // read: only what is still unreadable now is moved aside.
     if (domain.unparsable && readDomainFile(file, fullNameIfShortened(where, name)).state == FileState::unreadable &&
