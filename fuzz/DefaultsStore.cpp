@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_EXPECT(file.filename() != "." && file.filename() != "..");
     fs::remove_all(folder);
     fs::create_directories(folder);
-    fuzz_support::writeFile(file, text);
+    FUZZ_EXPECT(fuzz_support::writeFile(file, text));
 
     std::optional<nlohmann::json> contents = store.persistentDomainForName(domain);
     const bool readable = contents.has_value();

@@ -3,14 +3,9 @@
 // bounded, and the menu rebuilds from it. The input is written as the client
 // writes answers, private to the user, and must be read back: an input the
 // reader refused for its file's mode would test nothing.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "folders/FolderListLimit.h"
 #include "folders/ResponseFile.h"
 #include "fuzz/FuzzSupport.h"
-#include "platform/core/AtomicFile.h"
 #include "tests/support/TestPanel.h"
 
 namespace {
@@ -32,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<std::string> path = folders::responseFilePath();
     FUZZ_EXPECT(path.has_value());
     const std::string input = fuzz_support::textOf(data, size);
-    FUZZ_EXPECT(platform::writeFileAtomically(*path, input, 0600));
+    FUZZ_EXPECT(fuzz_support::writeFile(*path, input));
     FUZZ_EXPECT(folders::readOwnPrivateFile(*path) == input);
     panel->folderList.reset();
     const bool listed = panel->parseXML(*path);
