@@ -31,12 +31,17 @@ std::string localized(const NelvoPrintPdeZlm420kJC& panel, const std::string& ke
 
 // Sends the folder request to the device at `address` and waits for the
 // exchange to end (about 21 seconds at most). An address that makes no URL
-// sends nothing.
-void requestFolders(NelvoPrintPdeZlm420kJC& panel, const std::string& address) {
+// sends nothing. Answers false when the device answered but its answer
+// could not be kept (the user has been alerted).
+bool requestFolders(NelvoPrintPdeZlm420kJC& panel, const std::string& address) {
     startProgress(panel);
-    if (auto client = NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(folderServiceURLText(address), &panel))
+    bool kept = true;
+    if (auto client = NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(folderServiceURLText(address), &panel)) {
         client->sendMessage(panel.requestData);
+        kept = !client->answerLost();
+    }
     stopProgress(panel);
+    return kept;
 }
 
 // The rebuilt menu may show another folder than before, with or without a
@@ -58,9 +63,14 @@ void NelvoPrintPdeZlm420kJC::getFolderNameButtonProc(NSControl* sender) {
     PDEProlog(this, "getFolderNameButtonProc:(%p)", sender);
     if (!getFolderNameButton) return;
     const std::string address = printersAddressEditText->stringValue();
-    if (!address.empty()) requestFolders(*this, address);
+    // An answer that could not be kept: the file holds another device's
+    // folders, or none, so nothing is read or remembered for this address.
+    if (!address.empty() && !requestFolders(*this, address)) {
+        PDEEpilog(this, "getFolderNameButtonProc:=void");
+        return;
+    }
     // Also after a failed fetch, or none: an earlier answer is read again.
-    parseXML(folders::responseFilePath());
+    if (const std::optional<std::string> path = folders::responseFilePath()) parseXML(*path);
     SaveFolderPreference();
     makeFolderPopup();
     applyFilingRules(*this);

@@ -1,5 +1,8 @@
 #include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
 
+#include <cerrno>
+#include <cstring>
+#include <iostream>
 #include <string_view>
 
 #include "folders/ResponseFile.h"
@@ -74,17 +77,32 @@ void NelvoPrintPdeZlm420kJCSOAPClient::closeExchange() {
 
 void NelvoPrintPdeZlm420kJCSOAPClient::reportOutcome() {
     switch (finished) {
-        case done: {
-            const std::string_view bytes(reinterpret_cast<const char*>(receivedData->data()), receivedData->size());
-            platform::writeFileAtomically(folders::responseFilePath(), bytes, 0600);
+        case done:
+            if (!storeAnswer()) {
+                answerLost_ = true;
+                if (m_context) m_context->recieveEndCallback();
+            }
             break;
-        }
         case timedOut:
         case failed:
             if (m_context) m_context->recieveEndCallback();
             break;
         default: break;
     }
+}
+
+// An answer that cannot be stored is a failed exchange: reading the file
+// afterwards would give an earlier device's answer as this one's.
+bool NelvoPrintPdeZlm420kJCSOAPClient::storeAnswer() {
+    const std::optional<std::string> path = folders::responseFilePath();
+    if (!path) {
+        std::cerr << "folders: no private temporary folder to keep the device's answer in\n";
+        return false;
+    }
+    const std::string_view bytes(reinterpret_cast<const char*>(receivedData->data()), receivedData->size());
+    if (platform::writeFileAtomically(*path, bytes, 0600)) return true;
+    std::cerr << "folders: cannot keep the device's answer in " << *path << ": " << std::strerror(errno) << "\n";
+    return false;
 }
 
 void NelvoPrintPdeZlm420kJCSOAPClient::endExchange(ExchangeState state) {

@@ -1,7 +1,8 @@
 // Sends one SOAP request to the device's folder service and waits for the
 // answer, turning the thread's run loop meanwhile. A complete answer,
-// whatever its HTTP status, is saved to the response file; a time-out or a
-// failure is told to the context instead. One client serves one exchange.
+// whatever its HTTP status, is saved to the response file; a time-out, a
+// failure or an answer that cannot be saved is told to the context instead.
+// One client serves one exchange.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +32,10 @@ public:
     // POSTs `body` and returns when the exchange has ended; nothing of the
     // exchange (timer, connection) outlives the call.
     void sendMessage(const std::optional<NSData>& body);
+    // Whether the device answered but the answer could not be saved (no
+    // private temporary folder, a full disk): the response file holds an
+    // earlier answer, or none, and must not be read as this one.
+    bool answerLost() const { return answerLost_; }
 
     void connection(NSURLConnection* connection, const NSHTTPURLResponse& response) override;
     void connection(NSURLConnection* connection, const NSData& data) override;
@@ -48,6 +53,7 @@ private:
     void endExchange(ExchangeState state);
     void closeExchange();
     void reportOutcome();
+    bool storeAnswer();
 
     SOAPClientCallback* m_context;
     NSURL url;
@@ -57,4 +63,5 @@ private:
     NSTimeInterval timeLimit_;
     std::unique_ptr<NSURLConnection> connection_;
     std::shared_ptr<NSTimer> timer_;
+    bool answerLost_ = false;
 };

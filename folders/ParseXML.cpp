@@ -4,6 +4,7 @@
 #include <pugixml.hpp>
 
 #include "folders/AnswerDecoding.h"
+#include "folders/FolderListLimit.h"
 #include "folders/FolderName.h"
 #include "folders/MyGetChild.h"
 #include "folders/ResponseFile.h"
@@ -91,5 +92,6 @@ bool NelvoPrintPdeZlm420kJC::parseXML(const std::string& path) {
 
     for (const pugi::xml_node entry : files.children())
         if (std::optional<FolderRecord> record = folderRecordOf(entry)) folderList->push_back(std::move(*record));
+    folders::keepFirstFolders(*folderList, "the device's answer");
     return true;
 }

@@ -12,7 +12,6 @@ namespace folders {
 namespace {
 
 constexpr const char* kResponseFileName = "vwxyz.xml";
-constexpr const char* kFallbackDirectory = "/tmp/";
 
 bool isOwnPrivateRegularFile(int descriptor) {
     struct stat info {};
@@ -22,8 +21,10 @@ bool isOwnPrivateRegularFile(int descriptor) {
 
 }  // namespace
 
-std::string responseFilePath() {
-    return NSTemporaryDirectory().value_or(kFallbackDirectory) + kResponseFileName;
+std::optional<std::string> responseFilePath() {
+    const std::optional<std::string> directory = NSTemporaryDirectory();
+    if (!directory) return std::nullopt;
+    return *directory + kResponseFileName;
 }
 
 std::optional<std::string> readOwnPrivateFile(const std::string& path) {

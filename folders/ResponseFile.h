@@ -7,9 +7,10 @@
 
 namespace folders {
 
-// The temporary directory followed by "vwxyz.xml"; "/tmp/vwxyz.xml" when
-// the system gives no temporary directory.
-std::string responseFilePath();
+// The temporary directory followed by "vwxyz.xml"; none when the system
+// gives no private temporary directory. A shared folder such as /tmp is
+// never used: another user could put a file or a link there first.
+std::optional<std::string> responseFilePath();
 
 // The file's contents when it is a regular file of this user that no one
 // else may change; none otherwise. In a shared directory another user could

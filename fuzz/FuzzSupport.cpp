@@ -1,8 +1,10 @@
 #include "fuzz/FuzzSupport.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "platform/text/Utf16.h"
 #include "tests/support/PrivateHome.h"
@@ -31,8 +33,16 @@ bool isValidUtf8(const std::string& text) {
     return platform::utf8FromUtf16(platform::utf16FromUtf8(text)) == text;
 }
 
-void writeFile(const std::filesystem::path& path, const std::string& contents) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
+bool writeFile(const std::filesystem::path& path, const std::string& contents) {
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (file < 0) return false;
+    bool written = ::fchmod(file, 0600) == 0;
+    for (size_t done = 0; written && done < contents.size();) {
+        const ssize_t count = ::write(file, contents.data() + done, contents.size() - done);
+        written = count > 0;
+        if (written) done += static_cast<size_t>(count);
+    }
+    return ::close(file) == 0 && written;
 }
 
 }  // namespace fuzz_support

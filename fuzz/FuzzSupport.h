@@ -23,8 +23,10 @@ std::string textOf(const uint8_t* data, size_t size);
 
 bool isValidUtf8(const std::string& text);
 
-// Replaces the file at `path` with `contents` (plain write: the targets
-// feed inputs, they do not test the writer).
-void writeFile(const std::filesystem::path& path, const std::string& contents);
+// Replaces the file at `path` with `contents`, private to the user (mode
+// 0600 whatever the umask: a reader that refuses shared files must not
+// refuse the inputs). A plain write: the targets feed inputs, they do not
+// test the writer. Answers whether the whole input was written.
+bool writeFile(const std::filesystem::path& path, const std::string& contents);
 
 }  // namespace fuzz_support

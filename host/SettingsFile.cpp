@@ -25,7 +25,9 @@ void readSettingsFile(const std::filesystem::path& path, platform::PrintSettings
 
 void writeSettingsFile(const std::filesystem::path& path, const platform::PrintSettings& settings) {
     const nlohmann::json values(settings.values());
-    if (!platform::writeFileAtomically(path, values.dump(2) + "\n", 0600))
+    // A copy that a killed writer left holds the same secrets (enciphered
+    // under the fixed key): it is removed as the defaults store removes its own.
+    if (!platform::writeFileAtomically(path, values.dump(2) + "\n", 0600, platform::StaleTemporaries::remove))
         throw UsageError("cannot write the settings file " + path.string());
 }
 

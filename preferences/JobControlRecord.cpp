@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "folders/FolderListLimit.h"
 #include "folders/FolderName.h"
 
 namespace job_control {
@@ -71,6 +72,8 @@ FolderList folderListValue(const nlohmann::json& record) {
         if (folder.is_object()) folders.push_back(folder.get<FolderRecord>());
     // A name with a control character is never shown, whoever wrote the file.
     std::erase_if(folders, [](const FolderRecord& folder) { return hasControlCharacter(folder.name); });
+    // A file written by an earlier version, or by hand, may hold more.
+    folders::keepFirstFolders(folders, "the remembered record");
     return folders;
 }
 

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-
+#include <cwchar>
 #include <string>
 
 #include "host/UsageError.h"
@@ -21,6 +21,9 @@ namespace {
 constexpr int kPasteBegin = KEY_MAX + 1;
 constexpr int kPasteEnd = KEY_MAX + 2;
 constexpr int kEscapeDelayMilliseconds = 50;
+// How long the rest of a character that began is waited for; a byte whose
+// character never completes is dropped then.
+constexpr int kContinuationDelayMilliseconds = 50;
 
 constexpr int control(char letter) {
     return letter & 0x1F;
@@ -190,19 +193,63 @@ Key CursesTerminal::decode(int status, wint_t character) {
     return keyOfCharacter(character);
 }
 
+void CursesTerminal::setWaiting(bool wait) {
+    waiting_ = wait;
+    wtimeout(stdscr, wait ? -1 : 0);
+}
+
+int CursesTerminal::nextCharacter(wint_t& character) {
+    std::string bytes;
+    for (;;) {
+        int code = 0;
+        if (!undecoded_.empty()) {
+            code = static_cast<unsigned char>(undecoded_.front());
+            undecoded_.erase(0, 1);
+        } else {
+            if (!bytes.empty()) wtimeout(stdscr, kContinuationDelayMilliseconds);
+            code = wgetch(stdscr);
+            if (!bytes.empty()) setWaiting(waiting_);
+        }
+        if (code == ERR) {
+            // Nothing more, or a character left unfinished: its bytes go.
+            if (bytes.empty() || !waiting_) return ERR;
+            bytes.clear();
+            continue;
+        }
+        if (code > 0xFF) {
+            character = static_cast<wint_t>(code);
+            return KEY_CODE_YES;
+        }
+        bytes.push_back(static_cast<char>(code));
+        std::mbstate_t state{};
+        wchar_t wide = 0;
+        const size_t length = std::mbrtowc(&wide, bytes.data(), bytes.size(), &state);
+        if (length == static_cast<size_t>(-2)) continue;
+        if (length == static_cast<size_t>(-1)) {
+            // The first byte begins no character: it is dropped, and the
+            // bytes after it are read again, as they may begin one.
+            undecoded_.insert(0, bytes, 1);
+            bytes.clear();
+            continue;
+        }
+        character = static_cast<wint_t>(wide);
+        return OK;
+    }
+}
+
 std::optional<Key> CursesTerminal::readWaiting() {
-    nodelay(stdscr, TRUE);
+    setWaiting(false);
     wint_t character = 0;
-    const int status = wget_wch(stdscr, &character);
-    nodelay(stdscr, FALSE);
+    const int status = nextCharacter(character);
+    setWaiting(true);
     if (status == ERR) return std::nullopt;
     return decode(status, character);
 }
 
 Key CursesTerminal::readBlocking() {
-    nodelay(stdscr, FALSE);
+    setWaiting(true);
     wint_t character = 0;
-    const int status = wget_wch(stdscr, &character);
+    const int status = nextCharacter(character);
     if (status == ERR) return Key::of(KeyCode::endOfInput);
     return decode(status, character);
 }
@@ -240,25 +287,25 @@ bool CursesTerminal::skipUnknownSequence() {
     // An Escape on its own comes alone; one with more bytes right behind it
     // begins a key that the terminal's description does not know, and must
     // not cancel the dialog.
-    nodelay(stdscr, TRUE);
+    setWaiting(false);
     wint_t character = 0;
     bool skipped = false;
-    while (wget_wch(stdscr, &character) == OK) {
+    while (nextCharacter(character) == OK) {
         skipped = true;
         const bool final =
             (character >= 'A' && character <= 'Z') || (character >= 'a' && character <= 'z') || character == '~';
         if (final) break;
     }
-    nodelay(stdscr, FALSE);
+    setWaiting(true);
     return skipped;
 }
 
 Key CursesTerminal::readPaste() {
-    nodelay(stdscr, FALSE);
+    setWaiting(true);
     std::string text;
     for (;;) {
         wint_t character = 0;
-        const int status = wget_wch(stdscr, &character);
+        const int status = nextCharacter(character);
         if (status == ERR || (status == KEY_CODE_YES && character == static_cast<wint_t>(kPasteEnd))) break;
         // Line breaks and other control characters of the pasted text have
         // no place in a one-line field.

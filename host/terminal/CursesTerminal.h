@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <optional>
+#include <string>
 
 #include "host/terminal/Terminal.h"
 
@@ -35,6 +36,13 @@ private:
     // the cursor.
     void refuseTerminalWithoutCursorAddressing();
     Key decode(int status, wint_t character);
+    // Whether reads wait for input (true) or answer at once.
+    void setWaiting(bool wait);
+    // As ncurses' wget_wch, which after a byte that is not in the locale's
+    // encoding goes on swallowing every key: such a byte is dropped here and
+    // reading goes on. OK with a character, KEY_CODE_YES with a key code,
+    // ERR when nothing is waiting (or input ended).
+    int nextCharacter(wint_t& character);
     // The key that is waiting, without waiting for one.
     std::optional<Key> readWaiting();
     Key readBlocking();
@@ -56,6 +64,8 @@ private:
     int inputDescriptor_ = -1;
     bool bracketedPaste_ = false;
     std::optional<Key> pending_;
+    bool waiting_ = true;
+    std::string undecoded_;                // bytes read after a dropped one, to decode again
     std::optional<ScreenSize> shownSize_;  // the size the last screen was painted for
 };
 

@@ -9,8 +9,9 @@
 namespace platform {
 
 // What a write does with temporary copies that earlier writers of the same
-// file left when they were killed: only a folder that the caller owns
-// outright (the defaults store's) may have them removed.
+// file left when they were killed. Only copies that are this user's,
+// private and unlocked are ever removed, so a caller may ask for it wherever
+// its file's copies could hold secrets (the defaults store, a settings file).
 enum class StaleTemporaries { keep, remove };
 
 // Writes `contents` to a temporary file "<path>.XXXXXX" created with `mode`,

@@ -5,7 +5,10 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
+
+#include "platform/core/PrivateFolder.h"
 
 namespace {
 
@@ -14,16 +17,50 @@ bool isDirectory(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// "/tmp/nelvo-<uid>", created 0700 when missing; trusted only when it is a
-// real directory of this user that nobody else can enter.
-std::optional<std::string> privateTemporaryDirectory() {
-    const uid_t uid = getuid();
-    const std::string path = "/tmp/nelvo-" + std::to_string(uid);
-    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
+// A real directory (not a link) of this user that nobody else may enter.
+bool isOwnPrivateDirectory(const std::string& path) {
     struct stat info {};
-    if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != uid || (info.st_mode & 077) != 0)
-        return std::nullopt;
+    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+           (info.st_mode & 077) == 0;
+}
+
+// A directory of this user (links followed: the user chose the path) in
+// which nobody else can make or replace a file.
+bool isOwnUnsharedDirectory(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// "<shared>/nelvo-<uid>", created 0700 when missing. Another user may have
+// made it first: it is trusted only when it is this user's and private.
+std::optional<std::string> ownFolderIn(const std::string& shared) {
+    const std::string path = shared + "/nelvo-" + std::to_string(getuid());
+    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
+    if (!isOwnPrivateDirectory(path)) return std::nullopt;
     return path;
+}
+
+std::optional<std::string> environmentPath(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value || !*value) return std::nullopt;
+    return std::string(value);
+}
+
+// A folder under the user's runtime folder, or failing that the user's cache
+// folder: both lie in folders that only the user can write to, so nobody
+// can take the name first.
+std::optional<std::string> folderInUsersOwnTree() {
+    std::vector<std::filesystem::path> candidates;
+    if (const auto runtime = environmentPath("XDG_RUNTIME_DIR"); runtime && isOwnUnsharedDirectory(*runtime))
+        candidates.push_back(std::filesystem::path(*runtime) / "nelvo");
+    if (const auto cache = environmentPath("XDG_CACHE_HOME"))
+        candidates.push_back(std::filesystem::path(*cache) / "nelvo" / "tmp");
+    else if (const auto home = environmentPath("HOME"))
+        candidates.push_back(std::filesystem::path(*home) / ".cache" / "nelvo" / "tmp");
+    for (const std::filesystem::path& candidate : candidates)
+        if (platform::makePrivateFolder(candidate) && isOwnPrivateDirectory(candidate)) return candidate.string();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -42,11 +79,16 @@ std::optional<std::string> NSFullUserName() {
 }
 
 std::optional<std::string> NSTemporaryDirectory() {
+    std::string shared = "/tmp";
     std::optional<std::string> directory;
-    if (const char* tmpdir = std::getenv("TMPDIR"); tmpdir && *tmpdir && isDirectory(tmpdir))
-        directory = tmpdir;
-    else
-        directory = privateTemporaryDirectory();
+    if (const auto tmpdir = environmentPath("TMPDIR"); tmpdir && isDirectory(*tmpdir)) {
+        if (isOwnUnsharedDirectory(*tmpdir)) directory = tmpdir;
+        shared = *tmpdir;
+    }
+    // Never the shared folder itself: there another user's file or link
+    // could stand where the user's belongs.
+    if (!directory) directory = ownFolderIn(shared);
+    if (!directory) directory = folderInUsersOwnTree();
     if (directory && directory->back() != '/') directory->push_back('/');
     return directory;
 }

@@ -4,15 +4,20 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/defaults/KeptAside.h"
 #include "platform/text/HexDigits.h"
 
 namespace defaults {
 namespace {
 
 constexpr const char* kExtension = ".json";
-// The longest plain file name: its temporary copy, "<name>.XXXXXX", must
-// stay within the 255 bytes of a file name.
-constexpr size_t kLongestPlainName = 255 - 7;
+// The longest plain file name: the longest name the store makes from it,
+// its temporary copy "<name>.XXXXXX" or a kept-aside "<name>.corrupt.N",
+// must stay within the 255 bytes of a file name.
+constexpr size_t kLongestAddedSuffix = std::max(sizeof(".XXXXXX") - 1, defaults::kLongestKeptAsideSuffix);
+constexpr size_t kLongestPlainName = 255 - kLongestAddedSuffix;
+// What the plain form allowed while only the temporary copy was counted.
+constexpr size_t kFormerLongestPlainName = 255 - (sizeof(".XXXXXX") - 1);
 // How much of the encoded name a shortened file name keeps, for people
 // looking at the folder.
 constexpr size_t kShortenedPrefix = 96;
@@ -56,10 +61,11 @@ std::string encodedPrefix(const std::string& encoded, size_t length) {
 
 DomainFileName domainFileName(const std::string& domain) {
     const std::string encoded = percentEncoded(domain);
-    if (encoded.size() + std::char_traits<char>::length(kExtension) <= kLongestPlainName)
-        return {encoded + kExtension, false};
+    const std::string plain = encoded + kExtension;
+    if (plain.size() <= kLongestPlainName) return {plain, false, {}};
     // '#' is always encoded in the plain form, so the two forms never meet.
-    return {encodedPrefix(encoded, kShortenedPrefix) + "#" + sha256Hex(domain) + kExtension, true};
+    std::string shortened = encodedPrefix(encoded, kShortenedPrefix) + "#" + sha256Hex(domain) + kExtension;
+    return {std::move(shortened), true, plain.size() <= kFormerLongestPlainName ? plain : std::string()};
 }
 
 }  // namespace defaults

@@ -10,6 +10,10 @@ struct DomainFileName {
     // The name is shortened: the file also holds the domain's full name,
     // which loading checks.
     bool shortened = false;
+    // The plain name that an earlier version gave a domain it now shortens
+    // (it left less room for the names made beside the file): read while
+    // the file itself is missing, removed once the file is written.
+    std::string formerFileName;
 };
 
 // A domain name as a file name: letters, digits, '.', '_' and '-' stand for

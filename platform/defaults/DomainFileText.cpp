@@ -11,18 +11,52 @@ using nlohmann::json;
 constexpr const char* kNameKey = "domain";
 constexpr const char* kContentsKey = "contents";
 
-// Parses `text`, refusing it as soon as a dictionary or an array opens
-// deeper than `mostNesting`: what lies below is discarded while parsing
-// goes on, so no depth of nesting costs memory or stack.
+// Counts how deep dictionaries and arrays open and stops at the first one
+// deeper than the limit; it builds nothing. nlohmann's callback parser would
+// check the same while building, but it rescans the enclosing array each time
+// a dictionary in it ends, which makes a long folder list quadratic.
+class NestingCheck : public nlohmann::json_sax<json> {
+public:
+    explicit NestingCheck(int mostNesting) : mostNesting_(mostNesting) {}
+    bool tooDeep() const { return tooDeep_; }
+
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return open(); }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return close(); }
+    bool start_array(std::size_t) override { return open(); }
+    bool end_array() override { return close(); }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
+
+private:
+    bool open() {
+        tooDeep_ = ++depth_ > mostNesting_;
+        return !tooDeep_;
+    }
+    bool close() {
+        --depth_;
+        return true;
+    }
+
+    int mostNesting_;
+    int depth_ = 0;
+    bool tooDeep_ = false;
+};
+
+// Parses `text`, refusing it when a dictionary or an array opens deeper than
+// `mostNesting`. The depth is checked first, so the parse that builds the
+// value never meets more nesting than the limit, and both passes are linear.
 std::optional<json> parseBounded(const std::string& text, int mostNesting) {
-    bool tooDeep = false;
-    const json::parser_callback_t bound = [&](int depth, json::parse_event_t event, json&) {
-        const bool opens = event == json::parse_event_t::object_start || event == json::parse_event_t::array_start;
-        if (opens && depth >= mostNesting) tooDeep = true;
-        return !tooDeep;
-    };
-    json parsed = json::parse(text, bound, false);
-    if (tooDeep || parsed.is_discarded()) return std::nullopt;
+    NestingCheck check(mostNesting);
+    if (!json::sax_parse(text, &check) || check.tooDeep()) return std::nullopt;
+    json parsed = json::parse(text, nullptr, false);
+    if (parsed.is_discarded()) return std::nullopt;
     return parsed;
 }
 

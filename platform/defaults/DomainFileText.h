@@ -1,6 +1,7 @@
 // The text of a defaults file, and the domain it holds.
 #pragma once
 
+#include <cstddef>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -11,6 +12,11 @@ namespace defaults {
 // The panel's record needs four levels; the limit keeps the parser and the
 // writer's recursion far from the stack's end whatever a file holds.
 constexpr int kMostNesting = 32;
+
+// The largest defaults file the store reads or writes. The panel's record
+// with the longest folder list it keeps takes a fraction of it; a larger
+// file would make every dialog for the queue slow to open.
+constexpr std::size_t kMostFileBytes = 1024 * 1024;
 
 // The domain that a file's text holds: none when the text is not a JSON
 // object, is nested deeper than kMostNesting, or, for a file whose name is

@@ -22,14 +22,16 @@ public:
     static void resetStandardUserDefaults();
 
     // The domain's dictionary, or none when it does not exist (or its file
-    // cannot be read or parsed, or nests too deeply).
+    // cannot be read or parsed, nests too deeply or is too large).
     std::optional<nlohmann::json> persistentDomainForName(const std::string& name);
     // Replaces the domain in the cache; synchronize writes it.
     void setPersistentDomain(const nlohmann::json& domain, const std::string& name);
-    // Writes every changed domain: mode 0600, replaced atomically. A file
-    // that could not be read or parsed is first moved aside to
-    // <file>.corrupt (<file>.corrupt.1, ... when that is taken), so nothing
-    // the user had is destroyed silently. A domain that cannot be written
+    // Writes every changed domain: mode 0600, replaced atomically, under the
+    // store's lock. A file that could not be read or parsed, and still
+    // cannot when the lock is held, is first moved aside to <file>.corrupt
+    // (<file>.corrupt.1, ... after earlier copies; the newest few are kept),
+    // so nothing the user had is destroyed silently. A domain that cannot
+    // be written (nested too deeply, larger than defaults::kMostFileBytes)
     // is reported on standard error. Answers whether all were written.
     bool synchronize();
 

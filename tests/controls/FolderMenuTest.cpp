@@ -35,7 +35,7 @@ TEST_F(FolderMenu, ShowsTheFixedItemsASeparatorAndTheFoldersInListOrder) {
 
 // A fetch from no address reads the response file left by an earlier one.
 void fetchListing(NelvoPrintPdeZlm420kJC& panel, const std::string& files) {
-    std::ofstream(folders::responseFilePath()) << "<e><b><r><files>" + files + "</files></r></b></e>";
+    std::ofstream(*folders::responseFilePath()) << "<e><b><r><files>" + files + "</files></r></b></e>";
     panel.printersAddressEditText->setStringValue("");
     panel.getFolderNameButtonProc(panel.getFolderNameButton.get());
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -9,6 +12,8 @@
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSProgressIndicator.h"
 #include "platform/controls/NSTextField.h"
+#include "platform/defaults/UserDefaults.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPanel.h"
 #include "tools/DeviceSimulator.h"
@@ -34,7 +39,7 @@ protected:
     };
 
     void SetUp() override {
-        std::filesystem::remove(folders::responseFilePath());
+        std::filesystem::remove(*folders::responseFilePath());
         panel->getFolderNameButton.connect(&button);
         panel->printersAddressEditText.connect(&address);
         panel->chasingArrow.connect(&arrow);
@@ -50,7 +55,7 @@ protected:
         panel->getFolderNameButtonProc(&button);
     }
     static void writeEarlierAnswer() {
-        std::ofstream(folders::responseFilePath()) << folderListAnswer({{"Earlier", false, false}});
+        std::ofstream(*folders::responseFilePath()) << folderListAnswer({{"Earlier", false, false}});
     }
 
     std::shared_ptr<NelvoPrintPdeZlm420kJC> panel = makePanel(FakeHost::withSamplePPD());
@@ -94,7 +99,7 @@ TEST_F(FolderFetch, AFailedExchangeAlertsOnceAfterStoppingTheIndicatorThenReread
 
 TEST_F(FolderFetch, WithoutAnAddressThatMakesAURLNothingIsSentButTheEarlierAnswerIsReadAgain) {
     for (const char* typed : {"", "my printer"}) {
-        std::filesystem::remove(folders::responseFilePath());
+        std::filesystem::remove(*folders::responseFilePath());
         panel->folderList = FolderList{{"unchanged", false, false, false}};
         fetchFrom(typed);
         EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"unchanged"}) << typed;
@@ -117,7 +122,7 @@ TEST_F(FolderFetch, AnAnswerItCannotUseAlertsNothingAndOnlyAReportedFailureEmpti
         panel->folderList = FolderList{{"unchanged", false, false, false}};
         DeviceSimulator simulator(answeringWith(body));
         fetchFrom(simulator.address());
-        EXPECT_EQ(readFile(folders::responseFilePath()), body);
+        EXPECT_EQ(readFile(*folders::responseFilePath()), body);
         EXPECT_EQ(namesOf(panel->folderList), names) << body;
     }
     EXPECT_TRUE(alerts.empty());
@@ -132,4 +137,50 @@ TEST_F(FolderFetch, APanelWithoutTheButtonFetchesNothing) {
 
     EXPECT_TRUE(simulator.requests().empty());
     EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"unchanged"});
+}
+
+// A device's answer that cannot be kept (the disk is full, or there is no
+// private folder to keep it in) is a failed fetch: the alert, and the file
+// of the device before is neither shown nor remembered for the new address.
+TEST_F(FolderFetch, AnAnswerThatCannotBeKeptAlertsAndRemembersNothingForTheNewAddress) {
+    DeviceSimulator first(answeringWith(folderListAnswer({{"Alpha", false, false}, {"Beta", false, false}})));
+    fetchFrom(first.address());
+    ASSERT_EQ(namesOf(panel->folderList), (std::vector<std::string>{"Alpha", "Beta"}));
+    DeviceSimulator second(answeringWith(folderListAnswer({{"Gamma", false, false}})));
+    const TempDir shared;
+    for (const bool full : {true, false}) {
+        SCOPED_TRACE(full ? "disk full" : "no private folder");
+        std::optional<ScopedEnvironmentVariable> tmpdir, home, cache, runtime;
+        rlimit earlier{};
+        getrlimit(RLIMIT_FSIZE, &earlier);
+        const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+        if (full) {
+            rlimit tiny = earlier;
+            tiny.rlim_cur = 16;
+            setrlimit(RLIMIT_FSIZE, &tiny);
+        } else {
+            // Everybody may write to TMPDIR, and the user's folder there is
+            // another user's: nowhere private is left.
+            const auto taken = shared.path() / ("nelvo-" + std::to_string(getuid()));
+            std::filesystem::create_directories(taken);
+            std::filesystem::permissions(shared.path(), std::filesystem::perms(01777));
+            std::filesystem::permissions(taken, std::filesystem::perms(0777));
+            tmpdir.emplace("TMPDIR", shared.path().string());
+            home.emplace("HOME", std::nullopt);
+            cache.emplace("XDG_CACHE_HOME", std::nullopt);
+            runtime.emplace("XDG_RUNTIME_DIR", std::nullopt);
+        }
+        fetchFrom(second.address());
+        setrlimit(RLIMIT_FSIZE, &earlier);
+        signal(SIGXFSZ, previousHandler);
+
+        EXPECT_EQ(alerts.size(), 1u);
+        alerts.clear();
+        EXPECT_EQ(namesOf(panel->folderList), (std::vector<std::string>{"Alpha", "Beta"}));
+        NSUserDefaults::resetStandardUserDefaults();
+        const nlohmann::json record =
+            NSUserDefaults::standardUserDefaults()->persistentDomainForName(*panel->preferenceName)->at("Job Control");
+        EXPECT_EQ(record.at("address"), first.address());
+        EXPECT_EQ(record.at("files").size(), 2u);
+    }
 }

@@ -29,10 +29,10 @@ NSData bytesOf(const std::string& text) {
 class SOAPClient : public testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::remove(folders::responseFilePath());
-        std::ofstream(folders::responseFilePath()) << kEarlierAnswer;
+        std::filesystem::remove(*folders::responseFilePath());
+        std::ofstream(*folders::responseFilePath()) << kEarlierAnswer;
     }
-    static std::string responseFile() { return readFile(folders::responseFilePath()); }
+    static std::string responseFile() { return readFile(*folders::responseFilePath()); }
 
     // One exchange as the fetch makes it: create, send once, release.
     void send(const DeviceSimulator& simulator, const std::optional<NSData>& body,
@@ -88,20 +88,20 @@ TEST_F(SOAPClient, AQuickAnswerReplacesTheResponseFileWithExactlyItsBodyForThisU
     EXPECT_EQ(context.calls, 0);
     EXPECT_EQ(responseFile(), answer);
     struct stat info {};
-    ASSERT_EQ(stat(folders::responseFilePath().c_str(), &info), 0);
+    ASSERT_EQ(stat((*folders::responseFilePath()).c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
 TEST_F(SOAPClient, ALinkPlantedAtTheResponseFileIsReplacedNotWrittenThrough) {
     const TempDir elsewhere;
     const auto target = elsewhere.write("target.xml", "untouched");
-    std::filesystem::remove(folders::responseFilePath());
-    std::filesystem::create_symlink(target, folders::responseFilePath());
+    std::filesystem::remove(*folders::responseFilePath());
+    std::filesystem::create_symlink(target, (*folders::responseFilePath()));
     DeviceSimulator simulator(answeringWith("<answer/>"));
     send(simulator, bytesOf("<request/>"));
 
     EXPECT_EQ(readFile(target), "untouched");
-    EXPECT_FALSE(std::filesystem::is_symlink(folders::responseFilePath()));
+    EXPECT_FALSE(std::filesystem::is_symlink(*folders::responseFilePath()));
     EXPECT_EQ(responseFile(), "<answer/>");
 }
 

@@ -59,12 +59,15 @@ nlohmann::json jsonIn(const fs::path& path) {
 TEST(PrintDialogScript, ReadsTheSettingsFileAtTheStartAndWritesItBackAtTheEnd) {
     TempDir dir;
     const fs::path file = dir.write("job.json", R"({"z.key": "1", "m.key": "kept"})");
+    // A copy that a killed writer left: private, unlocked, holding secrets.
+    const fs::path abandoned = dir.write("job.json.k1LL3d", R"({"jobSuspend2Key": "secret"})");
+    fs::permissions(abandoned, fs::perms(0600));
     const ProgramResult result =
         runPrintDialog({"--settings", file.string()}, "settings\nset y.key two words\nunset z.key\n");
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(result.out, "m.key=kept\nz.key=1\n");
     EXPECT_EQ(jsonIn(file), nlohmann::json({{"m.key", "kept"}, {"y.key", "two words"}}));
-    // Replaced whole: no temporary file stays beside it.
+    // Replaced whole: no temporary file stays beside it, nor the abandoned one.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 

@@ -2,9 +2,11 @@
 // by the mask of remembered locks, saved in its stored forms.
 #include <gtest/gtest.h>
 
+#include "folders/FolderListLimit.h"
 #include "tests/preferences/PreferenceFixture.h"
 #include "tests/support/ExchangeFixture.h"
 #include "tests/support/PpdFixture.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/TestPanel.h"
 
 namespace {
@@ -183,6 +185,39 @@ TEST(PreferencesWithoutPPD, LeaveTheStoreUntouched) {
     EXPECT_FALSE(panel->SaveUserPreference());
     EXPECT_FALSE(panel->SaveFolderPreference());
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "user-defaults"));
+}
+
+}  // namespace
+
+namespace {
+
+// One answer, or one remembered record, brings at most folders::kMostFolders
+// folders, the first ones, and what is cut is said on standard error.
+TEST(FolderPreference, AtMostTheFirstFoldersComeFromAnAnswerOrARecordAndTheCutIsSaid) {
+    const size_t listed = folders::kMostFolders + 3;
+    nlohmann::json files = nlohmann::json::array();
+    std::string entries;
+    for (size_t i = 0; i < listed; ++i) {
+        files.push_back({{"name", "F" + std::to_string(i)}});
+        entries += "<f><name>F" + std::to_string(i) + "</name></f>";
+    }
+    storeDomain({{"Job Control", validRecord({{"files", files}})}});
+    const TempDir directory;
+    const std::string answer = directory.write("answer.xml", "<e><b><r><files>" + entries + "</files></r></b></e>");
+    for (const bool fromAnswer : {false, true}) {
+        SCOPED_TRACE(fromAnswer ? "answer" : "record");
+        testing::internal::CaptureStderr();
+        auto panel = makePanel(FakeHost::withSamplePPD());
+        if (fromAnswer) {
+            panel->folderList.reset();
+            panel->parseXML(answer);
+        }
+        const std::string said = testing::internal::GetCapturedStderr();
+        ASSERT_TRUE(panel->folderList);
+        EXPECT_EQ(panel->folderList->size(), folders::kMostFolders);
+        EXPECT_EQ(panel->folderList->back().name, "F" + std::to_string(folders::kMostFolders - 1));
+        EXPECT_NE(said.find(std::to_string(listed) + " folders"), std::string::npos) << said;
+    }
 }
 
 }  // namespace

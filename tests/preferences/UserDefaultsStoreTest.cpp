@@ -15,6 +15,8 @@
 #include <fstream>
 #include <random>
 
+#include "platform/defaults/DomainFileText.h"
+#include "platform/defaults/KeptAside.h"
 #include "platform/defaults/UserDefaults.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDir.h"
@@ -242,6 +244,109 @@ TEST_F(Store, AWriterKilledAnywhereLeavesAWholeFileAndNoCopyAfterTheNextWrite) {
         ASSERT_EQ(temporariesBeside(file()), 0u) << "run " << run;
     }
     RecordProperty("killedWithACopyLeft", killedWithACopyLeft);
+}
+
+// One file the size of an attack (a device's list of half a million folders)
+// would slow every later dialog: larger than the limit, a file is not read
+// (and is kept aside at the next write), a domain is not written, and both
+// are said.
+TEST_F(Store, AFileOrADomainLargerThanTheLimitIsNeitherReadNorWrittenAndItIsSaid) {
+    const nlohmann::json large = {{"x", std::string(defaults::kMostFileBytes, 'a')}};
+    writeRaw(large.dump());
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(store().persistentDomainForName(kDomain));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("is not read"), std::string::npos);
+    store().setPersistentDomain({{"fresh", true}}, kDomain);
+    ASSERT_TRUE(store().synchronize());
+    EXPECT_EQ(fs::file_size(file().string() + ".corrupt"), large.dump().size());
+
+    store().setPersistentDomain(large, kDomain);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(store().synchronize());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("more than the"), std::string::npos);
+    EXPECT_EQ(reread(), nlohmann::json({{"fresh", true}}));
+}
+
+// Queue names whose file names come closest to the file system's limit: a
+// corrupt file is still kept aside, under every number a copy may take, and
+// a file an earlier version named in full is still read, then replaced.
+TEST_F(Store, NamesNearTheLimitKeepEveryCopyAsideAndAFormerlyNamedFileIsTakenOver) {
+    for (const std::string& queue : {std::string("ab") + std::string(76, '+'), std::string("a") + std::string(77, '+'),
+                                     std::string("ab") + std::string(77, '+')}) {
+        const std::string domain = "nelvo.mfp." + queue;
+        SCOPED_TRACE(queue.size());
+        NSUserDefaults::resetStandardUserDefaults();
+        fs::remove_all(store().folder());
+        fs::create_directories(store().folder());
+        const fs::path file = store().fileForDomain(domain);
+        for (int round = 0; round <= defaults::kMostKeptAside; ++round) {
+            std::ofstream(file) << "torn " << round;
+            NSUserDefaults::resetStandardUserDefaults();
+            store().setPersistentDomain({{"round", round}}, domain);
+            ASSERT_TRUE(store().synchronize()) << round;
+        }
+        for (const auto& entry : fs::directory_iterator(store().folder()))
+            EXPECT_LE(entry.path().filename().string().size(), 255u);
+
+        // What an earlier version wrote under the name in full.
+        const std::string former = "nelvo.mfp." + queue.substr(0, queue.find('+'));
+        std::string encoded = former;
+        for (size_t i = 0; i < queue.size() - queue.find('+'); ++i)
+            encoded += "%2B";
+        fs::remove_all(store().folder());
+        fs::create_directories(store().folder());
+        std::ofstream(store().folder() / (encoded + ".json")) << R"({"kept": 1})";
+        NSUserDefaults::resetStandardUserDefaults();
+        EXPECT_EQ(store().persistentDomainForName(domain), nlohmann::json({{"kept", 1}}));
+        store().setPersistentDomain({{"kept", 2}}, domain);
+        ASSERT_TRUE(store().synchronize());
+        NSUserDefaults::resetStandardUserDefaults();
+        EXPECT_EQ(store().persistentDomainForName(domain), nlohmann::json({{"kept", 2}}));
+        EXPECT_EQ(std::distance(fs::directory_iterator(store().folder()), fs::directory_iterator()), 1);
+    }
+}
+
+// Copies kept aside by an earlier version, a hundred of them: the newest few
+// stay, renumbered in order, and the file is written again.
+TEST_F(Store, OnlyTheNewestCopiesAreKeptAside) {
+    fs::create_directories(file().parent_path());
+    for (int copy = 0; copy < 100; ++copy)
+        std::ofstream(file().string() + ".corrupt" + (copy ? "." + std::to_string(copy) : "")) << "copy " << copy;
+    writeRaw("newest torn");
+    store().setPersistentDomain({{"a", 1}}, kDomain);
+    ASSERT_TRUE(store().synchronize());
+    std::vector<std::string> kept;
+    for (int copy = 0; copy < defaults::kMostKeptAside; ++copy)
+        kept.push_back(readFile(file().string() + ".corrupt" + (copy ? "." + std::to_string(copy) : "")));
+    EXPECT_EQ(kept, (std::vector<std::string>{"copy 96", "copy 97", "copy 98", "copy 99", "newest torn"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(file().parent_path()), fs::directory_iterator()),
+              defaults::kMostKeptAside + 1);
+    EXPECT_EQ(reread(), nlohmann::json({{"a", 1}}));
+}
+
+// Two dialogs found the same corrupt file; the other one wrote first. The
+// file is read again under the store's lock: the other's valid file is
+// replaced, not kept aside as corrupt.
+TEST_F(Store, AFileAnotherWriterMendedMeanwhileIsNotKeptAside) {
+    writeRaw("torn");
+    EXPECT_FALSE(store().persistentDomainForName(kDomain));
+    const pid_t other = fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        NSUserDefaults::resetStandardUserDefaults();
+        NSUserDefaults& itsStore = *NSUserDefaults::standardUserDefaults();
+        itsStore.persistentDomainForName(kDomain);
+        itsStore.setPersistentDomain({{"first", 1}}, kDomain);
+        _exit(itsStore.synchronize() ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(other, &status, 0);
+    ASSERT_EQ(status, 0);
+    store().setPersistentDomain({{"second", 2}}, kDomain);
+    ASSERT_TRUE(store().synchronize());
+    EXPECT_EQ(readFile(file().string() + ".corrupt"), "torn");
+    EXPECT_FALSE(fs::exists(file().string() + ".corrupt.1"));
+    EXPECT_EQ(reread(), nlohmann::json({{"second", 2}}));
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "tests/support/ScopedEnvironment.h"
@@ -38,3 +41,38 @@ TEST(TemporaryDirectory, IsAPrivateFolderWithoutAUsableTMPDIR) {
 }
 
 }  // namespace
+
+// A shared TMPDIR (or /tmp) is never used itself; when another user took the
+// name of the user's folder there first, a folder in the user's own tree is.
+TEST(TemporaryDirectory, IsNeverASharedFolderNorOneAnotherUserMade) {
+    const TempDir home;
+    const std::string shared = (home.path() / "shared").string(), runtime = (home.path() / "run").string(),
+                      cache = (home.path() / "cache").string();
+    const std::string ownInShared = shared + "/nelvo-" + std::to_string(getuid());
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    const struct {
+        bool squatted;
+        std::optional<std::string> runtime, cache;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {false, runtime, cache, ownInShared + "/"},
+        {true, runtime, cache, runtime + "/nelvo/"},
+        {true, std::nullopt, cache, cache + "/nelvo/tmp/"},
+        {true, std::nullopt, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected.value_or("(none)"));
+        std::filesystem::remove_all(shared);
+        std::filesystem::create_directories(shared);
+        std::filesystem::permissions(shared, std::filesystem::perms(01777));
+        // Made by someone else: a folder that everybody may write to.
+        if (c.squatted) {
+            std::filesystem::create_directories(ownInShared);
+            std::filesystem::permissions(ownInShared, std::filesystem::perms(0777));
+        }
+        ScopedEnvironmentVariable tmpdir("TMPDIR", shared), noHome("HOME", std::nullopt),
+            runtimeDir("XDG_RUNTIME_DIR", c.runtime), cacheHome("XDG_CACHE_HOME", c.cache);
+        EXPECT_EQ(NSTemporaryDirectory(), c.expected);
+    }
+}
