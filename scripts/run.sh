@@ -140,9 +140,9 @@ release() {
 echo "== At the device's panel"
 echo "release job 1 with pass code 999: HTTP $(release 1 999) ($(jobs_at_device | jq -r '.[0].state'))"
 echo "release job 1 with pass code 123: HTTP $(release 1 123) ($(jobs_at_device | jq -r '.[0].state'))"
-printed=$(ls "$demo/device"/job-1.* 2>/dev/null | head -n 1)
-if [ -n "$printed" ] && cmp -s "$printed" examples/report.ps; then
-  echo "printed: $(stat -c %s "$printed") bytes, the same as examples/report.ps ($(stat -c %s examples/report.ps) bytes)"
+printed=("$demo/device"/job-1.*)
+if [ -f "${printed[0]}" ] && cmp -s "${printed[0]}" examples/report.ps; then
+  echo "printed: $(stat -c %s "${printed[0]}") bytes, the same as examples/report.ps ($(stat -c %s examples/report.ps) bytes)"
 else
   echo "run.sh: the released job did not print examples/report.ps as it is" >&2
   exit 1

@@ -161,8 +161,11 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
     Gathered gathered;
     optind = 0;  // starts the C library's scan afresh
     opterr = 0;  // the messages are ours
-    for (int code; (code = getopt_long(argc, argv.data(), ":", kLongOptions, nullptr)) != -1;) {
-        const std::string name = writtenOption(argv.data(), optind);
+    int index = -1;
+    for (int code; (code = getopt_long(argc, argv.data(), ":", kLongOptions, &index)) != -1; index = -1) {
+        // The option's own name: with "--port 8080" the word before optind is the value.
+        const std::string name =
+            index >= 0 ? std::string("--") + kLongOptions[index].name : writtenOption(argv.data(), optind);
         if (code == '?') throw std::invalid_argument("unknown option " + name);
         if (code == ':') throw std::invalid_argument("option " + name + " needs a value");
         apply(gathered, code, name, optarg ? optarg : "");

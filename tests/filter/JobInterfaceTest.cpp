@@ -49,8 +49,8 @@ TEST_F(JobInterface, ListsTheJobWithItsFields) {
 TEST_F(JobInterface, AnswersReleasesAndDeletesByPassCode) {
     store.receive(kHeldJob);
     const Request requests[] = {
-        {"/jobs/2/release", "passcode=123", 404, "held"}, {"/jobs/1/release", "passcode=999", 403, "held"},
-        {"/jobs/1/delete", "passcode=12", 403, "held"},   {"/jobs/1/release", "passcode=123", 200, "printed"},
+        {"/jobs/2/release", "passcode=123", 404, "held"},    {"/jobs/1/release", "passcode=999", 403, "held"},
+        {"/jobs/1/delete", "passcode=12", 403, "held"},      {"/jobs/1/release", "passcode=123", 200, "printed"},
         {"/jobs/1/release", "passcode=123", 409, "printed"},
     };
     for (const Request& request : requests) {

@@ -36,6 +36,9 @@ TEST(DeviceSimulatorCommandLine, AnswersHelpAndVersionAndTakesGnuForms) {
     EXPECT_EQ(badPort.exitStatus, 2);
     EXPECT_EQ(badPort.err.rfind("device-simulator: option --port needs a number from 0 to 65535\n", 0), 0u)
         << badPort.err;
+    // With the value as a word of its own, the message still names the option.
+    const ProgramResult badUser = runProgram({simulator, "--user", "jsmith"});
+    EXPECT_EQ(badUser.err.rfind("device-simulator: option --user needs LOGIN:PASSWORD\n", 0), 0u) << badUser.err;
 }
 
 TEST(PrintDialogCommandLine, TakesGnuFormsAndLpsShortQueueOption) {
