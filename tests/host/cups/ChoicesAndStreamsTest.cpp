@@ -192,21 +192,21 @@ TEST_F(ChoicesAndStreams, StandardInputAndAFifoAreReadWholeOnce) {
 }
 
 // Started with the server there, the dialog finds it gone when it sends
-// the job: the same status and words as a server gone at the start.
+// the job: the same status and words as a server gone at the start. The
+// script comes through a FIFO, so that the server goes while it runs.
 TEST_F(ChoicesAndStreams, AServerGoneDuringTheDialogIsStatusThree) {
-    const fs::path fifo = dir.path() / "late.ps";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path lines = dir.path() / "script.fifo";
+    ASSERT_EQ(mkfifo(lines.c_str(), 0600), 0);
     ProgramResult result;
     std::thread dialog([&] {
-        result = runProgram({NELVO_BUILD_DIR "/print-dialog", "--print", fifo.string(), script.string()}, "",
+        result = runProgram({NELVO_BUILD_DIR "/print-dialog", "--print", document.string(), lines.string()}, "",
                             cups.environment());
     });
-    // The writer's open returns once the dialog, about to send the job,
-    // opens the document.
-    const int out = open(fifo.c_str(), O_WRONLY);
+    // Open once the dialog, its queue found, reads the script.
+    const int out = open(lines.c_str(), O_WRONLY);
     cups.stop();
-    // The dialog may have ended already: what is written then is lost.
-    [[maybe_unused]] const ssize_t written = write(out, "%!PS\n", 5);
+    const std::string script = "open\nprint\n";
+    [[maybe_unused]] const ssize_t written = write(out, script.data(), script.size());
     close(out);
     dialog.join();
     EXPECT_EQ(result.exitStatus, 3) << result.err;
