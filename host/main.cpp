@@ -18,6 +18,7 @@
 #include "host/MessageText.h"
 #include "host/Options.h"
 #include "host/PlugInLoader.h"
+#include "host/ProgramFiles.h"
 #include "host/ScriptRunner.h"
 #include "host/ScriptedHost.h"
 #include "host/SettingsFile.h"
@@ -54,7 +55,7 @@ struct Dialog {
 bool runTerminalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     const Options& options = dialog.options;
     const InteractiveOptions interactive{dialog.setup.printer, options.ascii, options.screenDumpDescriptor,
-                                         programDirectory() / "locale"};
+                                         programFiles(programDirectory()).localeDirectory};
     if (runInteractiveDialog(plugIn.principal(), dialog.host, interactive) == DialogOutcome::cancelled) return false;
     if (options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
     return true;
@@ -100,7 +101,7 @@ bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     std::optional<std::string> printerWithoutPanel;
     const DialogSetup& opened = dialog.setup;
     const GtkFrontEndOptions graphical{
-        options.script, dialog.setup.printer, dialog.setup.documents, programDirectory() / "locale",
+        options.script, dialog.setup.printer, dialog.setup.documents, programFiles(programDirectory()).localeDirectory,
         [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); }};
     const int status = runGtkDialog(graphical, plugIn, dialog.host, [&](const PrintRequest& request) {
         printed = true;

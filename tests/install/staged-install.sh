@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs the build into a staged tree (DESTDIR, prefix /opt/nelvo) and
+# runs the installed programs from there, with a cleared environment and the
+# build tree on none of their paths: the dialog must find its bundle, PPD
+# and catalogues from where it is installed, and the libraries it loads must
+# come from the staged tree or the system.
+#
+# usage: staged-install.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+source=$(cd "$2" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "staged-install: $*" >&2; exit 1; }
+
+DESTDIR=$work/stage cmake --install "$build" --prefix /opt/nelvo >"$work/install.log"
+root=$work/stage/opt/nelvo
+dialog=$root/bin/nelvo-print-dialog
+filter=$root/lib/cups/filter/nelvo-job-filter
+
+# Nothing installed refers to the build tree for its libraries.
+for binary in "$dialog" "$root/bin/nelvo-device-simulator" "$filter" \
+  "$root"/lib/nelvo-job-handling/NelvoPrintPdeZlm420kJC.plugin/Contents/Linux/*.so; do
+  [ -x "$binary" ] || [ -f "$binary" ] || fail "not installed: $binary"
+  if readelf -d "$binary" | grep -E 'R(UN)?PATH' | grep -vq 'ORIGIN'; then
+    fail "$binary has a run path outside its own tree: $(readelf -d "$binary" | grep -E 'R(UN)?PATH')"
+  fi
+done
+ldd "$dialog" | grep -q "libnelvo_platform.so => $root/lib/nelvo-job-handling/" ||
+  fail "the dialog does not load the installed platform library: $(ldd "$dialog" | grep nelvo)"
+
+# A clean environment: no CUPS server to ask (a closed loopback port), a
+# home of its own, the installed programs first on PATH.
+mkdir -p "$work/home"
+run() {
+  (cd "$work" && env -i HOME="$work/home" PATH="$root/bin:/usr/bin:/bin" CUPS_SERVER=127.0.0.1:1 LANG=C.UTF-8 "$@")
+}
+
+# (what is run, what its output must hold)
+cases=(
+  "nelvo-print-dialog --help|usage: print-dialog"
+  "nelvo-device-simulator --help|usage: device-simulator"
+)
+for case in "${cases[@]}"; do
+  IFS='|' read -r command wanted <<<"$case"
+  # shellcheck disable=SC2086
+  output=$(run $command 2>&1) || fail "$command failed: $output"
+  grep -qF -- "$wanted" <<<"$output" || fail "$command did not say \"$wanted\": $output"
+done
+
+# The scripted typical print with the installed sample PPD: the panel's
+# keys come out as lp's options, which the installed filter then turns into
+# the device's job ticket around the sample document.
+run nelvo-print-dialog --lp-options "$source/examples/typical-print.txt" >"$work/lp-options" 2>"$work/transcript" ||
+  fail "the typical print failed: $(cat "$work/transcript")"
+grep -q -- '-o ' "$work/lp-options" || fail "the typical print gave no options: $(cat "$work/lp-options")"
+options=$(sed -e 's/^-o //' -e 's/ -o / /g' "$work/lp-options")
+run "$filter" 7 someone report 1 "$options" "$source/examples/report.ps" >"$work/job" 2>"$work/filter.log" ||
+  fail "the filter refused the job: $(cat "$work/filter.log")"
+head -c 9 "$work/job" | grep -q '%-12345X' || fail "the filtered job does not start with a job ticket"
+grep -qF "$(head -c 200 "$source/examples/report.ps")" "$work/job" || fail "the filtered job lacks the document"
+echo "staged-install: ok"
