@@ -10,7 +10,12 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+scheduler=""
+stop() {
+  if [ -n "$scheduler" ]; then kill "$scheduler" 2>/dev/null || true; wait "$scheduler" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap stop EXIT
 fail() { echo "staged-install: $*" >&2; exit 1; }
 
 DESTDIR=$work/stage cmake --install "$build" --prefix /opt/nelvo >"$work/install.log"
@@ -26,8 +31,9 @@ for binary in "$dialog" "$root/bin/nelvo-device-simulator" "$filter" \
     fail "$binary has a run path outside its own tree: $(readelf -d "$binary" | grep -E 'R(UN)?PATH')"
   fi
 done
-ldd "$dialog" | grep -q "libnelvo_platform.so => $root/lib/nelvo-job-handling/" ||
-  fail "the dialog does not load the installed platform library: $(ldd "$dialog" | grep nelvo)"
+platform=$(ldd "$dialog" | awk '$1 == "libnelvo_platform.so" {print $3}')
+[ "$(realpath "$platform")" = "$root/lib/nelvo-job-handling/libnelvo_platform.so" ] ||
+  fail "the dialog does not load the installed platform library: $platform"
 
 # A clean environment: no CUPS server to ask (a closed loopback port), a
 # home of its own, the installed programs first on PATH.
@@ -57,6 +63,30 @@ grep -q -- '-o ' "$work/lp-options" || fail "the typical print gave no options: 
 options=$(sed -e 's/^-o //' -e 's/ -o / /g' "$work/lp-options")
 run "$filter" 7 someone report 1 "$options" "$source/examples/report.ps" >"$work/job" 2>"$work/filter.log" ||
   fail "the filter refused the job: $(cat "$work/filter.log")"
-head -c 9 "$work/job" | grep -q '%-12345X' || fail "the filtered job does not start with a job ticket"
+# (a line the ticket must hold)
+for wanted in '%-12345X@PJL JOB NAME=' '@PJL SET HOLD=STORE' '@PJL SET HOLDTYPE=PRIVATE' '@PJL SET NELVO_SPOOLTIME='; do
+  grep -qaF "$wanted" "$work/job" || fail "the job ticket lacks $wanted: $(head -c 600 "$work/job")"
+done
 grep -qF "$(head -c 200 "$source/examples/report.ps")" "$work/job" || fail "the filtered job lacks the document"
+# A private scheduler whose model folder is the staged one lists the PPD.
+# Run as root, it starts its helpers as lp, who must pass through $work.
+chmod 0755 "$work"
+answers() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
+for try in 1 2 3 4 5; do
+  port=$((20000 + RANDOM % 40000))
+  answers "$port" && continue
+  NELVO_CUPS_MODEL=$root/share/ppd NELVO_JOB_FILTER=$filter \
+    sh "$source/scripts/private-cupsd.sh" "$work/cups" "$port" >"$work/cupsd.log" 2>&1 &
+  scheduler=$!
+  deadline=$((SECONDS + 20))
+  until answers "$port" || [ $SECONDS -ge $deadline ] || ! kill -0 "$scheduler" 2>/dev/null; do sleep 0.1; done
+  answers "$port" && break
+  kill "$scheduler" 2>/dev/null || true
+  wait "$scheduler" 2>/dev/null || true
+  scheduler=""
+done
+[ -n "$scheduler" ] || fail "the private CUPS scheduler did not start: $(cat "$work/cupsd.log")"
+models=$(CUPS_SERVER=127.0.0.1:$port lpinfo -m 2>&1) || fail "lpinfo -m failed: $models"
+grep -q '^nelvo-job-handling/NelvoZlm420k.ppd ' <<<"$models" ||
+  fail "lpinfo -m does not list the staged PPD: $(grep -i nelvo <<<"$models")"
 echo "staged-install: ok"
