@@ -36,10 +36,16 @@ platform=$(ldd "$dialog" | awk '$1 == "libnelvo_platform.so" {print $3}')
   fail "the dialog does not load the installed platform library: $platform"
 
 # A clean environment: no CUPS server to ask (a closed loopback port), a
-# home of its own, the installed programs first on PATH.
+# home of its own, the installed programs first on PATH; only the
+# sanitizers' settings of a sanitizer build pass through.
 mkdir -p "$work/home"
+sanitizers=()
+for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+  [ -n "${!name:-}" ] && sanitizers+=("$name=${!name}")
+done
 run() {
-  (cd "$work" && env -i HOME="$work/home" PATH="$root/bin:/usr/bin:/bin" CUPS_SERVER=127.0.0.1:1 LANG=C.UTF-8 "$@")
+  (cd "$work" && env -i HOME="$work/home" PATH="$root/bin:/usr/bin:/bin" CUPS_SERVER=127.0.0.1:1 LANG=C.UTF-8 \
+    "${sanitizers[@]}" "$@")
 }
 
 # (what is run, what its output must hold)
