@@ -69,16 +69,17 @@ grep -q -- '-o ' "$work/lp-options" || fail "the typical print gave no options: 
 options=$(sed -e 's/^-o //' -e 's/ -o / /g' "$work/lp-options")
 run "$filter" 7 someone report 1 "$options" "$source/examples/report.ps" >"$work/job" 2>"$work/filter.log" ||
   fail "the filter refused the job: $(cat "$work/filter.log")"
-# (a line the ticket must hold)
+# The ticket carries the typical print's retention: held, with a pass code.
 for wanted in '%-12345X@PJL JOB NAME=' '@PJL SET HOLD=STORE' '@PJL SET HOLDTYPE=PRIVATE' '@PJL SET NELVO_SPOOLTIME='; do
   grep -qaF "$wanted" "$work/job" || fail "the job ticket lacks $wanted: $(head -c 600 "$work/job")"
 done
 grep -qF "$(head -c 200 "$source/examples/report.ps")" "$work/job" || fail "the filtered job lacks the document"
+
 # A private scheduler whose model folder is the staged one lists the PPD.
 # Run as root, it starts its helpers as lp, who must pass through $work.
 chmod 0755 "$work"
 answers() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
-for try in 1 2 3 4 5; do
+for _ in 1 2 3 4 5; do
   port=$((20000 + RANDOM % 40000))
   answers "$port" && continue
   NELVO_CUPS_MODEL=$root/share/ppd NELVO_JOB_FILTER=$filter \
