@@ -11,8 +11,12 @@ build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)
 work=$(mktemp -d)
 scheduler=""
+device=""
 stop() {
-  if [ -n "$scheduler" ]; then kill "$scheduler" 2>/dev/null || true; wait "$scheduler" 2>/dev/null || true; fi
+  for pid in $scheduler $device; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
   rm -rf "$work"
 }
 trap stop EXIT
@@ -43,8 +47,9 @@ sanitizers=()
 for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
   [ -n "${!name:-}" ] && sanitizers+=("$name=${!name}")
 done
+cups_server=127.0.0.1:1
 run() {
-  (cd "$work" && env -i HOME="$work/home" PATH="$root/bin:/usr/bin:/bin" CUPS_SERVER=127.0.0.1:1 LANG=C.UTF-8 \
+  (cd "$work" && env -i HOME="$work/home" PATH="$root/bin:/usr/bin:/bin" CUPS_SERVER="$cups_server" LANG=C.UTF-8 \
     "${sanitizers[@]}" "$@")
 }
 
@@ -96,4 +101,30 @@ done
 models=$(CUPS_SERVER=127.0.0.1:$port lpinfo -m 2>&1) || fail "lpinfo -m failed: $models"
 grep -q '^nelvo-job-handling/NelvoZlm420k.ppd ' <<<"$models" ||
   fail "lpinfo -m does not list the staged PPD: $(grep -i nelvo <<<"$models")"
+
+# A queue made with the staged PPD by its model name, printing to the
+# installed simulator: the installed dialog's typical print arrives there
+# held, through the installed filter.
+env -i PATH="$root/bin:/usr/bin:/bin" "${sanitizers[@]}" \
+  nelvo-device-simulator --port 0 --print-port 0 --quiet --output "$work/device" >"$work/device.log" 2>&1 &
+device=$!
+deadline=$((SECONDS + 20))
+until grep -q '^printing on ' "$work/device.log"; do
+  if [ $SECONDS -ge $deadline ] || ! kill -0 "$device" 2>/dev/null; then
+    fail "the simulator did not start: $(cat "$work/device.log")"
+  fi
+  sleep 0.1
+done
+device_http=$(sed -n 's/^listening on //p' "$work/device.log")
+device_print=$(sed -n 's/^printing on //p' "$work/device.log")
+CUPS_SERVER=127.0.0.1:$port /usr/sbin/lpadmin -p Staged -E -v "socket://$device_print" \
+  -m nelvo-job-handling/NelvoZlm420k.ppd || fail "lpadmin -m refused the staged PPD"
+cups_server=127.0.0.1:$port
+run nelvo-print-dialog --printer Staged --print "$source/examples/report.ps" \
+  "$source/examples/typical-print.txt" >"$work/print.log" 2>&1 || fail "the print failed: $(cat "$work/print.log")"
+deadline=$((SECONDS + 30))
+until curl -sS "http://$device_http/jobs" | grep -q 'held'; do
+  [ $SECONDS -lt $deadline ] || fail "no job held at the device: $(curl -sS "http://$device_http/jobs")"
+  sleep 0.2
+done
 echo "staged-install: ok"
