@@ -2,6 +2,7 @@
 
 #include <getopt.h>
 
+#include "host/ProgramFiles.h"
 #include "host/UsageError.h"
 #include "host/WholeNumber.h"
 
@@ -96,7 +97,7 @@ void checkCombination(const Options& options) {
 
 Options parseOptions(const std::vector<std::string>& arguments, const std::filesystem::path& programDirectory) {
     Options options;
-    options.bundle = programDirectory / "NelvoPrintPdeZlm420kJC.plugin";
+    options.bundle = programFiles(programDirectory).bundle;
 
     // getopt_long takes the C argument vector and may reorder it.
     std::vector<std::string> words = {"print-dialog"};
@@ -123,7 +124,7 @@ Options parseOptions(const std::vector<std::string>& arguments, const std::files
 }
 
 std::filesystem::path samplePpd(const std::filesystem::path& programDirectory) {
-    return programDirectory / "examples" / "NelvoZlm420k.ppd";
+    return programFiles(programDirectory).samplePpd;
 }
 
 std::string usageText() {

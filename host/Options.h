@@ -36,11 +36,11 @@ struct Options {
 
 // The options of `arguments` (without the program name), GNU style: long
 // options with "--name value" or "--name=value", "-d NAME" as lp spells
-// it, options and the script in any order. The bundle defaults to the one
-// built beside `programDirectory`. Throws UsageError.
+// it, options and the script in any order. The bundle defaults to the
+// program's own (host/ProgramFiles.h). Throws UsageError.
 Options parseOptions(const std::vector<std::string>& arguments, const std::filesystem::path& programDirectory);
 
-// The sample PPD built beside the program.
+// The program's own sample PPD (host/ProgramFiles.h).
 std::filesystem::path samplePpd(const std::filesystem::path& programDirectory);
 
 std::string usageText();

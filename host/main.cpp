@@ -19,6 +19,7 @@
 #include "host/MessageText.h"
 #include "host/Options.h"
 #include "host/PlugInLoader.h"
+#include "host/ProgramFiles.h"
 #include "host/ScriptRunner.h"
 #include "host/ScriptedHost.h"
 #include "host/SettingsFile.h"
@@ -60,7 +61,7 @@ struct Dialog {
 bool runTerminalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     const Options& options = dialog.options;
     const InteractiveOptions interactive{dialog.setup.printer, options.ascii, options.screenDumpDescriptor,
-                                         programDirectory() / "locale"};
+                                         programFiles(programDirectory()).localeDirectory};
     if (runInteractiveDialog(plugIn.principal(), dialog.host, interactive) == DialogOutcome::cancelled) return false;
     if (options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
     // The dialog has left the terminal: a server that wants a password
@@ -126,7 +127,7 @@ bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     GtkFrontEndOptions graphical{options.script,
                                  dialog.setup.printer,
                                  dialog.setup.documents,
-                                 programDirectory() / "locale",
+                                 programFiles(programDirectory()).localeDirectory,
                                  [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); },
                                  {}};
     graphical.initialSettings = gtkSettingsOf(destinationOptions(destinationOf(dialog.setup)));

@@ -55,6 +55,18 @@ fi
 chmod 0755 "$dir" "$dir/bin" "$dir/bin/filter" "$dir/bin/filter/nelvo-capture"
 [ -f "$dir/bin/filter/nelvo-job-filter" ] && chmod 0755 "$dir/bin/filter/nelvo-job-filter"
 
+# The model folder lives in the scheduler's data folder, whose other parts
+# (MIME types, banners, templates) stay the system's.
+data_line=""
+if [ -n "${NELVO_CUPS_MODEL:-}" ]; then
+  mkdir -p "$dir/data"
+  for part in /usr/share/cups/*; do
+    [ "${part##*/}" = model ] || ln -sfn "$part" "$dir/data/${part##*/}"
+  done
+  ln -sfn "$NELVO_CUPS_MODEL" "$dir/data/model"
+  data_line="DataDir $dir/data"
+fi
+
 # Run as root, the scheduler starts filters as the unprivileged user lp
 # (it refuses to run them as root), who must be able to reach them.
 user_lines=""
@@ -85,6 +97,7 @@ ErrorLog $dir/log/error_log
 PageLog $dir/log/page_log
 Printcap $dir/state/printcap
 ServerKeychain $dir/conf/ssl
+$data_line
 CONF
 
 # Loopback only and open to its one user: no browsing, no sharing, no

@@ -15,6 +15,7 @@ packages=(
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   libncurses-dev libcpp-httplib-dev zlib1g-dev
   cups cups-daemon cups-client curl jq
+  dpkg-dev fakeroot lintian file
   clang libclang-rt-dev clang-format
   libgtk-4-dev xvfb xauth fonts-dejavu-core
 )

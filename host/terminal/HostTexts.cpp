@@ -6,7 +6,7 @@ namespace host {
 
 namespace {
 
-constexpr const char* kTextDomain = "print-dialog";
+constexpr const char* kTextDomain = "nelvo-print-dialog";
 
 template <class Translate>
 HostTexts makeTexts(Translate translate) {

@@ -20,8 +20,8 @@ struct HostTexts {
     std::string refusedDisabled, refusedNotEditable, refusedOther;
 };
 
-// The texts translated through the catalogue "print-dialog" under
-// `localeDirectory` (<language>/LC_MESSAGES/print-dialog.mo); English where
+// The texts translated through the catalogue "nelvo-print-dialog" under
+// `localeDirectory` (<language>/LC_MESSAGES/nelvo-print-dialog.mo); English where
 // it has no translation.
 HostTexts loadHostTexts(const std::filesystem::path& localeDirectory);
 
