@@ -72,6 +72,7 @@ JobChoicesBox::Outcome JobChoicesBox::handle(const Key& key) {
                 choices_.twoSided = nextTwoSided(choices_.twoSided, key.code == KeyCode::left ? -1 : 1);
             break;
         case KeyCode::backspace:
+            fresh_ = false;
             if (std::string* text = field(); text && !text->empty()) text->pop_back();
             break;
         case KeyCode::clearField:
@@ -90,6 +91,7 @@ JobChoicesBox::Outcome JobChoicesBox::handle(const Key& key) {
 
 void JobChoicesBox::move(int direction) {
     row_ = ((row_ + direction) % rowCount() + rowCount()) % rowCount();
+    fresh_ = true;
 }
 
 std::string* JobChoicesBox::field() {
@@ -105,6 +107,8 @@ void JobChoicesBox::type(const std::string& text) {
     if (!target) return;
     const std::string allowed = row_ == kCopies ? "0123456789" : "0123456789-,";
     const size_t widest = row_ == kCopies ? kCopiesWidth - 1 : kPagesWidth - 1;
+    if (fresh_ && text.find_first_of(allowed) != std::string::npos) target->clear();
+    fresh_ = false;
     for (const char character : text)
         if (allowed.find(character) != std::string::npos && target->size() < widest) target->push_back(character);
 }

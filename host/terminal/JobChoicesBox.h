@@ -2,7 +2,9 @@
 // Copies, Pages and, when the queue offers it, Two-sided. Tab, Shift-Tab,
 // Up and Down move between them; digits (and "-" and "," for the pages)
 // are typed at the end of a field, Backspace and Ctrl-U take them back;
-// Space, Left and Right change two-sided; Enter or the key that opened the
+// the first digit typed in a field that the cursor has just come to
+// replaces its text, as typing over a selected field does; Space, Left and
+// Right change two-sided; Enter or the key that opened the
 // box closes it, Escape closes it and takes back what was changed in it.
 #pragma once
 
@@ -33,6 +35,7 @@ private:
     JobChoices& choices_;
     const JobChoices before_;
     int row_ = kCopies;
+    bool fresh_ = true;  // nothing typed since the cursor came to the row
 };
 
 }  // namespace host

@@ -84,7 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
         ChoicesCase{"ChosenValuesArrive",
                     "",
                     {{keys::f5, {"Copies and Pages"}},
-                     {keys::clearField, {}},
                      {"2", {"Copies:      2_____"}},
                      {keys::tab, {}},
                      {"1-3,5", {"Pages:       1-3,5_"}},

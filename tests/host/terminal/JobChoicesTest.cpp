@@ -17,10 +17,12 @@ struct ProblemCase {
 
 TEST(JobChoices, RefusesWhatCupsCannotPrint) {
     const ProblemCase cases[] = {
-        {"1", "", std::nullopt},          {"9999", "1-3,5", std::nullopt}, {"2", "4-4", std::nullopt},
-        {"0", "", "copies 9999"},         {"10000", "", "copies 9999"},    {"", "", "copies 9999"},
-        {"2", "3-1", "pages"},            {"2", "0", "pages"},             {"2", "1-3,", "pages"},
-        {"2", ",1", "pages"},             {"2", "1--3", "pages"},          {"2", "-3", "pages"},
+        {"1", "", std::nullopt},       {"9999", "1-3,5", std::nullopt},
+        {"2", "4-4", std::nullopt},    {"0", "", "copies 9999"},
+        {"10000", "", "copies 9999"},  {"", "", "copies 9999"},
+        {"2", "3-1", "pages"},         {"2", "0", "pages"},
+        {"2", "1-3,", "pages"},        {"2", ",1", "pages"},
+        {"2", "1--3", "pages"},        {"2", "-3", "pages"},
         {"2", "99999999999", "pages"},
     };
     for (const ProblemCase& c : cases) {
