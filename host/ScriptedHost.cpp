@@ -34,6 +34,12 @@ bool ScriptedHost::willChangePPDOptionKeyValue(const std::string& option, const 
     return true;
 }
 
+std::optional<std::string> ScriptedHost::defaultChoiceOf(const std::string& option) const {
+    const ppd_option_t* found = ppdFindOption(ppd_, option.c_str());
+    if (!found) return std::nullopt;
+    return std::string(found->defchoice);
+}
+
 std::shared_ptr<ScriptedHost> hostForOtherQueue(const std::string& queue, const DialogSetup& opened) {
     std::optional<DialogSetup> setup = settleOtherQueue(queue, opened);
     if (!setup) return nullptr;

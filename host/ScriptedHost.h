@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "host/DialogSetup.h"
 #include "platform/core/PrintDialogPlugIn.h"
@@ -26,6 +28,8 @@ public:
 
     platform::PrintSettings& settings() { return settings_; }
     const platform::Printer& printer() const { return printer_; }
+    // The PPD's default choice of `option`; none when it has no such option.
+    std::optional<std::string> defaultChoiceOf(const std::string& option) const;
 
 private:
     bool constraintHandling_;

@@ -31,6 +31,7 @@
 #include "host/gtk/GtkFrontEnd.h"
 #include "host/gtk/GtkJobFeedback.h"
 #include "host/terminal/InteractiveDialog.h"
+#include "host/terminal/JobChoices.h"
 #include "platform/controls/Alert.h"
 
 namespace host {
@@ -57,12 +58,19 @@ struct Dialog {
     bool printPressed = false;    // the graphical dialog's Print was pressed
 };
 
-// Whether the user printed in the terminal.
+// Whether the user printed in the terminal. The dialog's copies, pages and
+// two-sided open with the destination's options; those the person changed
+// are the front end's options.
 bool runTerminalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
     const Options& options = dialog.options;
     const InteractiveOptions interactive{dialog.setup.printer, options.ascii, options.screenDumpDescriptor,
                                          programFiles(programDirectory()).localeDirectory};
-    if (runInteractiveDialog(plugIn.principal(), dialog.host, interactive) == DialogOutcome::cancelled) return false;
+    const JobChoices opened =
+        choicesFromDestination(destinationOptions(destinationOf(dialog.setup)), dialog.host->defaultChoiceOf("Duplex"));
+    JobChoices chosen = opened;
+    if (runInteractiveDialog(plugIn.principal(), dialog.host, interactive, chosen) == DialogOutcome::cancelled)
+        return false;
+    dialog.frontEndOptions = changedJobOptions(opened, chosen);
     if (options.settingsFile) writeSettingsFile(*options.settingsFile, dialog.host->settings());
     // The dialog has left the terminal: a server that wants a password
     // asks there, as lp does.

@@ -73,6 +73,7 @@ Key keyOfFunctionKey(wint_t code) {
     if (code == static_cast<wint_t>(KEY_F(2))) return Key::of(KeyCode::save);
     if (code == static_cast<wint_t>(KEY_F(3))) return Key::of(KeyCode::summary);
     if (code == static_cast<wint_t>(KEY_F(4))) return Key::of(KeyCode::reveal);
+    if (code == static_cast<wint_t>(KEY_F(5))) return Key::of(KeyCode::jobChoices);
     if (code == static_cast<wint_t>(KEY_F(10))) return Key::of(KeyCode::print);
     return Key::of(KeyCode::other);
 }

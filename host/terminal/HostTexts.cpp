@@ -14,12 +14,14 @@ HostTexts makeTexts(Translate translate) {
     texts.saveKey = "F2";
     texts.summaryKey = "F3";
     texts.revealKey = "F4";
+    texts.jobChoicesKey = "F5";
     texts.printKey = "F10";
     texts.cancelKey = "Esc";
     texts.moveKey = "Tab";
     texts.save = translate("Save");
     texts.summary = translate("Summary");
     texts.reveal = translate("Reveal");
+    texts.jobChoices = translate("Copies");
     texts.print = translate("Print");
     texts.cancel = translate("Cancel");
     texts.move = translate("Next");
@@ -38,6 +40,17 @@ HostTexts makeTexts(Translate translate) {
     texts.refusedDisabled = translate("That control is not available now.");
     texts.refusedNotEditable = translate("That field cannot be edited now.");
     texts.refusedOther = translate("That cannot be chosen.");
+    texts.jobChoicesTitle = translate("Copies and Pages");
+    texts.copiesLabel = translate("Copies:");
+    texts.pagesLabel = translate("Pages:");
+    texts.pagesAll = translate("empty: all");
+    texts.twoSidedLabel = translate("Two-sided:");
+    texts.twoSidedOff = translate("Off");
+    texts.twoSidedLongEdge = translate("Long edge");
+    texts.twoSidedShortEdge = translate("Short edge");
+    texts.hintJobChoices = translate("Tab moves, Left/Right change, Enter closes.");
+    texts.badCopies = translate("Copies must be a whole number from 1 to {0}.");
+    texts.badPages = translate("Pages must be numbers or ranges such as 1-3,5, each from low to high.");
     return texts;
 }
 

@@ -26,7 +26,7 @@ Glyphs glyphsFor(const InteractiveOptions& options) {
 }  // namespace
 
 DialogOutcome runInteractiveDialog(PDEPlugIn& principal, std::shared_ptr<PDEPluginCallback> host,
-                                   const InteractiveOptions& options) {
+                                   const InteractiveOptions& options, JobChoices& jobChoices) {
     const auto [panel, view] = openPanelView(principal, std::move(host));
     panel->willShow();
 
@@ -36,7 +36,7 @@ DialogOutcome runInteractiveDialog(PDEPlugIn& principal, std::shared_ptr<PDEPlug
     DumpingTerminal terminal(curses, options.screenDumpDescriptor.value_or(-1));
     TerminalDialog dialog(
         TerminalDialog::Parts{*panel, *view, terminal, glyphs, texts,
-                              panel->panelName() + (glyphs.ascii ? " - " : " \u2014 ") + options.printer});
+                              panel->panelName() + (glyphs.ascii ? " - " : " \u2014 ") + options.printer, jobChoices});
     const AlertBoxPresenter alerts(terminal, [&dialog] { return dialog.paintScreen(); });
     return dialog.run();
 }

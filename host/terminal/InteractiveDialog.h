@@ -21,9 +21,10 @@ struct InteractiveOptions {
     std::filesystem::path localeDirectory;    // the dialog's own catalogues
 };
 
-// Throws UsageError when the plug-in offers no panel or there is no
-// terminal to run in.
+// `jobChoices` opens the dialog's own choices and holds what the person
+// chose when it ends. Throws UsageError when the plug-in offers no panel or
+// there is no terminal to run in.
 DialogOutcome runInteractiveDialog(PDEPlugIn& principal, std::shared_ptr<PDEPluginCallback> host,
-                                   const InteractiveOptions& options);
+                                   const InteractiveOptions& options, JobChoices& jobChoices);
 
 }  // namespace host

@@ -24,6 +24,7 @@ enum class KeyCode {
     clearField,  // empties the field, as the script's `erase` does
     reveal,      // shows or hides the text of a secret field
     save,
+    jobChoices,  // opens or closes the box of copies, pages and two-sided
     print,
     cancel,
     summary,

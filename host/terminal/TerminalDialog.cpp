@@ -74,12 +74,18 @@ std::optional<DialogOutcome> TerminalDialog::handle(const Key& key) {
         focus_.afterOperation();
         return std::nullopt;
     }
+    if (jobChoicesBox_ && key.code != KeyCode::print && key.code != KeyCode::cancel) {
+        handleJobChoicesBox(key);
+        return std::nullopt;
+    }
     switch (key.code) {
         case KeyCode::save:
             parts_.panel.saveValuesAndReturnError(nullptr);
             status_ = parts_.texts.saved;
             break;
+        case KeyCode::jobChoices: jobChoicesBox_.emplace(parts_.jobChoices); break;
         case KeyCode::print:
+            if (!jobChoicesAccepted()) break;
             operate([this] {
                 parts_.panel.shouldPrint();
                 return platform::UserResult::done;
@@ -99,6 +105,20 @@ std::optional<DialogOutcome> TerminalDialog::handle(const Key& key) {
     // A secret shown in clear is masked again once the cursor leaves it.
     if (revealed_ != focus_.current()) revealed_ = nullptr;
     return std::nullopt;
+}
+
+void TerminalDialog::handleJobChoicesBox(const Key& key) {
+    if (jobChoicesBox_->handle(key) == JobChoicesBox::Outcome::closed && jobChoicesAccepted()) jobChoicesBox_.reset();
+}
+
+bool TerminalDialog::jobChoicesAccepted() {
+    const HostTexts& texts = parts_.texts;
+    const std::optional<std::string> problem =
+        problemWith(parts_.jobChoices, JobChoiceTexts{texts.badCopies, texts.badPages});
+    if (!problem) return true;
+    status_ = *problem;
+    if (!jobChoicesBox_) jobChoicesBox_.emplace(parts_.jobChoices);
+    return false;
 }
 
 void TerminalDialog::toggleReveal() {
@@ -270,6 +290,7 @@ Canvas TerminalDialog::paintScreen() const {
     const PanelGeometry geometry(parts_.view, parts_.glyphs);
     PanelPainter(canvas, geometry, PanelFocus{focus_.current(), focus_.cellRow(), revealed_}, spinnerFrame_).paint();
     if (showSummary_) paintSummaryPane(canvas, parts_.panel.summaryInfo(), parts_.texts);
+    if (jobChoicesBox_) jobChoicesBox_->paint(canvas, parts_.texts);
     if (status_.empty())
         canvas.write(kStatusRow, 1, hint(), style::dim, kColumns - 2);
     else

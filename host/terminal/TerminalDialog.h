@@ -2,7 +2,9 @@
 // bar, the summary pane, a status line and the key bar, and turns the
 // user's keys into the user's operations on the controls (through the same
 // operations that the scripted dialog uses) and into the dialog's own
-// calls on the panel: save, print, cancel.
+// calls on the panel: save, print, cancel. Its own job choices (copies,
+// pages, two-sided) are kept in a box over the panel; a print with choices
+// that cannot be sent is refused with a message and the box opened.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +14,7 @@
 
 #include "host/terminal/Canvas.h"
 #include "host/terminal/DialogFocus.h"
+#include "host/terminal/JobChoicesBox.h"
 #include "host/terminal/PopUpList.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/UserResult.h"
@@ -38,6 +41,7 @@ public:
         const Glyphs& glyphs;
         const HostTexts& texts;
         std::string title;
+        JobChoices& jobChoices;
     };
 
     explicit TerminalDialog(Parts parts);
@@ -51,6 +55,9 @@ private:
     bool screenTooSmall() const;
     std::optional<DialogOutcome> handle(const Key& key);
     void handleOpenMenu(const Key& key);
+    void handleJobChoicesBox(const Key& key);
+    // Whether the job choices can be sent; if not, says why and opens the box.
+    bool jobChoicesAccepted();
     void operateFocused(const Key& key);
     void operateButtonLike(NSControl& control, const Key& key);
     void operateField(NSTextField& field, const Key& key);
@@ -72,6 +79,7 @@ private:
     Parts parts_;
     DialogFocus focus_;
     std::optional<PopUpList> menu_;
+    std::optional<JobChoicesBox> jobChoicesBox_;
     NSPopUpButton* menuButton_ = nullptr;
     const NSTextField* revealed_ = nullptr;
     bool showSummary_ = false;

@@ -29,6 +29,7 @@ inline constexpr const char* end = "\033OF";
 inline constexpr const char* backspace = "\177";
 inline constexpr const char* clearField = "\025";  // Ctrl-U
 inline constexpr const char* f4 = "\033OS";
+inline constexpr const char* f5 = "\033[15~";
 inline constexpr const char* deleteKey = "\033[3~";
 inline constexpr const char* f10 = "\033[21~";
 inline constexpr const char* pasteBegin = "\033[200~";
