@@ -22,23 +22,6 @@ std::vector<std::string> buttonsOf(const platform::AlertRequest& alert) {
     return buttons;
 }
 
-void paintFrame(Canvas& canvas, int top, int left, int width, int height) {
-    const Glyphs& glyphs = canvas.glyphs();
-    const int right = left + width - 1;
-    const int bottom = top + height - 1;
-    canvas.write(top, left, glyphs.topLeft, style::bold);
-    canvas.fill(top, left + 1, width - 2, glyphs.horizontal, style::bold);
-    canvas.write(top, right, glyphs.topRight, style::bold);
-    for (int row = top + 1; row < bottom; ++row) {
-        canvas.write(row, left, glyphs.vertical, style::bold);
-        canvas.fill(row, left + 1, width - 2, " ", style::plain);
-        canvas.write(row, right, glyphs.vertical, style::bold);
-    }
-    canvas.write(bottom, left, glyphs.bottomLeft, style::bold);
-    canvas.fill(bottom, left + 1, width - 2, glyphs.horizontal, style::bold);
-    canvas.write(bottom, right, glyphs.bottomRight, style::bold);
-}
-
 bool dismisses(const Key& key) {
     return key.code == KeyCode::enter || key.code == KeyCode::escape || key.isSpace() ||
            key.code == KeyCode::endOfInput;
@@ -63,7 +46,7 @@ void paintAlertBox(Canvas& canvas, const platform::AlertRequest& alert) {
     const int height = titleRows + static_cast<int>(lines.size()) + 4;
     const int top = std::max((canvas.rows() - height) / 2, 0);
     const int left = std::max((canvas.columns() - width) / 2, 0);
-    paintFrame(canvas, top, left, width, height);
+    canvas.box(top, left, width, height, style::bold);
 
     int row = top + 1;
     if (!alert.title.empty()) {

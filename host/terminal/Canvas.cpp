@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/terminal/Glyphs.h"
+
 namespace host {
 
 Canvas::Canvas(int rows, int columns, const Glyphs& glyphs)
@@ -74,6 +76,22 @@ void Canvas::fill(int row, int column, int width, std::string_view glyph, uint8_
     const DisplayCell character = cells.empty() ? DisplayCell{U" ", 1, 1} : cells.front();
     for (int offset = 0; offset < width; ++offset)
         put(row, column + offset, character, cellStyle);
+}
+
+void Canvas::box(int top, int left, int width, int height, uint8_t lineStyle) {
+    const int right = left + width - 1;
+    const int bottom = top + height - 1;
+    write(top, left, glyphs_.topLeft, lineStyle);
+    fill(top, left + 1, width - 2, glyphs_.horizontal, lineStyle);
+    write(top, right, glyphs_.topRight, lineStyle);
+    for (int row = top + 1; row < bottom; ++row) {
+        write(row, left, glyphs_.vertical, lineStyle);
+        fill(row, left + 1, width - 2, " ", style::plain);
+        write(row, right, glyphs_.vertical, lineStyle);
+    }
+    write(bottom, left, glyphs_.bottomLeft, lineStyle);
+    fill(bottom, left + 1, width - 2, glyphs_.horizontal, lineStyle);
+    write(bottom, right, glyphs_.bottomRight, lineStyle);
 }
 
 void Canvas::addStyle(int row, int column, int width, uint8_t extra) {

@@ -48,6 +48,9 @@ public:
     int write(int row, int column, const std::vector<DisplayCell>& cells, uint8_t cellStyle, int maxWidth = 1 << 20);
     // Repeats `glyph` (one column wide) over `width` columns.
     void fill(int row, int column, int width, std::string_view glyph, uint8_t cellStyle);
+    // Draws a frame of the glyphs' box lines in `lineStyle` with its top
+    // left corner at (top, left) and blanks what it encloses.
+    void box(int top, int left, int width, int height, uint8_t lineStyle);
     // Adds `extra` to the style of `width` cells from (row, column).
     void addStyle(int row, int column, int width, uint8_t extra);
 

@@ -19,24 +19,6 @@ constexpr int kLabelColumns = 13;
 constexpr int kCopiesWidth = 6;
 constexpr int kPagesWidth = 20;
 
-void paintFrame(Canvas& canvas, int height, const std::string& title) {
-    const Glyphs& glyphs = canvas.glyphs();
-    const int right = kLeft + kWidth - 1;
-    const int bottom = kTop + height - 1;
-    canvas.write(kTop, kLeft, glyphs.topLeft, style::bold);
-    canvas.fill(kTop, kLeft + 1, kWidth - 2, glyphs.horizontal, style::bold);
-    canvas.write(kTop, right, glyphs.topRight, style::bold);
-    canvas.write(kTop, kLeft + 2, " " + title + " ", style::bold, kWidth - 4);
-    for (int row = kTop + 1; row < bottom; ++row) {
-        canvas.write(row, kLeft, glyphs.vertical, style::bold);
-        canvas.fill(row, kLeft + 1, kWidth - 2, " ", style::plain);
-        canvas.write(row, right, glyphs.vertical, style::bold);
-    }
-    canvas.write(bottom, kLeft, glyphs.bottomLeft, style::bold);
-    canvas.fill(bottom, kLeft + 1, kWidth - 2, glyphs.horizontal, style::bold);
-    canvas.write(bottom, right, glyphs.bottomRight, style::bold);
-}
-
 // A field as the panel's fields look: its text, then the fill up to its
 // width; the cursor after the text when it is the chosen row.
 void paintField(Canvas& canvas, int row, const std::string& text, int width, bool current) {
@@ -114,7 +96,8 @@ void JobChoicesBox::type(const std::string& text) {
 }
 
 void JobChoicesBox::paint(Canvas& canvas, const HostTexts& texts) const {
-    paintFrame(canvas, rowCount() + 3, texts.jobChoicesTitle);
+    canvas.box(kTop, kLeft, kWidth, rowCount() + 3, style::bold);
+    canvas.write(kTop, kLeft + 2, " " + texts.jobChoicesTitle + " ", style::bold, kWidth - 4);
     const int first = kTop + 1;
     const int labelColumn = kLeft + 2;
     canvas.write(first, labelColumn, texts.copiesLabel, style::plain, kLabelColumns);

@@ -16,23 +16,6 @@ namespace {
 constexpr int kPaneWidth = kColumns - kSummaryLeft;
 constexpr int kInnerWidth = kPaneWidth - 2;
 
-void paintFrame(Canvas& canvas, const std::string& title) {
-    const Glyphs& glyphs = canvas.glyphs();
-    const int right = kColumns - 1;
-    canvas.write(kSummaryTop, kSummaryLeft, glyphs.topLeft, style::plain);
-    canvas.fill(kSummaryTop, kSummaryLeft + 1, kPaneWidth - 2, glyphs.horizontal, style::plain);
-    canvas.write(kSummaryTop, right, glyphs.topRight, style::plain);
-    canvas.write(kSummaryTop, kSummaryLeft + 2, " " + title + " ", style::bold, kPaneWidth - 4);
-    for (int row = kSummaryTop + 1; row < kSummaryBottom; ++row) {
-        canvas.write(row, kSummaryLeft, glyphs.vertical, style::plain);
-        canvas.fill(row, kSummaryLeft + 1, kInnerWidth, " ", style::plain);
-        canvas.write(row, right, glyphs.vertical, style::plain);
-    }
-    canvas.write(kSummaryBottom, kSummaryLeft, glyphs.bottomLeft, style::plain);
-    canvas.fill(kSummaryBottom, kSummaryLeft + 1, kPaneWidth - 2, glyphs.horizontal, style::plain);
-    canvas.write(kSummaryBottom, right, glyphs.bottomRight, style::plain);
-}
-
 // `text` in lines of at most `width` columns: broken between words, and a
 // word wider than a line cut where the line ends.
 std::vector<std::vector<DisplayCell>> wrapped(const std::string& text, int width, const Glyphs& glyphs) {
@@ -55,7 +38,8 @@ std::vector<std::vector<DisplayCell>> wrapped(const std::string& text, int width
 }  // namespace
 
 void paintSummaryPane(Canvas& canvas, const std::map<std::string, std::string>& summary, const HostTexts& texts) {
-    paintFrame(canvas, texts.summaryTitle);
+    canvas.box(kSummaryTop, kSummaryLeft, kPaneWidth, kSummaryBottom - kSummaryTop + 1, style::plain);
+    canvas.write(kSummaryTop, kSummaryLeft + 2, " " + texts.summaryTitle + " ", style::bold, kPaneWidth - 4);
     const int left = kSummaryLeft + 2;
     const int width = kInnerWidth - 2;
     int row = kSummaryTop + 1;
