@@ -16,8 +16,8 @@ seconds=${1:-600}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(AesWrappers Base64 DefaultsStore DeviceUriAddress FolderAnswer HexForms
-           LayoutFile ResponseHeaders ScriptRunner SettingsFile SettingsReader)
+  targets=(AesWrappers Base64 DefaultsStore DeviceUriAddress FolderAnswer HexForms JobFilter
+           LayoutFile ResponseHeaders ScriptRunner SettingsFile SettingsReader TicketReader)
 fi
 
 dictionary_of() {
@@ -25,7 +25,7 @@ dictionary_of() {
     DefaultsStore|SettingsFile) echo json ;;
     LayoutFile) echo layout ;;
     FolderAnswer) echo xml ;;
-    SettingsReader) echo settings ;;
+    SettingsReader|JobFilter) echo settings ;;
     ScriptRunner) echo script ;;
     DeviceUriAddress|ResponseHeaders) echo uri ;;
     *) echo "" ;;
