@@ -1,6 +1,8 @@
 // The whole print-dialog process of a scripted typical print with --print,
 // submitting to a queue on a private CUPS scheduler, beside lp submitting
-// the same document with the same options to the same queue, in one run.
+// the same document with the same options to the same queue, in one run;
+// and the dialog's start alone (--version) beside lpstat -v, which asks
+// the scheduler one question.
 // Each iteration is one process from start to exit: the wall time is the
 // benchmark's real time, the process's own CPU time (user and system, from
 // wait4) is the counter "process_cpu_ms". Run with repetitions for medians,
@@ -85,6 +87,21 @@ void PrintDialogSubmits(benchmark::State& state) {
     state.counters["process_cpu_ms"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
 }
 
+void PrintDialogShowsVersion(benchmark::State& state) {
+    double cpu = 0;
+    for (auto _ : state)
+        cpu += runMeasured({NELVO_BUILD_DIR "/print-dialog", "--version"}, {{"LC_ALL", "C"}});
+    state.counters["process_cpu_ms"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
+}
+
+void LpstatListsQueues(benchmark::State& state) {
+    const auto environment = bench().cups.environment();
+    double cpu = 0;
+    for (auto _ : state)
+        cpu += runMeasured({"/usr/bin/lpstat", "-v"}, environment);
+    state.counters["process_cpu_ms"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
+}
+
 // lp's arguments for the same job: what print-dialog --lp-options gives for
 // the same script, split as a shell would.
 std::vector<std::string> lpCommand() {
@@ -113,6 +130,8 @@ void LpSubmits(benchmark::State& state) {
     state.counters["process_cpu_ms"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
 }
 
+BENCHMARK(PrintDialogShowsVersion)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(LpstatListsQueues)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(PrintDialogSubmits)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(LpSubmits)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 

@@ -3,6 +3,8 @@
 include(GNUInstallDirs)
 
 set(NELVO_PACKAGE nelvo-job-handling)
+# What an install rule without a component of its own belongs to.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME main)
 set(NELVO_INSTALL_PRIVATE_DIR ${CMAKE_INSTALL_LIBDIR}/${NELVO_PACKAGE})
 set(NELVO_INSTALL_PPD_DIR ${CMAKE_INSTALL_DATAROOTDIR}/ppd/${NELVO_PACKAGE})
 set(NELVO_INSTALL_LOCALE_DIR ${CMAKE_INSTALL_LOCALEDIR})

@@ -14,6 +14,7 @@
 
 #include "host/DialogSetup.h"
 #include "host/FrontEndChoice.h"
+#include "host/GraphicalFrontEndLoader.h"
 #include "host/HoldModeText.h"
 #include "host/LpOptions.h"
 #include "host/MessageText.h"
@@ -28,8 +29,6 @@
 #include "host/cups/DocumentStream.h"
 #include "host/cups/JobSubmission.h"
 #include "host/cups/SubmissionRefused.h"
-#include "host/gtk/GtkFrontEnd.h"
-#include "host/gtk/GtkJobFeedback.h"
 #include "host/terminal/InteractiveDialog.h"
 #include "host/terminal/JobChoices.h"
 #include "platform/controls/Alert.h"
@@ -125,7 +124,7 @@ std::map<std::string, std::string> gtkSettingsOf(const OptionPairs& destinationO
 // of its own (GTK's "Print to File", a queue without a PPD) is refused
 // rather than given the job meant for it: the documents would go to
 // another printer than the one chosen.
-bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
+bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn, const GraphicalFrontEnd& gtk) {
     const Options& options = dialog.options;
     bool printed = false;
     std::optional<std::string> printerWithoutPanel;
@@ -139,7 +138,7 @@ bool runGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
                                  [&opened](const std::string& queue) { return hostForOtherQueue(queue, opened); },
                                  {}};
     graphical.initialSettings = gtkSettingsOf(destinationOptions(destinationOf(dialog.setup)));
-    const int status = runGtkDialog(graphical, plugIn, dialog.host, [&](const PrintRequest& request) {
+    const int status = gtk.runDialog(graphical, plugIn, dialog.host, [&](const PrintRequest& request) {
         printed = true;
         dialog.printPressed = true;
         const DestinationName chosen = splitDestinationName(request.printer);
@@ -181,18 +180,20 @@ bool wasToPrint(const Dialog& dialog) {
 // The graphical dialog's print: what fails after Print is also shown in a
 // GTK message dialog, since a person who started the dialog from the
 // desktop sees no standard error; a server's question for a password is
-// asked in GTK too.
+// asked in GTK too. GTK itself is loaded here, and only here.
 bool runAndFinishGraphicalDialog(Dialog& dialog, LoadedPlugIn& plugIn) {
-    std::optional<GtkJobFeedback> feedback;
+    const GraphicalFrontEnd& gtk = loadGraphicalFrontEnd(programFiles(programDirectory()).graphicalFrontEnd);
+    std::ostream* scriptTranscript = dialog.options.script ? &std::cout : nullptr;
+    std::unique_ptr<JobFeedback> feedback;
     try {
-        const bool printed = runGraphicalDialog(dialog, plugIn);
+        const bool printed = runGraphicalDialog(dialog, plugIn, gtk);
         if (!printed) return false;
-        feedback.emplace(dialog.options.script ? &std::cout : nullptr);
+        feedback = gtk.jobFeedback(scriptTranscript);
         finishPrint(dialog);
         return true;
     } catch (const std::exception& error) {
         if (dialog.printPressed && !dialog.setup.documents.empty()) {
-            if (!feedback) feedback.emplace(dialog.options.script ? &std::cout : nullptr);
+            if (!feedback) feedback = gtk.jobFeedback(scriptTranscript);
             feedback->showFailure(quotedInMessage(error.what(), kLongestMessage));
         }
         throw;

@@ -9,17 +9,18 @@
 #include <iosfwd>
 #include <string>
 
+#include "host/GraphicalFrontEnd.h"
+
 namespace host {
 
-class GtkJobFeedback {
+class GtkJobFeedback final : public JobFeedback {
 public:
     explicit GtkJobFeedback(std::ostream* scriptTranscript);
-    ~GtkJobFeedback();
+    ~GtkJobFeedback() override;
     GtkJobFeedback(const GtkJobFeedback&) = delete;
     GtkJobFeedback& operator=(const GtkJobFeedback&) = delete;
 
-    // Returns once the person has dismissed the message.
-    void showFailure(const std::string& message);
+    void showFailure(const std::string& message) override;
 
     // The password the person typed for `user` at `server`; none (false)
     // when they cancelled.

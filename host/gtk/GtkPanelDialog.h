@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "host/GraphicalFrontEnd.h"
 #include "host/gtk/OpenedPanel.h"
 #include "host/gtk/PrintDialogWindow.h"
-#include "host/gtk/PrintRequest.h"
 
 class PDEPanel;
 class PDEPlugIn;
@@ -26,11 +26,6 @@ class ScriptedHost;
 
 class GtkPanelDialog {
 public:
-    // The host for a new panel for the printer picked in GTK's list; null
-    // when that printer is none of CUPS's queues (GTK's "Print to File"),
-    // and the panel then stays as it is.
-    using HostForPrinter = std::function<std::shared_ptr<ScriptedHost>(const std::string& printer)>;
-
     struct Parts {
         PDEPlugIn& principal;
         std::shared_ptr<ScriptedHost> host;

@@ -29,15 +29,23 @@ filter=$root/lib/cups/filter/nelvo-job-filter
 
 # Nothing installed refers to the build tree for its libraries.
 for binary in "$dialog" "$root/bin/nelvo-device-simulator" "$filter" \
-  "$root"/lib/nelvo-job-handling/NelvoPrintPdeZlm420kJC.plugin/Contents/Linux/*.so; do
+  "$root"/lib/nelvo-job-handling/*.so "$root"/lib/nelvo-job-handling/NelvoPrintPdeZlm420kJC.plugin/Contents/Linux/*.so; do
   [ -x "$binary" ] || [ -f "$binary" ] || fail "not installed: $binary"
   if readelf -d "$binary" | grep -E 'R(UN)?PATH' | grep -vq 'ORIGIN'; then
     fail "$binary has a run path outside its own tree: $(readelf -d "$binary" | grep -E 'R(UN)?PATH')"
   fi
 done
-platform=$(ldd "$dialog" | awk '$1 == "libnelvo_platform.so" {print $3}')
-[ "$(realpath "$platform")" = "$root/lib/nelvo-job-handling/libnelvo_platform.so" ] ||
-  fail "the dialog does not load the installed platform library: $platform"
+for library in libnelvo_platform.so libnelvo_print_dialog.so; do
+  loaded=$(ldd "$dialog" | awk -v name=$library '$1 == name {print $3}')
+  [ "$(realpath "$loaded")" = "$root/lib/nelvo-job-handling/$library" ] ||
+    fail "the dialog does not load the installed $library: $loaded"
+done
+# GTK's dialog is a module of its own: everything below runs without it,
+# as on a machine without GTK (the separate package not installed).
+gtk_module=$root/lib/nelvo-job-handling/nelvo-gtk-front-end.so
+[ -f "$gtk_module" ] || fail "GTK's front end is not installed"
+ldd "$dialog" | grep -q libgtk && fail "the dialog links GTK: $(ldd "$dialog" | grep libgtk)"
+rm "$gtk_module"
 
 # A clean environment: no CUPS server to ask (a closed loopback port), a
 # home of its own, the installed programs first on PATH; only the
@@ -127,4 +135,8 @@ until curl -sS "http://$device_http/jobs" | grep -q 'held'; do
   [ $SECONDS -lt $deadline ] || fail "no job held at the device: $(curl -sS "http://$device_http/jobs")"
   sleep 0.2
 done
+status=0
+run nelvo-print-dialog --gui >"$work/gui.log" 2>&1 || status=$?
+[ $status -eq 2 ] && grep -qF "GTK's print dialog is not installed" "$work/gui.log" ||
+  fail "--gui without GTK's module gave status $status: $(cat "$work/gui.log")"
 echo "staged-install: ok"
