@@ -3,8 +3,8 @@
 #   nelvo-job-handling      the dialog, the filter, the PPDs, the simulator:
 #                           everything that prints, on a machine without GTK
 #   nelvo-job-handling-gtk  GTK's print dialog with the panel's tab
-# with dependencies found from the binaries' libraries, plus a CUPS
-# scheduler for the filter and the PPDs.
+# with dependencies found from the binaries' libraries, plus CUPS for the
+# filter and the PPDs.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${NELVO_PACKAGE})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -20,7 +20,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL main gtk)
 set(CPACK_DEBIAN_MAIN_PACKAGE_NAME ${NELVO_PACKAGE})
-set(CPACK_DEBIAN_MAIN_PACKAGE_DEPENDS "cups-daemon | cups")
+# The whole of CUPS, not cups-daemon alone: the scheduler lists the PPDs
+# (lpinfo -m) through cups-driverd, and lpadmin makes a queue with them.
+set(CPACK_DEBIAN_MAIN_PACKAGE_DEPENDS cups)
 set(CPACK_COMPONENT_MAIN_DESCRIPTION
     "Job Handling print dialog panel and CUPS driver for Nelvo printers\n"
     "The Job Handling panel in a scripted and a terminal print dialog, the\n"

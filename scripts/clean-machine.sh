@@ -12,26 +12,38 @@
 #      loads (no display here, which the dialog says);
 #   5. removes both with apt-get and finds none of their files left.
 #
-# usage: clean-machine.sh PACKAGE_DIR [ROOT]   (run as root; ROOT is made
-#        with debootstrap when it does not exist, default /var/tmp/nelvo-clean)
+# usage: clean-machine.sh PACKAGE_DIR [BASE]   (run as root; BASE, the
+#        untouched Debian that each run copies, is made with debootstrap when
+#        it does not exist; default /var/tmp/nelvo-clean-base)
 set -euo pipefail
 packages=$(cd "$1" && pwd)
-root=${2:-/var/tmp/nelvo-clean}
+base=${2:-/var/tmp/nelvo-clean-base}
 source=$(cd "$(dirname "$0")/.." && pwd)
 
-fail() { echo "clean-machine: $*" >&2; exit 1; }
+fail() {
+  echo "clean-machine: $*" >&2
+  [ -f "${root:-}/var/log/cups/error_log" ] && tail -n 20 "$root/var/log/cups/error_log" >&2
+  exit 1
+}
 step() { echo "clean-machine: $*"; }
 inside() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
 
-if [ ! -x "$root/usr/bin/apt-get" ]; then
+if [ ! -x "$base/usr/bin/apt-get" ]; then
   command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
-  debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
+  debootstrap --variant=minbase bookworm "$base" http://deb.debian.org/debian
 fi
+root=$(mktemp -d /var/tmp/nelvo-clean.XXXXXX)
+cp -a "$base/." "$root/"
+# The copy keeps debootstrap's own device nodes: the machine's /dev is
+# never mounted inside it, so that removing the copy cannot reach it.
 mount -t proc proc "$root/proc"
-mount --bind /dev "$root/dev"
 stop() {
-  inside sh -c 'kill $(cat /run/cups/cupsd.pid 2>/dev/null) 2>/dev/null; pkill -f nelvo-device-simulator' || true
-  umount "$root/dev" "$root/proc" 2>/dev/null || true
+  for pid in /run/cups/cupsd.pid /tmp/nelvo/device.pid; do
+    [ -f "$root$pid" ] && kill "$(cat "$root$pid")" 2>/dev/null
+  done
+  true
+  umount "$root/proc" 2>/dev/null || true
+  mountpoint -q "$root/proc" || rm -rf --one-file-system "$root"
 }
 trap stop EXIT
 # Services are not started by packages here: the scheduler is started below.
@@ -39,7 +51,9 @@ printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod +x "$root/usr/sbin/policy-rc.d"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir -p "$root/tmp/nelvo"
-cp "$packages"/nelvo-job-handling*.deb "$source/examples/report.ps" "$source/examples/typical-print.txt" "$root/tmp/nelvo/"
+main_deb=$(basename "$(ls "$packages"/nelvo-job-handling_*.deb)")
+gtk_deb=$(basename "$(ls "$packages"/nelvo-job-handling-gtk_*.deb)")
+cp "$packages/$main_deb" "$packages/$gtk_deb" "$source/examples/report.ps" "$source/examples/typical-print.txt" "$root/tmp/nelvo/"
 inside apt-get update -qq
 
 # Every file on the machine but the package system's and the scheduler's
@@ -51,19 +65,21 @@ files() {
 }
 
 step "1. the main package alone"
-inside apt-get install -y -qq /tmp/nelvo/nelvo-job-handling_*.deb >/dev/null
+inside apt-get install -y -qq "/tmp/nelvo/$main_deb" >/dev/null
 inside dpkg -s libgtk-4-1 >/dev/null 2>&1 && fail "installing the main package pulled in GTK"
 inside dpkg -L nelvo-job-handling >"$root/tmp/nelvo/main.list"
 
 step "2. a queue with the installed PPD, a job held at the simulator"
 inside /usr/sbin/cupsd
 deadline=$((SECONDS + 20))
-until inside lpstat -r 2>/dev/null | grep -q 'is running'; do
+until curl -s -o /dev/null http://127.0.0.1:631/; do
   [ $SECONDS -lt $deadline ] || fail "the machine's scheduler did not start"
   sleep 0.2
 done
-inside lpinfo -m | grep '^nelvo-job-handling/NelvoZlm420k.ppd ' || fail "lpinfo -m does not list the PPD"
-inside sh -c 'nelvo-device-simulator --port 0 --print-port 0 --quiet >/tmp/nelvo/device.log 2>&1 &'
+models=$(inside lpinfo -m 2>&1) || fail "lpinfo -m failed: $models"
+grep '^lsb/usr/nelvo-job-handling/NelvoZlm420k.ppd ' <<<"$models" ||
+  fail "lpinfo -m does not list the PPD among its $(wc -l <<<"$models"): $(grep -i nelvo <<<"$models")"
+inside sh -c 'nelvo-device-simulator --port 0 --print-port 0 --quiet >/tmp/nelvo/device.log 2>&1 & echo $! >/tmp/nelvo/device.pid'
 deadline=$((SECONDS + 20))
 until grep -q '^printing on ' "$root/tmp/nelvo/device.log" 2>/dev/null; do
   [ $SECONDS -lt $deadline ] || fail "the simulator did not start"
@@ -71,7 +87,7 @@ until grep -q '^printing on ' "$root/tmp/nelvo/device.log" 2>/dev/null; do
 done
 device_http=$(sed -n 's/^listening on //p' "$root/tmp/nelvo/device.log")
 device_print=$(sed -n 's/^printing on //p' "$root/tmp/nelvo/device.log")
-inside lpadmin -p Office_MFP -E -v "socket://$device_print" -m nelvo-job-handling/NelvoZlm420k.ppd
+inside lpadmin -p Office_MFP -E -v "socket://$device_print" -m lsb/usr/nelvo-job-handling/NelvoZlm420k.ppd
 inside nelvo-print-dialog --printer Office_MFP --print /tmp/nelvo/report.ps /tmp/nelvo/typical-print.txt |
   tail -1
 deadline=$((SECONDS + 30))
@@ -89,7 +105,7 @@ echo "$answer (status $status)"
 [ $status -eq 2 ] && grep -qF "GTK's print dialog is not installed" <<<"$answer" || fail "--gui did not say so"
 
 step "4. the -gtk package"
-inside apt-get install -y -qq /tmp/nelvo/nelvo-job-handling-gtk_*.deb >/dev/null
+inside apt-get install -y -qq "/tmp/nelvo/$gtk_deb" >/dev/null
 inside dpkg -s libgtk-4-1 >/dev/null 2>&1 || fail "the -gtk package did not pull in GTK"
 inside dpkg -L nelvo-job-handling-gtk >"$root/tmp/nelvo/gtk.list"
 status=0
