@@ -5,33 +5,33 @@
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
 void NelvoPrintPdeZlm420kJC::suspendKeyButtonProc(NSControl* /*sender*/) {
-    if (suspendKeyButton) suspendKeyEditTextEnabled();
+    if (outlets.suspendKeyButton) suspendKeyEditTextEnabled();
 }
 
 void NelvoPrintPdeZlm420kJC::folderPasswordButtonProc(NSControl* /*sender*/) {
-    if (folderPasswordButton) folderPasswordEditTextEnabled();
+    if (outlets.folderPasswordButton) folderPasswordEditTextEnabled();
 }
 
 void NelvoPrintPdeZlm420kJC::folderNameButtonProc(NSControl* /*sender*/) {
-    if (folderNameButton) folderNameEditTextEnabled();
+    if (outlets.folderNameButton) folderNameEditTextEnabled();
 }
 
 void NelvoPrintPdeZlm420kJC::passwordButtonProc(NSControl* /*sender*/) {
-    if (passwordButton) passwordEditTextEnabled();
+    if (outlets.passwordButton) passwordEditTextEnabled();
 }
 
 void NelvoPrintPdeZlm420kJC::userNumberButtonProc(NSControl* /*sender*/) {
-    if (userNumberButton) userNumberEditTextEnabled();
+    if (outlets.userNumberButton) userNumberEditTextEnabled();
 }
 
 void NelvoPrintPdeZlm420kJC::userNameButtonProc(NSControl* /*sender*/) {
-    if (userNameButton) userNameEditTextEnabled();
+    if (outlets.userNameButton) userNameEditTextEnabled();
 }
 
 void NelvoPrintPdeZlm420kJC::jobNameButtonProc(NSControl* /*sender*/) {
-    if (jobNameButton) jobNameEditTextEnabled();
+    if (outlets.jobNameButton) jobNameEditTextEnabled();
 }
 
 void NelvoPrintPdeZlm420kJC::accountNumberButtonProc(NSControl* /*sender*/) {
-    if (accountNumberButton) accountNumberEditTextEnabled();
+    if (outlets.accountNumberButton) accountNumberEditTextEnabled();
 }

@@ -23,17 +23,18 @@ std::string maskFor(const std::string& name) {
 }  // namespace
 
 void NelvoPrintPdeZlm420kJC::loginNameButtonProc(NSControl* /*sender*/) {
-    if (!loginNameButton) return;
-    if (loginNameButton->state() != 1) {
-        loginNameUnLockFlag = true;
-        loginNameEditText->setStringValue("");
-        loginNameStringRef.reset();
-        loginNameLockFlag = false;
-        loginNameUnLockFlag = false;
-    } else if (!loginNameLockFlag) {
-        loginNameStringRef = loginNameEditText->stringValue();
-        if (!loginNameStringRef->empty()) loginNameEditText->setStringValue(maskFor(*loginNameStringRef));
-        loginNameLockFlag = true;
+    if (!outlets.loginNameButton) return;
+    if (outlets.loginNameButton->state() != 1) {
+        kept.loginNameUnLockFlag = true;
+        outlets.loginNameEditText->setStringValue("");
+        loginNameLock.loginNameStringRef.reset();
+        loginNameLock.loginNameLockFlag = false;
+        kept.loginNameUnLockFlag = false;
+    } else if (!loginNameLock.loginNameLockFlag) {
+        loginNameLock.loginNameStringRef = outlets.loginNameEditText->stringValue();
+        if (!loginNameLock.loginNameStringRef->empty())
+            outlets.loginNameEditText->setStringValue(maskFor(*loginNameLock.loginNameStringRef));
+        loginNameLock.loginNameLockFlag = true;
     }
     // A second run with the lock on finds the mask in place and only dims.
     loginNameEditTextEnabled();

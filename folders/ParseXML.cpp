@@ -77,7 +77,7 @@ bool NelvoPrintPdeZlm420kJC::parseXML(const std::string& path) {
 
     // Envelope, its last child (the body), and the body's last child.
     const pugi::xml_node answer = MyGetChild(MyGetChild(document.document_element()));
-    folderList.emplace();
+    deviceFolders.folderList.emplace();
     if (!answer.first_child()) return false;
 
     bool succeeded = true;  // an answer without "result-code" counts as success
@@ -91,7 +91,8 @@ bool NelvoPrintPdeZlm420kJC::parseXML(const std::string& path) {
     if (!files || !succeeded) return false;
 
     for (const pugi::xml_node entry : files.children())
-        if (std::optional<FolderRecord> record = folderRecordOf(entry)) folderList->push_back(std::move(*record));
-    folders::keepFirstFolders(*folderList, "the device's answer");
+        if (std::optional<FolderRecord> record = folderRecordOf(entry))
+            deviceFolders.folderList->push_back(std::move(*record));
+    folders::keepFirstFolders(*deviceFolders.folderList, "the device's answer");
     return true;
 }

@@ -6,18 +6,18 @@
 #include "preferences/QueueDefaults.h"
 
 void NelvoPrintPdeZlm420kJC::GetFolderPreference() {
-    const std::optional<nlohmann::json> record = readJobControlRecord(preferenceName);
+    const std::optional<nlohmann::json> record = readJobControlRecord(context.preferenceName);
     if (!record) return;
-    addressStringRef = job_control::stringValue(*record, job_control::kAddress);
-    folderList = job_control::folderListValue(*record);
+    kept.addressStringRef = job_control::stringValue(*record, job_control::kAddress);
+    deviceFolders.folderList = job_control::folderListValue(*record);
 }
 
 bool NelvoPrintPdeZlm420kJC::SaveFolderPreference() {
-    std::optional<JobControlUpdate> update = JobControlUpdate::begin(preferenceName);
+    std::optional<JobControlUpdate> update = JobControlUpdate::begin(context.preferenceName);
     if (!update) return false;
     nlohmann::json& record = update->record();
-    if (printersAddressEditText) record[job_control::kAddress] = printersAddressEditText->stringValue();
-    if (folderList) record[job_control::kFiles] = *folderList;
+    if (outlets.printersAddressEditText) record[job_control::kAddress] = outlets.printersAddressEditText->stringValue();
+    if (deviceFolders.folderList) record[job_control::kFiles] = *deviceFolders.folderList;
     update->commit();
     return true;
 }
