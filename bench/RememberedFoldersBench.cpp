@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "folders/FolderListLimit.h"
+#include "folders/FolderList.h"
 #include "platform/core/Bundle.h"
 #include "platform/defaults/DomainFileText.h"
 #include "platform/defaults/UserDefaults.h"

@@ -1,7 +1,7 @@
 // Switching the authentication mode: the other mode's unlocked fields are
 // cleared and the keyboard focus goes to the first usable field of the mode.
-#include "controls/FieldClearing.h"
 #include "controls/PanelConditions.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSMatrix.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 

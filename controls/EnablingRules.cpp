@@ -1,7 +1,7 @@
 // The enabling rules: each sets the enabled flag, or the dimmed state, of one
 // control from the choices on the panel, and changes no value.
-#include "controls/Hilite.h"
 #include "controls/PanelConditions.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSMatrix.h"
 #include "platform/controls/NSPopUpButton.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"

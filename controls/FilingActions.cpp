@@ -1,8 +1,8 @@
 // The handlers of retention and filing. Quick file goes only with the hold
 // mode "hold after print", so a change on either side moves the other; and
 // switching retention off resets the choices that only retention uses.
-#include "controls/FieldClearing.h"
 #include "controls/PanelConditions.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSMatrix.h"
 #include "platform/controls/NSPopUpButton.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"

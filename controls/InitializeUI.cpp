@@ -4,10 +4,8 @@
 // the stored settings are read.
 #include <memory>
 
-#include "controls/LoginnameInputFilter.h"
-#include "controls/MyIntegerNumberFilter.h"
-#include "controls/MyRomanFilter.h"
 #include "controls/SystemIcon.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSBox.h"
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSButtonCell.h"

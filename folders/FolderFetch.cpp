@@ -1,6 +1,5 @@
 // The folder button: fetch the device's folder list, read it, remember it
 // and show it in the folder menu.
-#include "folders/FolderServiceURL.h"
 #include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
 #include "folders/ResponseFile.h"
 #include "platform/controls/Alert.h"

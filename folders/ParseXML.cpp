@@ -4,9 +4,7 @@
 #include <pugixml.hpp>
 
 #include "folders/AnswerDecoding.h"
-#include "folders/FolderListLimit.h"
-#include "folders/FolderName.h"
-#include "folders/MyGetChild.h"
+#include "folders/FolderList.h"
 #include "folders/ResponseFile.h"
 #include "folders/WellFormedAnswer.h"
 #include "plugin/Logging.h"
@@ -59,16 +57,19 @@ std::optional<FolderRecord> folderRecordOf(pugi::xml_node entry) {
         else if (isElementNamed(child, "dir") && textContent(child) == "true")
             record.dir = true;
     }
-    if (!name || hasControlCharacter(*name)) return std::nullopt;
+    if (!name || folders::hasControlCharacter(*name)) return std::nullopt;
     record.name = std::move(*name);
     return record;
 }
 
-}  // namespace
-
+// The step of the walk down the device's answer: the last child of `node`
+// (of any kind: element, text, comment), or the empty node when it has none
+// or is itself empty.
 pugi::xml_node MyGetChild(pugi::xml_node node) {
     return node.last_child();
 }
+
+}  // namespace
 
 bool NelvoPrintPdeZlm420kJC::parseXML(const std::string& path) {
     PDEProlog(this, "--parseXML:(%@)", path.c_str());

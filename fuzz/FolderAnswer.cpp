@@ -3,7 +3,7 @@
 // bounded, and the menu rebuilds from it. The input is written as the client
 // writes answers, private to the user, and must be read back: an input the
 // reader refused for its file's mode would test nothing.
-#include "folders/FolderListLimit.h"
+#include "folders/FolderList.h"
 #include "folders/ResponseFile.h"
 #include "fuzz/FuzzSupport.h"
 #include "tests/support/TestPanel.h"

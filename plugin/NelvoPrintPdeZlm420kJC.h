@@ -6,10 +6,12 @@
 //   reading them back               settings/SettingsReader.cpp (both over settings/JobFields.h)
 //   the controls' set-up            controls/InitializeUI.cpp, LocalizedStringValue.cpp
 //   enabling rules                  controls/EnablingRules.cpp
-//   action handlers                 controls/*Actions.cpp, LoginNameLock.cpp
-//   remembered defaults             preferences/, one file per operation
+//   action handlers                 controls/AuthenticationActions.cpp, FilingActions.cpp, FieldActions.cpp
+//   remembered defaults             preferences/CheckPreference.cpp, GetUserPreference.cpp,
+//                                   SaveUserPreference.cpp, DevicePreferences.cpp
 //   the device's folders            folders/FolderFetch.cpp, FolderMenu.cpp, ParseXML.cpp
-// Its state is in parts with one owner each: plugin/PanelState.h.
+// Its state is in parts with one owner each (plugin/PanelState.h); the
+// roles it plays are declared in plugin/PanelRoles.h.
 #pragma once
 
 #include <cups/ppd.h>
@@ -24,9 +26,8 @@
 
 #include "platform/controls/LayoutOwner.h"
 #include "platform/core/PanelInspection.h"
-#include "plugin/LoginnameInputFilterCallback.h"
+#include "plugin/PanelRoles.h"
 #include "plugin/PanelState.h"
-#include "plugin/SOAPClientCallback.h"
 
 class NSBox;
 class NelvoPrintPdeZlm420kJCPDEChoice;

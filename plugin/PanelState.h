@@ -11,13 +11,13 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/controls/Outlet.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/NSData.h"
 #include "platform/core/StringEncoding.h"
-#include "plugin/FolderRecord.h"
-#include "plugin/HostInterface.h"
+#include "plugin/PanelRoles.h"
 
 class NSBox;
 class NSButton;
@@ -156,7 +156,7 @@ struct JobReadState {
     std::optional<std::string> folderNameStringRef;
 };
 
-// The login-name lock. Written by its handler (controls/LoginNameLock.cpp),
+// The login-name lock. Written by its handler (controls/FieldActions.cpp),
 // released by the settings reader before it reads the name; read by the
 // writer and the preference save, which take the clear name from here while
 // the field shows bullets.
@@ -164,6 +164,23 @@ struct LoginNameLockState {
     std::optional<std::string> loginNameStringRef;
     bool loginNameLockFlag = false;
 };
+
+// One of the device's custom folders, as the folder list and the remembered
+// "files" array hold it.
+struct FolderRecord {
+    std::string name;       // as the device sent it; the menu item's title
+    bool password = false;  // protected by a pass code
+    bool dir = false;       // the device's "dir" flag, kept with the record
+    bool add = false;       // always false
+};
+
+using FolderList = std::vector<FolderRecord>;
+
+// The record as a dictionary of "name", "password", "dir" and "add"
+// (folders/FolderList.cpp). Read back, a field that is missing or of another
+// type (a file edited by hand may hold anything) reads as empty or false.
+void to_json(nlohmann::json& json, const FolderRecord& folder);
+void from_json(const nlohmann::json& json, FolderRecord& folder);
 
 // The device's folders. The request body and the menu's blank image are
 // read from the bundle at creation (plugin/PanelCreation.cpp,

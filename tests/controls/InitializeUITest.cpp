@@ -1,9 +1,7 @@
 // The one-time set-up of the controls.
 #include <gtest/gtest.h>
 
-#include "controls/LoginnameInputFilter.h"
-#include "controls/MyIntegerNumberFilter.h"
-#include "controls/MyRomanFilter.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSProgressIndicator.h"
 #include "platform/controls/NSTabView.h"
 #include "tests/controls/PanelFixture.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/MyIntegerNumberFilter.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSTextField.h"
 #include "settings/SettingsKeys.h"

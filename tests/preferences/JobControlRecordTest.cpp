@@ -2,7 +2,7 @@
 // by the mask of remembered locks, saved in its stored forms.
 #include <gtest/gtest.h>
 
-#include "folders/FolderListLimit.h"
+#include "folders/FolderList.h"
 #include "tests/preferences/PreferenceFixture.h"
 #include "tests/support/ExchangeFixture.h"
 #include "tests/support/PpdFixture.h"

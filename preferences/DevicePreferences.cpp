@@ -1,5 +1,7 @@
-// The device's folder list and the address it was fetched from, kept for the
-// queue so that the folder menu is there before the next fetch.
+// What the queue remembers of the device: its folder list and the address it
+// was fetched from, so that the folder menu is there before the next fetch;
+// and its document-filing storage, which this model has none of, so there
+// is nothing to store or load.
 #include "platform/controls/NSTextField.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "preferences/JobControlRecord.h"
@@ -19,5 +21,13 @@ bool NelvoPrintPdeZlm420kJC::SaveFolderPreference() {
     if (outlets.printersAddressEditText) record[job_control::kAddress] = outlets.printersAddressEditText->stringValue();
     if (deviceFolders.folderList) record[job_control::kFiles] = *deviceFolders.folderList;
     update->commit();
+    return true;
+}
+
+bool NelvoPrintPdeZlm420kJC::GetHDDPreference() {
+    return true;
+}
+
+bool NelvoPrintPdeZlm420kJC::SaveHDDPreference() {
     return true;
 }
