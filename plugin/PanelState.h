@@ -145,6 +145,14 @@ struct RememberedValues {
         prefHoldButtonFlag &= ~lockBit;
         return remembered;
     }
+
+    // The remembered authentication method (true for the login name) under
+    // the same rule: while a bit of `fieldBits`, the locks of the fields the
+    // method decides, is still to be taken; none otherwise.
+    std::optional<bool> authenticationAtFirstRestore(uint32_t fieldBits) const {
+        if ((prefHoldButtonFlag & fieldBits) == 0) return std::nullopt;
+        return prefAuthenticationBooleanRef;
+    }
 };
 
 // What the settings reader (settings/SettingsReader.cpp) took from the

@@ -226,9 +226,8 @@ bool SettingsReader::readRememberedFolderName(const JobField& folderName, bool& 
 void SettingsReader::readAuthentication() {
     if (!panel_.outlets.authenticationMatrix) return;
     bool loginName = true;
-    if ((remembered_.prefHoldButtonFlag & lock_bits::kAuthenticationGroup) != 0 &&
-        remembered_.prefAuthenticationBooleanRef) {
-        loginName = *remembered_.prefAuthenticationBooleanRef;
+    if (const auto remembered = remembered_.authenticationAtFirstRestore(lock_bits::kAuthenticationGroup)) {
+        loginName = *remembered;
     } else if (const auto method = value(kAuthentication)) {
         loginName = method->empty() || (*method)[0] == '1';
     }
