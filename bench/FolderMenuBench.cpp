@@ -22,11 +22,11 @@ void BM_MakeFolderPopup(benchmark::State& state) {
     const auto panel = NelvoPrintPdeZlm420kJC::initWithCallback(std::make_shared<FakeHost>(),
                                                                 NSBundle::bundleWithPath(NELVO_BUNDLE_DIR));
     panel->panelView();
-    panel->folderList = folders(static_cast<std::size_t>(state.range(0)));
+    panel->deviceFolders.folderList = folders(static_cast<std::size_t>(state.range(0)));
     panel->makeFolderPopup();  // every measured rebuild removes a full menu first
     for (auto _ : state) {
         panel->makeFolderPopup();
-        benchmark::DoNotOptimize(panel->folderSelectionPopup->numberOfItems());
+        benchmark::DoNotOptimize(panel->outlets.folderSelectionPopup->numberOfItems());
     }
     state.SetComplexityN(state.range(0));
 }

@@ -115,10 +115,10 @@ void printTypicalJob(const std::shared_ptr<BenchHost>& host) {
     const auto panel = makePanel(host);
     panel->panelView();
     panel->restoreValuesAndReturnError(nullptr);
-    panel->retentionCheckBox->setState(1);
-    panel->suspendMatrix->selectCellAtRow(0, 0);
-    panel->suspendKeyEditText->setStringValue("123");
-    panel->suspendKeyButton->setState(1);
+    panel->outlets.retentionCheckBox->setState(1);
+    panel->outlets.suspendMatrix->selectCellAtRow(0, 0);
+    panel->outlets.suspendKeyEditText->setStringValue("123");
+    panel->outlets.suspendKeyButton->setState(1);
     panel->shouldPrint();
 }
 

@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "folders/FolderListLimit.h"
+#include "folders/FolderList.h"
 #include "platform/core/Bundle.h"
 #include "platform/defaults/DomainFileText.h"
 #include "platform/defaults/UserDefaults.h"
@@ -59,7 +59,7 @@ void BM_OpenPanelWithTheLargestRememberedList(benchmark::State& state) {
         const auto panel = NelvoPrintPdeZlm420kJC::initWithCallback(FakeHost::withSamplePPD(),
                                                                     NSBundle::bundleWithPath(NELVO_BUNDLE_DIR));
         panel->panelView();
-        folders = panel->folderList ? panel->folderList->size() : 0;
+        folders = panel->deviceFolders.folderList ? panel->deviceFolders.folderList->size() : 0;
     }
     state.counters["folders"] = static_cast<double>(folders);
     state.counters["fileBytes"] = static_cast<double>(domain.dump().size());

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/LoginnameInputFilter.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSTextField.h"
 #include "platform/controls/NSView.h"
 

@@ -1,7 +1,7 @@
 // Switching the authentication mode: the other mode's unlocked fields are
 // cleared and the keyboard focus goes to the first usable field of the mode.
-#include "controls/FieldClearing.h"
 #include "controls/PanelConditions.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSMatrix.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
@@ -16,7 +16,7 @@ void focus(const Outlet<NSTextField>& field) {
 }  // namespace
 
 void NelvoPrintPdeZlm420kJC::authenticationMatrixProc(NSControl* /*sender*/) {
-    if (!authenticationMatrix) return;
+    if (!outlets.authenticationMatrix) return;
     loginNameStaticTextEnabled();
     loginNameEditTextEnabled();
     loginNameButtonEnabled();
@@ -27,14 +27,14 @@ void NelvoPrintPdeZlm420kJC::authenticationMatrixProc(NSControl* /*sender*/) {
     userNumberButtonEnabled();
 
     if (!loginNameMode(*this)) {
-        clearUnlessLocked(loginNameEditText, loginNameButton);
-        clearUnlessLocked(passwordEditText, passwordButton);
-        if (userNumberEditText->isSelectable()) focus(userNumberEditText);
+        clearUnlessLocked(outlets.loginNameEditText, outlets.loginNameButton);
+        clearUnlessLocked(outlets.passwordEditText, outlets.passwordButton);
+        if (outlets.userNumberEditText->isSelectable()) focus(outlets.userNumberEditText);
         return;
     }
-    clearUnlessLocked(userNumberEditText, userNumberButton);
-    if (loginNameEditText->isSelectable())
-        focus(loginNameEditText);
-    else if (passwordEditText->isSelectable())
-        focus(passwordEditText);
+    clearUnlessLocked(outlets.userNumberEditText, outlets.userNumberButton);
+    if (outlets.loginNameEditText->isSelectable())
+        focus(outlets.loginNameEditText);
+    else if (outlets.passwordEditText->isSelectable())
+        focus(outlets.passwordEditText);
 }

@@ -1,8 +1,8 @@
 // The handlers of retention and filing. Quick file goes only with the hold
 // mode "hold after print", so a change on either side moves the other; and
 // switching retention off resets the choices that only retention uses.
-#include "controls/FieldClearing.h"
 #include "controls/PanelConditions.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSMatrix.h"
 #include "platform/controls/NSPopUpButton.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
@@ -14,21 +14,23 @@ namespace {
 // Moves whichever folder control shows quick file to the main folder, and
 // runs its handler: setting a control sends no action.
 void leaveQuickFile(NelvoPrintPdeZlm420kJC& panel) {
-    if (panel.folderSelectionPopup && panel.folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem) {
-        panel.folderSelectionPopup->selectItemAtIndex(positions::kMainFolderItem);
-        panel.folderSelectionPopUpButtonProc(panel.folderSelectionPopup.get());
+    if (panel.outlets.folderSelectionPopup &&
+        panel.outlets.folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem) {
+        panel.outlets.folderSelectionPopup->selectItemAtIndex(positions::kMainFolderItem);
+        panel.folderSelectionPopUpButtonProc(panel.outlets.folderSelectionPopup.get());
     }
-    if (panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == positions::kQuickFileRow) {
-        panel.folderSelectionMatrix->selectCellAtRow(positions::kMainFolderRow, 0);
-        panel.folderSelectionMatrixProc(panel.folderSelectionMatrix.get());
+    if (panel.outlets.folderSelectionMatrix &&
+        panel.outlets.folderSelectionMatrix->selectedRow() == positions::kQuickFileRow) {
+        panel.outlets.folderSelectionMatrix->selectCellAtRow(positions::kMainFolderRow, 0);
+        panel.folderSelectionMatrixProc(panel.outlets.folderSelectionMatrix.get());
     }
 }
 
 // Quick file was chosen: the hold mode follows, and a pass code does not apply.
 void holdForQuickFile(NelvoPrintPdeZlm420kJC& panel) {
-    if (panel.suspendMatrix->selectedRow() != positions::kHoldAfterPrintRow)
-        panel.suspendMatrix->selectCellAtRow(positions::kHoldAfterPrintRow, 0);
-    clearUnlessLocked(panel.suspendKeyEditText, panel.suspendKeyButton);
+    if (panel.outlets.suspendMatrix->selectedRow() != positions::kHoldAfterPrintRow)
+        panel.outlets.suspendMatrix->selectCellAtRow(positions::kHoldAfterPrintRow, 0);
+    clearUnlessLocked(panel.outlets.suspendKeyEditText, panel.outlets.suspendKeyButton);
 }
 
 // The rules of both pass codes, which a change of the filing target affects.
@@ -44,13 +46,13 @@ void passCodeRules(NelvoPrintPdeZlm420kJC& panel) {
 }  // namespace
 
 void NelvoPrintPdeZlm420kJC::retentionCBoxProc(NSControl* /*sender*/) {
-    if (!retentionCheckBox) return;
-    if (retentionCheckBox->state() != 1) {
-        suspendMatrix->selectCellAtRow(positions::kHoldOnlyRow, 0);
-        clearUnlessLocked(suspendKeyEditText, suspendKeyButton);
+    if (!outlets.retentionCheckBox) return;
+    if (outlets.retentionCheckBox->state() != 1) {
+        outlets.suspendMatrix->selectCellAtRow(positions::kHoldOnlyRow, 0);
+        clearUnlessLocked(outlets.suspendKeyEditText, outlets.suspendKeyButton);
         leaveQuickFile(*this);
-        clearUnlessLocked(folderPasswordEditText, folderPasswordButton);
-        clearUnlessLocked(folderNameEditText, folderNameButton);
+        clearUnlessLocked(outlets.folderPasswordEditText, outlets.folderPasswordButton);
+        clearUnlessLocked(outlets.folderNameEditText, outlets.folderNameButton);
     }
     suspendMatrixEnabled();
     suspendKeyStaticTextEnabled();
@@ -67,15 +69,15 @@ void NelvoPrintPdeZlm420kJC::retentionCBoxProc(NSControl* /*sender*/) {
 }
 
 void NelvoPrintPdeZlm420kJC::suspendKeyMatrixProc(NSControl* /*sender*/) {
-    if (!suspendMatrix) return;
-    if (suspendMatrix->selectedRow() == positions::kHoldAfterPrintRow) return;
+    if (!outlets.suspendMatrix) return;
+    if (outlets.suspendMatrix->selectedRow() == positions::kHoldAfterPrintRow) return;
     // The rules that the change affects run inside the folder handlers.
     leaveQuickFile(*this);
 }
 
 void NelvoPrintPdeZlm420kJC::folderSelectionPopUpButtonProc(NSControl* /*sender*/) {
-    if (!folderSelectionPopup) return;
-    if (folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem) holdForQuickFile(*this);
+    if (!outlets.folderSelectionPopup) return;
+    if (outlets.folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem) holdForQuickFile(*this);
     // The folder pass code and name stay: only the matrix and retention clear them.
     passCodeRules(*this);
     folderNameButtonEnabled();
@@ -83,12 +85,12 @@ void NelvoPrintPdeZlm420kJC::folderSelectionPopUpButtonProc(NSControl* /*sender*
 
 void NelvoPrintPdeZlm420kJC::folderSelectionMatrixProc(NSControl* /*sender*/) {
     // Sent by the matrix; the other handlers test for it before they run this.
-    if (!folderSelectionMatrix) return;
-    const int row = folderSelectionMatrix->selectedRow();
+    if (!outlets.folderSelectionMatrix) return;
+    const int row = outlets.folderSelectionMatrix->selectedRow();
     if (row == positions::kQuickFileRow) holdForQuickFile(*this);
     if (row == positions::kQuickFileRow || row == positions::kMainFolderRow) {
-        clearUnlessLocked(folderPasswordEditText, folderPasswordButton);
-        clearUnlessLocked(folderNameEditText, folderNameButton);
+        clearUnlessLocked(outlets.folderPasswordEditText, outlets.folderPasswordButton);
+        clearUnlessLocked(outlets.folderNameEditText, outlets.folderNameButton);
     }
     passCodeRules(*this);
     folderNameEditTextEnabled();

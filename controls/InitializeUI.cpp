@@ -4,10 +4,8 @@
 // the stored settings are read.
 #include <memory>
 
-#include "controls/LoginnameInputFilter.h"
-#include "controls/MyIntegerNumberFilter.h"
-#include "controls/MyRomanFilter.h"
 #include "controls/SystemIcon.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSBox.h"
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSButtonCell.h"
@@ -37,12 +35,12 @@ void localizeText(const Panel& panel, const Outlet<NSTextField>& label) {
 }
 
 void localizeTabs(const Panel& panel) {
-    if (!panel.tabView) return;
-    for (int index = 0; index < kLocalizedTabs && index < panel.tabView->numberOfTabViewItems(); ++index) {
-        NSTabViewItem* item = panel.tabView->tabViewItemAtIndex(index);
+    if (!panel.outlets.tabView) return;
+    for (int index = 0; index < kLocalizedTabs && index < panel.outlets.tabView->numberOfTabViewItems(); ++index) {
+        NSTabViewItem* item = panel.outlets.tabView->tabViewItemAtIndex(index);
         if (const auto label = panel.localizedStringValue(item->label())) item->setLabel(*label);
     }
-    panel.tabView->selectFirstTabViewItem();
+    panel.outlets.tabView->selectFirstTabViewItem();
 }
 
 // The field owns its filter from here on.
@@ -55,7 +53,7 @@ void installCountingFilter(const Outlet<NSTextField>& field, uint64_t maximum) {
 }
 
 void installInputFilter(Panel& panel, const JobField& field) {
-    const Outlet<NSTextField>& control = panel.*field.field;
+    const Outlet<NSTextField>& control = panel.outlets.*field.field;
     if (!control) return;
     switch (field.filter) {
         case InputFilter::digits: installCountingFilter<MyIntegerNumberFilter>(control, field.entryLimit); break;
@@ -71,47 +69,47 @@ void installInputFilter(Panel& panel, const JobField& field) {
 
 // The open padlock while unlocked (state 0), the closed one while locked.
 void giveLockIcons(const Panel& panel, const Outlet<NSButton>& lockButton) {
-    lockButton->setImage(initWithSystemIconType(kUnlockedIconType, panel.pdeBundle.get()));
-    lockButton->setAlternateImage(initWithSystemIconType(kLockedIconType, panel.pdeBundle.get()));
+    lockButton->setImage(initWithSystemIconType(kUnlockedIconType, panel.context.pdeBundle.get()));
+    lockButton->setAlternateImage(initWithSystemIconType(kLockedIconType, panel.context.pdeBundle.get()));
 }
 
 void setUpRetention(Panel& panel) {
-    localizeTitle(panel, panel.retentionCheckBox);
-    localizeTitle(panel, panel.suspendBox);
-    localizeTitle(panel, panel.holdOnlyRadioButton);
-    localizeTitle(panel, panel.holdAfterRadioButton);
-    localizeTitle(panel, panel.samplePrintRadioButton);
-    localizeText(panel, panel.suspendKeyStaticText);
+    localizeTitle(panel, panel.outlets.retentionCheckBox);
+    localizeTitle(panel, panel.outlets.suspendBox);
+    localizeTitle(panel, panel.outlets.holdOnlyRadioButton);
+    localizeTitle(panel, panel.outlets.holdAfterRadioButton);
+    localizeTitle(panel, panel.outlets.samplePrintRadioButton);
+    localizeText(panel, panel.outlets.suspendKeyStaticText);
 }
 
 void setUpFiling(Panel& panel) {
-    localizeTitle(panel, panel.filingBox);
-    localizeText(panel, panel.folderSelectionStaticText);
+    localizeTitle(panel, panel.outlets.filingBox);
+    localizeText(panel, panel.outlets.folderSelectionStaticText);
     panel.makeFolderPopup();
-    localizeTitle(panel, panel.quickFileRadioButton);
-    localizeTitle(panel, panel.mainFolderRadioButton);
-    localizeTitle(panel, panel.customFolderRadioButton);
-    localizeText(panel, panel.folderPasswordStaticText);
+    localizeTitle(panel, panel.outlets.quickFileRadioButton);
+    localizeTitle(panel, panel.outlets.mainFolderRadioButton);
+    localizeTitle(panel, panel.outlets.customFolderRadioButton);
+    localizeText(panel, panel.outlets.folderPasswordStaticText);
 }
 
 void setUpAuthentication(Panel& panel) {
-    localizeTitle(panel, panel.authenticationRadioButton);
-    localizeText(panel, panel.loginNameStaticText);
-    localizeText(panel, panel.passwordStaticText);
-    localizeTitle(panel, panel.userNumberRadioButton);
-    localizeText(panel, panel.accountNumberStaticText);
+    localizeTitle(panel, panel.outlets.authenticationRadioButton);
+    localizeText(panel, panel.outlets.loginNameStaticText);
+    localizeText(panel, panel.outlets.passwordStaticText);
+    localizeTitle(panel, panel.outlets.userNumberRadioButton);
+    localizeText(panel, panel.outlets.accountNumberStaticText);
 }
 
 void setUpJobIdentity(Panel& panel) {
-    localizeTitle(panel, panel.jobIDBox);
-    localizeText(panel, panel.userNameStaticText);
-    localizeText(panel, panel.jobNameStaticText);
+    localizeTitle(panel, panel.outlets.jobIDBox);
+    localizeText(panel, panel.outlets.userNameStaticText);
+    localizeText(panel, panel.outlets.jobNameStaticText);
 }
 
 void setUpDeviceAddress(Panel& panel) {
-    localizeText(panel, panel.printersAddressStaticText);
-    if (panel.mfpURL) panel.printersAddressEditText->setStringValue(*panel.mfpURL);
-    localizeTitle(panel, panel.getFolderNameButton);
+    localizeText(panel, panel.outlets.printersAddressStaticText);
+    if (panel.context.mfpURL) panel.outlets.printersAddressEditText->setStringValue(*panel.context.mfpURL);
+    localizeTitle(panel, panel.outlets.getFolderNameButton);
 }
 
 // Each field's input filter and lock icons; no field's set-up touches
@@ -119,7 +117,7 @@ void setUpDeviceAddress(Panel& panel) {
 void setUpFields(Panel& panel) {
     for (const JobField* field : job_fields::kFields) {
         installInputFilter(panel, *field);
-        giveLockIcons(panel, panel.*field->lockButton);
+        giveLockIcons(panel, panel.outlets.*field->lockButton);
     }
 }
 
@@ -129,7 +127,7 @@ void NelvoPrintPdeZlm420kJC::initializeUI() {
     PDEProlog(this, "--initializeUI:");
     // The dialog may show the panel before it asks for the view: a set-up
     // made without a view is made again, once, on the view loaded later.
-    if (!hasInited || (panelView_ && !viewControlsSetUp)) {
+    if (!progress.hasInited || (outlets.panelView && !progress.viewControlsSetUp)) {
         localizeTabs(*this);
         setUpRetention(*this);
         setUpFiling(*this);
@@ -137,9 +135,9 @@ void NelvoPrintPdeZlm420kJC::initializeUI() {
         setUpJobIdentity(*this);
         setUpDeviceAddress(*this);
         setUpFields(*this);
-        chasingArrow->setHidden(true);
-        hasInited = true;
-        viewControlsSetUp = panelView_ != nullptr;
+        outlets.chasingArrow->setHidden(true);
+        progress.hasInited = true;
+        progress.viewControlsSetUp = outlets.panelView != nullptr;
     }
     PDEEpilog(this, "--initializeUI:=void");
 }

@@ -13,7 +13,7 @@ std::optional<std::string> NelvoPrintPdeZlm420kJC::localizedStringValue(const st
     const std::string key = text->substr(0, colon);
     // An empty text, or one that begins with a colon, has no key.
     if (key.empty()) return text;
-    std::string localized = pdeBundle ? pdeBundle->localizedStringForKey(key) : key;
+    std::string localized = context.pdeBundle ? context.pdeBundle->localizedStringForKey(key) : key;
     if (colon != std::string::npos) localized += ':';
     return localized;
 }

@@ -7,27 +7,28 @@
 namespace controls {
 
 bool retentionOn(const NelvoPrintPdeZlm420kJC& panel) {
-    return panel.retentionCheckBox->state() != 0;
+    return panel.outlets.retentionCheckBox->state() != 0;
 }
 
 bool quickFileChosen(const NelvoPrintPdeZlm420kJC& panel) {
-    const bool inPopUp =
-        panel.folderSelectionPopup && panel.folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem;
-    const bool inMatrix =
-        panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == positions::kQuickFileRow;
+    const bool inPopUp = panel.outlets.folderSelectionPopup &&
+                         panel.outlets.folderSelectionPopup->indexOfSelectedItem() == positions::kQuickFileItem;
+    const bool inMatrix = panel.outlets.folderSelectionMatrix &&
+                          panel.outlets.folderSelectionMatrix->selectedRow() == positions::kQuickFileRow;
     return inPopUp || inMatrix;
 }
 
 bool customFolderRowChosen(const NelvoPrintPdeZlm420kJC& panel) {
-    return panel.folderSelectionMatrix && panel.folderSelectionMatrix->selectedRow() == positions::kCustomFolderRow;
+    return panel.outlets.folderSelectionMatrix &&
+           panel.outlets.folderSelectionMatrix->selectedRow() == positions::kCustomFolderRow;
 }
 
 bool listedFolderNeedsPassCode(const NelvoPrintPdeZlm420kJC& panel) {
-    if (!panel.folderSelectionPopup || !panel.folderList) return false;
-    const int index = panel.folderSelectionPopup->indexOfSelectedItem();
+    if (!panel.outlets.folderSelectionPopup || !panel.deviceFolders.folderList) return false;
+    const int index = panel.outlets.folderSelectionPopup->indexOfSelectedItem();
     if (index < positions::kFirstListedFolderItem) return false;
     const auto position = static_cast<std::size_t>(index - positions::kFirstListedFolderItem);
-    return position < panel.folderList->size() && (*panel.folderList)[position].password;
+    return position < panel.deviceFolders.folderList->size() && (*panel.deviceFolders.folderList)[position].password;
 }
 
 bool folderPassCodeWanted(const NelvoPrintPdeZlm420kJC& panel) {
@@ -35,7 +36,7 @@ bool folderPassCodeWanted(const NelvoPrintPdeZlm420kJC& panel) {
 }
 
 bool loginNameMode(const NelvoPrintPdeZlm420kJC& panel) {
-    return panel.authenticationMatrix->selectedRow() == positions::kLoginNameRow;
+    return panel.outlets.authenticationMatrix->selectedRow() == positions::kLoginNameRow;
 }
 
 }  // namespace controls

@@ -1,6 +1,5 @@
 // The folder button: fetch the device's folder list, read it, remember it
 // and show it in the folder menu.
-#include "folders/FolderServiceURL.h"
 #include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
 #include "folders/ResponseFile.h"
 #include "platform/controls/Alert.h"
@@ -16,17 +15,17 @@ constexpr const char* kFetchFailedMessage = "Could not retrieve Folder Names.";
 constexpr const char* kOKButton = "OK";
 
 void startProgress(NelvoPrintPdeZlm420kJC& panel) {
-    panel.chasingArrow->startAnimation();
-    panel.chasingArrow->setHidden(false);
+    panel.outlets.chasingArrow->startAnimation();
+    panel.outlets.chasingArrow->setHidden(false);
 }
 
 void stopProgress(NelvoPrintPdeZlm420kJC& panel) {
-    panel.chasingArrow->stopAnimation();
-    panel.chasingArrow->setHidden(true);
+    panel.outlets.chasingArrow->stopAnimation();
+    panel.outlets.chasingArrow->setHidden(true);
 }
 
 std::string localized(const NelvoPrintPdeZlm420kJC& panel, const std::string& key) {
-    return panel.pdeBundle ? panel.pdeBundle->localizedStringForKey(key) : key;
+    return panel.context.pdeBundle ? panel.context.pdeBundle->localizedStringForKey(key) : key;
 }
 
 // Sends the folder request to the device at `address` and waits for the
@@ -37,7 +36,7 @@ bool requestFolders(NelvoPrintPdeZlm420kJC& panel, const std::string& address) {
     startProgress(panel);
     bool kept = true;
     if (auto client = NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(folderServiceURLText(address), &panel)) {
-        client->sendMessage(panel.requestData);
+        client->sendMessage(panel.deviceFolders.requestData);
         kept = !client->answerLost();
     }
     stopProgress(panel);
@@ -61,8 +60,8 @@ void applyFilingRules(NelvoPrintPdeZlm420kJC& panel) {
 
 void NelvoPrintPdeZlm420kJC::getFolderNameButtonProc(NSControl* sender) {
     PDEProlog(this, "getFolderNameButtonProc:(%p)", sender);
-    if (!getFolderNameButton) return;
-    const std::string address = printersAddressEditText->stringValue();
+    if (!outlets.getFolderNameButton) return;
+    const std::string address = outlets.printersAddressEditText->stringValue();
     // An answer that could not be kept: the file holds another device's
     // folders, or none, so nothing is read or remembered for this address.
     if (!address.empty() && !requestFolders(*this, address)) {

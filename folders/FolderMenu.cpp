@@ -22,19 +22,20 @@ void refreshFixedItems(const NelvoPrintPdeZlm420kJC& panel, NSMenu& menu) {
         NSMenuItem* item = menu.itemAtIndex(index);
         if (!item) continue;
         if (const auto title = panel.localizedStringValue(item->title())) item->setTitle(*title);
-        item->setImage(panel.spaceImage);
+        item->setImage(panel.deviceFolders.spaceImage);
     }
 }
 
 void appendListedFolders(const NelvoPrintPdeZlm420kJC& panel, NSMenu& menu) {
-    if (!panel.folderList || panel.folderList->empty()) return;
+    if (!panel.deviceFolders.folderList || panel.deviceFolders.folderList->empty()) return;
     menu.addItem(NSMenuItem::separatorItem());
     // One padlock for every protected folder of this menu.
     std::shared_ptr<NSImage> lockIcon;
-    for (const FolderRecord& folder : *panel.folderList) {
+    for (const FolderRecord& folder : *panel.deviceFolders.folderList) {
         auto item = std::make_unique<NSMenuItem>(folder.name, "");
-        if (folder.password && !lockIcon) lockIcon = initWithSystemIconType(kLockedIconType, panel.pdeBundle.get());
-        item->setImage(folder.password ? lockIcon : panel.spaceImage);
+        if (folder.password && !lockIcon)
+            lockIcon = initWithSystemIconType(kLockedIconType, panel.context.pdeBundle.get());
+        item->setImage(folder.password ? lockIcon : panel.deviceFolders.spaceImage);
         menu.addItem(std::move(item));
     }
 }
@@ -42,11 +43,11 @@ void appendListedFolders(const NelvoPrintPdeZlm420kJC& panel, NSMenu& menu) {
 }  // namespace
 
 void NelvoPrintPdeZlm420kJC::makeFolderPopup() {
-    if (!folderSelectionPopup) return;
-    NSMenu& menu = folderSelectionPopup->menu();
-    const int selected = folderSelectionPopup->indexOfSelectedItem();
+    if (!outlets.folderSelectionPopup) return;
+    NSMenu& menu = outlets.folderSelectionPopup->menu();
+    const int selected = outlets.folderSelectionPopup->indexOfSelectedItem();
     std::optional<std::string> shownFolder;
-    const NSMenuItem* item = folderSelectionPopup->selectedItem();
+    const NSMenuItem* item = outlets.folderSelectionPopup->selectedItem();
     if (item && selected >= positions::kFirstListedFolderItem) shownFolder = item->title();
     removeListedFolders(menu);
     refreshFixedItems(*this, menu);
@@ -55,14 +56,14 @@ void NelvoPrintPdeZlm420kJC::makeFolderPopup() {
     // the main folder, the neutral choice, replaces it (the pop-up itself
     // would fall back to quick file).
     if (selected >= positions::kFixedFolderItems)
-        folderSelectionPopup->selectItemAtIndex(static_cast<int>(SearchSameFolderName(shownFolder)));
+        outlets.folderSelectionPopup->selectItemAtIndex(static_cast<int>(SearchSameFolderName(shownFolder)));
 }
 
 int64_t NelvoPrintPdeZlm420kJC::SearchSameFolderName(const std::optional<std::string>& name) {
-    if (!name || !folderList || folderList->empty()) return positions::kMainFolderItem;
+    if (!name || !deviceFolders.folderList || deviceFolders.folderList->empty()) return positions::kMainFolderItem;
     const platform::CaseInsensitiveMatch wanted(*name);
-    for (std::size_t index = 0; index < folderList->size(); ++index)
-        if (wanted.matches((*folderList)[index].name))
+    for (std::size_t index = 0; index < deviceFolders.folderList->size(); ++index)
+        if (wanted.matches((*deviceFolders.folderList)[index].name))
             return positions::kFirstListedFolderItem + static_cast<int64_t>(index);
     return positions::kMainFolderItem;
 }

@@ -2,7 +2,8 @@
 // answer, turning the thread's run loop meanwhile. A complete answer,
 // whatever its HTTP status, is saved to the response file; a time-out, a
 // failure or an answer that cannot be saved is told to the context instead.
-// One client serves one exchange.
+// One client serves one exchange. Beside it, the service's URL for the
+// address typed in the panel.
 #pragma once
 
 #include <cstddef>
@@ -14,7 +15,7 @@
 #include "platform/http/NSURL.h"
 #include "platform/http/NSURLConnection.h"
 #include "platform/runloop/NSTimer.h"
-#include "plugin/SOAPClientCallback.h"
+#include "plugin/PanelRoles.h"
 
 class NelvoPrintPdeZlm420kJCSOAPClient : public NSURLConnectionDelegate {
 public:
@@ -65,3 +66,10 @@ private:
     std::shared_ptr<NSTimer> timer_;
     bool answerLost_ = false;
 };
+
+inline constexpr const char* kFolderServiceSuffix = "/nelvo-mfp-srv";
+
+// "http://" + address + "/nelvo-mfp-srv". The address is a host name or an
+// IP address, with a port when the user adds one; a bare IPv6 address (which
+// a URL cannot carry as it is) is put in brackets.
+std::string folderServiceURLText(const std::string& address);

@@ -4,9 +4,7 @@
 #include <pugixml.hpp>
 
 #include "folders/AnswerDecoding.h"
-#include "folders/FolderListLimit.h"
-#include "folders/FolderName.h"
-#include "folders/MyGetChild.h"
+#include "folders/FolderList.h"
 #include "folders/ResponseFile.h"
 #include "folders/WellFormedAnswer.h"
 #include "plugin/Logging.h"
@@ -59,16 +57,19 @@ std::optional<FolderRecord> folderRecordOf(pugi::xml_node entry) {
         else if (isElementNamed(child, "dir") && textContent(child) == "true")
             record.dir = true;
     }
-    if (!name || hasControlCharacter(*name)) return std::nullopt;
+    if (!name || folders::hasControlCharacter(*name)) return std::nullopt;
     record.name = std::move(*name);
     return record;
 }
 
-}  // namespace
-
+// The step of the walk down the device's answer: the last child of `node`
+// (of any kind: element, text, comment), or the empty node when it has none
+// or is itself empty.
 pugi::xml_node MyGetChild(pugi::xml_node node) {
     return node.last_child();
 }
+
+}  // namespace
 
 bool NelvoPrintPdeZlm420kJC::parseXML(const std::string& path) {
     PDEProlog(this, "--parseXML:(%@)", path.c_str());
@@ -77,7 +78,7 @@ bool NelvoPrintPdeZlm420kJC::parseXML(const std::string& path) {
 
     // Envelope, its last child (the body), and the body's last child.
     const pugi::xml_node answer = MyGetChild(MyGetChild(document.document_element()));
-    folderList.emplace();
+    deviceFolders.folderList.emplace();
     if (!answer.first_child()) return false;
 
     bool succeeded = true;  // an answer without "result-code" counts as success
@@ -91,7 +92,8 @@ bool NelvoPrintPdeZlm420kJC::parseXML(const std::string& path) {
     if (!files || !succeeded) return false;
 
     for (const pugi::xml_node entry : files.children())
-        if (std::optional<FolderRecord> record = folderRecordOf(entry)) folderList->push_back(std::move(*record));
-    folders::keepFirstFolders(*folderList, "the device's answer");
+        if (std::optional<FolderRecord> record = folderRecordOf(entry))
+            deviceFolders.folderList->push_back(std::move(*record));
+    folders::keepFirstFolders(*deviceFolders.folderList, "the device's answer");
     return true;
 }

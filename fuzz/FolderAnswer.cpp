@@ -3,7 +3,7 @@
 // bounded, and the menu rebuilds from it. The input is written as the client
 // writes answers, private to the user, and must be read back: an input the
 // reader refused for its file's mode would test nothing.
-#include "folders/FolderListLimit.h"
+#include "folders/FolderList.h"
 #include "folders/ResponseFile.h"
 #include "fuzz/FuzzSupport.h"
 #include "tests/support/TestPanel.h"
@@ -29,15 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input = fuzz_support::textOf(data, size);
     FUZZ_EXPECT(fuzz_support::writeFile(*path, input));
     FUZZ_EXPECT(folders::readOwnPrivateFile(*path) == input);
-    panel->folderList.reset();
+    panel->deviceFolders.folderList.reset();
     const bool listed = panel->parseXML(*path);
     // A "files" element was read: there is a list, one record per entry at
     // most, and the menu rebuilds from it.
-    FUZZ_EXPECT(!listed || panel->folderList);
-    if (panel->folderList) {
-        FUZZ_EXPECT(panel->folderList->size() <= size / 7);
-        FUZZ_EXPECT(panel->folderList->size() <= folders::kMostFolders);
-        for (const FolderRecord& folder : *panel->folderList) {
+    FUZZ_EXPECT(!listed || panel->deviceFolders.folderList);
+    if (panel->deviceFolders.folderList) {
+        FUZZ_EXPECT(panel->deviceFolders.folderList->size() <= size / 7);
+        FUZZ_EXPECT(panel->deviceFolders.folderList->size() <= folders::kMostFolders);
+        for (const FolderRecord& folder : *panel->deviceFolders.folderList) {
             FUZZ_EXPECT(fuzz_support::isValidUtf8(folder.name));
             FUZZ_EXPECT(!hasControlCharacter(folder.name));
         }

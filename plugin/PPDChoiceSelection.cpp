@@ -37,9 +37,9 @@ std::shared_ptr<PDEChoice> wrapperOf(const NSMenuItem* item) {
 void takeSelection(NelvoPrintPdeZlm420kJC& panel, std::shared_ptr<PDEChoice>& selection,
                    const std::shared_ptr<PDEChoice>& candidate, const std::string& key, const char* exitFormat) {
     PDELog(&panel, "selected request: %@", candidate.get());
-    const bool refused =
-        candidate && panel.useConstraintHandling && panel.pdePluginCallbackObject &&
-        !panel.pdePluginCallbackObject->willChangePPDOptionKeyValue(key, candidate->ppdTitle().value_or(std::string()));
+    const bool refused = candidate && panel.context.useConstraintHandling && panel.context.pdePluginCallbackObject &&
+                         !panel.context.pdePluginCallbackObject->willChangePPDOptionKeyValue(
+                             key, candidate->ppdTitle().value_or(std::string()));
     if (candidate && !refused) selection = candidate;
     PDEEpilog(&panel, exitFormat, selection.get());
 }
@@ -47,8 +47,8 @@ void takeSelection(NelvoPrintPdeZlm420kJC& panel, std::shared_ptr<PDEChoice>& se
 }  // namespace
 
 int64_t NelvoPrintPdeZlm420kJC::indexOfMarkedOption(ppd_option_t* option, const char* key) {
-    if (ppd && key) {
-        if (const ppd_choice_t* marked = ppdFindMarkedChoice(ppd, key)) {
+    if (context.ppd && key) {
+        if (const ppd_choice_t* marked = ppdFindMarkedChoice(context.ppd, key)) {
             const int64_t position = positionInOption(option, marked);
             if (position >= 0) return position;
         }

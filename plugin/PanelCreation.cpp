@@ -42,32 +42,36 @@ std::unique_ptr<NSBundle> NelvoPrintPdeZlm420kJC::bundleOfPanelClass() {
 }
 
 NelvoPrintPdeZlm420kJC::NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm420kJCPDEPluginCallback> callback,
-                                               std::unique_ptr<NSBundle> bundle)
-    : pdePluginCallbackObject(std::move(callback)), pdeBundle(std::move(bundle)) {
-    PDEProlog(this, "initWithCallback:(%@, %p)", pdePluginCallbackObject.get(), pdePluginCallbackObject.get());
+                                               std::unique_ptr<NSBundle> bundle) {
+    context.pdePluginCallbackObject = std::move(callback);
+    context.pdeBundle = std::move(bundle);
+    PDEProlog(this, "initWithCallback:(%@, %p)", context.pdePluginCallbackObject.get(),
+              context.pdePluginCallbackObject.get());
 
-    useConstraintHandling = pdePluginCallbackObject && pdePluginCallbackObject->respondsToWillChangePPDOptionKeyValue();
-    PDELog(this, "Constraint Handling Available: %s", yesOrNo(useConstraintHandling));
-    canResizeView = runningOnLeopardOrLater();
-    PDELog(this, "Can resize on the fly: %s", yesOrNo(canResizeView));
+    context.useConstraintHandling =
+        context.pdePluginCallbackObject && context.pdePluginCallbackObject->respondsToWillChangePPDOptionKeyValue();
+    PDELog(this, "Constraint Handling Available: %s", yesOrNo(context.useConstraintHandling));
+    context.canResizeView = runningOnLeopardOrLater();
+    PDELog(this, "Can resize on the fly: %s", yesOrNo(context.canResizeView));
 
-    ppd = useConstraintHandling ? pdePluginCallbackObject->ppdFile() : getPPDOnTiger();
-    if (ppd) {
-        ppdEncoding = getEncodingFromPPD(ppd);
-        modelStringRef = decodeModelName(ppd->modelname, ppdEncoding);
+    context.ppd = context.useConstraintHandling ? context.pdePluginCallbackObject->ppdFile() : getPPDOnTiger();
+    if (context.ppd) {
+        context.ppdEncoding = getEncodingFromPPD(context.ppd);
+        context.modelStringRef = decodeModelName(context.ppd->modelname, context.ppdEncoding);
         takeDeviceAddress();
         CheckPreference();
         GetUserPreference();
         GetFolderPreference();
-        if (pdeBundle) {
-            if (const auto path = pdeBundle->pathForResource("listfiles", "xml"))
-                requestData = platform::readFileData(*path);
-            if (const auto path = pdeBundle->pathForResource("vwxyz", "xml")) debugData = platform::readFileData(*path);
+        if (context.pdeBundle) {
+            if (const auto path = context.pdeBundle->pathForResource("listfiles", "xml"))
+                deviceFolders.requestData = platform::readFileData(*path);
+            if (const auto path = context.pdeBundle->pathForResource("vwxyz", "xml"))
+                kept.debugData = platform::readFileData(*path);
         }
-        tigerHDDFlag = isTiger() && CheckHardDisk();
+        kept.tigerHDDFlag = isTiger() && CheckHardDisk();
     }
 
-    systemEncoding = CFStringConvertEncodingToNSStringEncoding(CFStringGetSystemEncoding());
+    context.systemEncoding = CFStringConvertEncodingToNSStringEncoding(CFStringGetSystemEncoding());
     loadSpaceImage();
     PDEEpilog(this, "initWithCallback:=id(self)");
 }
@@ -75,7 +79,7 @@ NelvoPrintPdeZlm420kJC::NelvoPrintPdeZlm420kJC(std::shared_ptr<NelvoPrintPdeZlm4
 // The device's host address from the printer's device URI, and the name of
 // the queue's preference domain.
 void NelvoPrintPdeZlm420kJC::takeDeviceAddress() {
-    PMPrintSession session = pdePluginCallbackObject->printSession();
+    PMPrintSession session = context.pdePluginCallbackObject->printSession();
     PMPrinter printer = nullptr;
     if (PMSessionGetCurrentPrinter(session, &printer) != noErr || !printer) return;
 
@@ -83,9 +87,9 @@ void NelvoPrintPdeZlm420kJC::takeDeviceAddress() {
     PMPrinterCopyDeviceURI(printer, &deviceURI);
     if (deviceURI) {
         const auto parts = platform::separateDeviceUri(*deviceURI);
-        if (parts && isNetworkScheme(parts->scheme) && !parts->host.empty()) mfpURL = parts->host;
+        if (parts && isNetworkScheme(parts->scheme) && !parts->host.empty()) context.mfpURL = parts->host;
     }
-    preferenceName = kPreferenceDomainPrefix + PMPrinterGetID(printer);
+    context.preferenceName = kPreferenceDomainPrefix + PMPrinterGetID(printer);
 }
 
 NelvoPrintPdeZlm420kJC::~NelvoPrintPdeZlm420kJC() = default;

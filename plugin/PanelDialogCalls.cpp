@@ -11,21 +11,22 @@ constexpr const char* kLayoutNames[] = {"JobControl", "JobControl2", "JobControl
 
 std::shared_ptr<NSView> NelvoPrintPdeZlm420kJC::panelView() {
     PDEProlog(this, "panelView:");
-    if (!panelView_) {
+    if (!outlets.panelView) {
         const int32_t mode = getUIMode();
         if (mode >= 1 && mode <= 5) loadLayoutNamed(kLayoutNames[mode - 1]);
     }
     initializeUI();
-    PDEEpilog(this, "panelView:=NSView(%@, %p)", panelView_.get(), panelView_.get());
-    return panelView_;
+    PDEEpilog(this, "panelView:=NSView(%@, %p)", outlets.panelView.get(), outlets.panelView.get());
+    return outlets.panelView;
 }
 
 std::string NelvoPrintPdeZlm420kJC::panelName() {
     PDEProlog(this, "panelName:");
-    if (!thePDEName)
-        thePDEName = pdeBundle ? pdeBundle->localizedStringForKey(kJobHandlingPanelName) : kJobHandlingPanelName;
-    PDEEpilog(this, "panelName:=NSString(%@)", *thePDEName);
-    return *thePDEName;
+    if (!context.thePDEName)
+        context.thePDEName =
+            context.pdeBundle ? context.pdeBundle->localizedStringForKey(kJobHandlingPanelName) : kJobHandlingPanelName;
+    PDEEpilog(this, "panelName:=NSString(%@)", *context.thePDEName);
+    return *context.thePDEName;
 }
 
 std::string NelvoPrintPdeZlm420kJC::panelKind() {
@@ -44,7 +45,7 @@ std::vector<std::string> NelvoPrintPdeZlm420kJC::supportedPPDOptionKeys() {
 
 void NelvoPrintPdeZlm420kJC::willShow() {
     PDEProlog(this, "willShow:");
-    if (!hasInited) initializeUI();
+    if (!progress.hasInited) initializeUI();
     updateUI();
     PDEEpilog(this, "willShow:=void");
 }
@@ -57,10 +58,11 @@ bool NelvoPrintPdeZlm420kJC::shouldHide() {
 
 bool NelvoPrintPdeZlm420kJC::shouldPrint() {
     PDEProlog(this, "shouldPrint:");
-    PMPrintSettings settings = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
-    if (!callRestoreValuesFunction) restoreValuesAndReturnError(nullptr);
-    if (!callSaveValuesFunction) saveValuesAndReturnError(nullptr);
-    if (settings && hasInited) {
+    PMPrintSettings settings =
+        context.pdePluginCallbackObject ? context.pdePluginCallbackObject->printSettings() : nullptr;
+    if (!progress.callRestoreValuesFunction) restoreValuesAndReturnError(nullptr);
+    if (!progress.callSaveValuesFunction) saveValuesAndReturnError(nullptr);
+    if (settings && progress.hasInited) {
         // The values of this job become the queue's remembered defaults and
         // are loaded again at once, for a later restore in this panel.
         SaveUserPreference();
@@ -83,27 +85,27 @@ void NelvoPrintPdeZlm420kJC::PPDOptionKeyValueDidChange(const std::string& optio
 
 bool NelvoPrintPdeZlm420kJC::restoreValuesAndReturnError(NSError** error) {
     PDEProlog(this, "restoreValuesAndReturnError:(%p)", error);
-    if (!panelView_) {
+    if (!outlets.panelView) {
         // The panel holds the view it had to load here until it goes.
         panelView();
-        isPanelViewRetain = true;
+        kept.isPanelViewRetain = true;
     }
-    if (!hasInited) initializeUI();
-    if (!useConstraintHandling) getPPDSettingsFromPrintSettingsOnTiger();
+    if (!progress.hasInited) initializeUI();
+    if (!context.useConstraintHandling) getPPDSettingsFromPrintSettingsOnTiger();
     getNonPPDSettingsFromPrintSettings();
     updateUI();
-    callRestoreValuesFunction = true;
+    progress.callRestoreValuesFunction = true;
     PDEEpilog(this, "restoreValuesAndReturnError:=BOOL(YES)");
     return true;
 }
 
 bool NelvoPrintPdeZlm420kJC::saveValuesAndReturnError(NSError** error) {
     PDEProlog(this, "saveValuesAndReturnError:(%p)", error);
-    if (!useConstraintHandling) writePPDSettingsToPrintSettingsOnTiger();
+    if (!context.useConstraintHandling) writePPDSettingsToPrintSettingsOnTiger();
     writeNonPPDSettingsToPrintSettings();
     // A save made before the controls existed wrote none of the panel's
     // values; printing must still make the save that counts.
-    if (viewControlsSetUp) callSaveValuesFunction = true;
+    if (progress.viewControlsSetUp) progress.callSaveValuesFunction = true;
     PDEEpilog(this, "saveValuesAndReturnError:=BOOL(YES)");
     return true;
 }
@@ -123,6 +125,6 @@ void NelvoPrintPdeZlm420kJC::writePPDSettingsToPrintSettingsOnTiger() {}
 
 nlohmann::json NelvoPrintPdeZlm420kJC::inspectionState() const {
     nlohmann::json folders = nullptr;
-    if (folderList) folders = *folderList;
+    if (deviceFolders.folderList) folders = *deviceFolders.folderList;
     return {{"folderList", folders}};
 }

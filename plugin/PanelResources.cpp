@@ -21,60 +21,60 @@ using Panel = NelvoPrintPdeZlm420kJC;
 using Connector = std::function<void(Panel&, NSObject*)>;
 
 template <class T>
-Connector outlet(Outlet<T> Panel::*field) {
-    return [field](Panel& panel, NSObject* object) { (panel.*field).connect(object); };
+Connector outlet(Outlet<T> PanelOutlets::*field) {
+    return [field](Panel& panel, NSObject* object) { (panel.outlets.*field).connect(object); };
 }
 
 const std::map<std::string, Connector>& outletsByName() {
     static const std::map<std::string, Connector> outlets = {
-        {"tabView", outlet(&Panel::tabView)},
-        {"retentionCheckBox", outlet(&Panel::retentionCheckBox)},
-        {"suspendBox", outlet(&Panel::suspendBox)},
-        {"suspendMatrix", outlet(&Panel::suspendMatrix)},
-        {"holdOnlyRadioButton", outlet(&Panel::holdOnlyRadioButton)},
-        {"holdAfterRadioButton", outlet(&Panel::holdAfterRadioButton)},
-        {"samplePrintRadioButton", outlet(&Panel::samplePrintRadioButton)},
-        {"suspendKeyStaticText", outlet(&Panel::suspendKeyStaticText)},
-        {"suspendKeyEditText", outlet(&Panel::suspendKeyEditText)},
-        {"suspendKeyButton", outlet(&Panel::suspendKeyButton)},
-        {"filingBox", outlet(&Panel::filingBox)},
-        {"folderSelectionStaticText", outlet(&Panel::folderSelectionStaticText)},
-        {"folderSelectionPopup", outlet(&Panel::folderSelectionPopup)},
-        {"folderPasswordStaticText", outlet(&Panel::folderPasswordStaticText)},
-        {"folderPasswordEditText", outlet(&Panel::folderPasswordEditText)},
-        {"folderPasswordButton", outlet(&Panel::folderPasswordButton)},
-        {"folderSelectionMatrix", outlet(&Panel::folderSelectionMatrix)},
-        {"quickFileRadioButton", outlet(&Panel::quickFileRadioButton)},
-        {"mainFolderRadioButton", outlet(&Panel::mainFolderRadioButton)},
-        {"customFolderRadioButton", outlet(&Panel::customFolderRadioButton)},
-        {"folderNameEditText", outlet(&Panel::folderNameEditText)},
-        {"folderNameButton", outlet(&Panel::folderNameButton)},
-        {"authenticationMatrix", outlet(&Panel::authenticationMatrix)},
-        {"authenticationRadioButton", outlet(&Panel::authenticationRadioButton)},
-        {"loginNameStaticText", outlet(&Panel::loginNameStaticText)},
-        {"loginNameEditText", outlet(&Panel::loginNameEditText)},
-        {"loginNameButton", outlet(&Panel::loginNameButton)},
-        {"passwordStaticText", outlet(&Panel::passwordStaticText)},
-        {"passwordEditText", outlet(&Panel::passwordEditText)},
-        {"passwordButton", outlet(&Panel::passwordButton)},
-        {"userNumberMatrix", outlet(&Panel::userNumberMatrix)},
-        {"userNumberRadioButton", outlet(&Panel::userNumberRadioButton)},
-        {"userNumberEditText", outlet(&Panel::userNumberEditText)},
-        {"userNumberButton", outlet(&Panel::userNumberButton)},
-        {"accountNumberStaticText", outlet(&Panel::accountNumberStaticText)},
-        {"accountNumberEditText", outlet(&Panel::accountNumberEditText)},
-        {"accountNumberButton", outlet(&Panel::accountNumberButton)},
-        {"jobIDBox", outlet(&Panel::jobIDBox)},
-        {"userNameStaticText", outlet(&Panel::userNameStaticText)},
-        {"userNameEditText", outlet(&Panel::userNameEditText)},
-        {"userNameButton", outlet(&Panel::userNameButton)},
-        {"jobNameStaticText", outlet(&Panel::jobNameStaticText)},
-        {"jobNameEditText", outlet(&Panel::jobNameEditText)},
-        {"jobNameButton", outlet(&Panel::jobNameButton)},
-        {"printersAddressStaticText", outlet(&Panel::printersAddressStaticText)},
-        {"printersAddressEditText", outlet(&Panel::printersAddressEditText)},
-        {"chasingArrow", outlet(&Panel::chasingArrow)},
-        {"getFolderNameButton", outlet(&Panel::getFolderNameButton)},
+        {"tabView", outlet(&PanelOutlets::tabView)},
+        {"retentionCheckBox", outlet(&PanelOutlets::retentionCheckBox)},
+        {"suspendBox", outlet(&PanelOutlets::suspendBox)},
+        {"suspendMatrix", outlet(&PanelOutlets::suspendMatrix)},
+        {"holdOnlyRadioButton", outlet(&PanelOutlets::holdOnlyRadioButton)},
+        {"holdAfterRadioButton", outlet(&PanelOutlets::holdAfterRadioButton)},
+        {"samplePrintRadioButton", outlet(&PanelOutlets::samplePrintRadioButton)},
+        {"suspendKeyStaticText", outlet(&PanelOutlets::suspendKeyStaticText)},
+        {"suspendKeyEditText", outlet(&PanelOutlets::suspendKeyEditText)},
+        {"suspendKeyButton", outlet(&PanelOutlets::suspendKeyButton)},
+        {"filingBox", outlet(&PanelOutlets::filingBox)},
+        {"folderSelectionStaticText", outlet(&PanelOutlets::folderSelectionStaticText)},
+        {"folderSelectionPopup", outlet(&PanelOutlets::folderSelectionPopup)},
+        {"folderPasswordStaticText", outlet(&PanelOutlets::folderPasswordStaticText)},
+        {"folderPasswordEditText", outlet(&PanelOutlets::folderPasswordEditText)},
+        {"folderPasswordButton", outlet(&PanelOutlets::folderPasswordButton)},
+        {"folderSelectionMatrix", outlet(&PanelOutlets::folderSelectionMatrix)},
+        {"quickFileRadioButton", outlet(&PanelOutlets::quickFileRadioButton)},
+        {"mainFolderRadioButton", outlet(&PanelOutlets::mainFolderRadioButton)},
+        {"customFolderRadioButton", outlet(&PanelOutlets::customFolderRadioButton)},
+        {"folderNameEditText", outlet(&PanelOutlets::folderNameEditText)},
+        {"folderNameButton", outlet(&PanelOutlets::folderNameButton)},
+        {"authenticationMatrix", outlet(&PanelOutlets::authenticationMatrix)},
+        {"authenticationRadioButton", outlet(&PanelOutlets::authenticationRadioButton)},
+        {"loginNameStaticText", outlet(&PanelOutlets::loginNameStaticText)},
+        {"loginNameEditText", outlet(&PanelOutlets::loginNameEditText)},
+        {"loginNameButton", outlet(&PanelOutlets::loginNameButton)},
+        {"passwordStaticText", outlet(&PanelOutlets::passwordStaticText)},
+        {"passwordEditText", outlet(&PanelOutlets::passwordEditText)},
+        {"passwordButton", outlet(&PanelOutlets::passwordButton)},
+        {"userNumberMatrix", outlet(&PanelOutlets::userNumberMatrix)},
+        {"userNumberRadioButton", outlet(&PanelOutlets::userNumberRadioButton)},
+        {"userNumberEditText", outlet(&PanelOutlets::userNumberEditText)},
+        {"userNumberButton", outlet(&PanelOutlets::userNumberButton)},
+        {"accountNumberStaticText", outlet(&PanelOutlets::accountNumberStaticText)},
+        {"accountNumberEditText", outlet(&PanelOutlets::accountNumberEditText)},
+        {"accountNumberButton", outlet(&PanelOutlets::accountNumberButton)},
+        {"jobIDBox", outlet(&PanelOutlets::jobIDBox)},
+        {"userNameStaticText", outlet(&PanelOutlets::userNameStaticText)},
+        {"userNameEditText", outlet(&PanelOutlets::userNameEditText)},
+        {"userNameButton", outlet(&PanelOutlets::userNameButton)},
+        {"jobNameStaticText", outlet(&PanelOutlets::jobNameStaticText)},
+        {"jobNameEditText", outlet(&PanelOutlets::jobNameEditText)},
+        {"jobNameButton", outlet(&PanelOutlets::jobNameButton)},
+        {"printersAddressStaticText", outlet(&PanelOutlets::printersAddressStaticText)},
+        {"printersAddressEditText", outlet(&PanelOutlets::printersAddressEditText)},
+        {"chasingArrow", outlet(&PanelOutlets::chasingArrow)},
+        {"getFolderNameButton", outlet(&PanelOutlets::getFolderNameButton)},
     };
     return outlets;
 }
@@ -131,11 +131,11 @@ NSControl::Action NelvoPrintPdeZlm420kJC::actionForHandler(const std::string& ha
 }
 
 void NelvoPrintPdeZlm420kJC::loadLayoutNamed(const std::string& name) {
-    if (pdeBundle) panelView_ = pdeBundle->loadNibNamed(name, *this);
+    if (context.pdeBundle) outlets.panelView = context.pdeBundle->loadNibNamed(name, *this);
 }
 
 void NelvoPrintPdeZlm420kJC::loadSpaceImage() {
-    if (!pdeBundle) return;
-    if (const auto path = pdeBundle->pathForResource("space", "png"))
-        spaceImage = NSImage::imageWithContentsOfFile(*path);
+    if (!context.pdeBundle) return;
+    if (const auto path = context.pdeBundle->pathForResource("space", "png"))
+        deviceFolders.spaceImage = NSImage::imageWithContentsOfFile(*path);
 }

@@ -41,29 +41,30 @@ std::string selectedTitle(const NSMatrix& matrix) {
 std::map<std::string, std::string> NelvoPrintPdeZlm420kJC::summaryInfo() {
     PDEProlog(this, "summaryInfo:");
     std::map<std::string, std::string> summary;
-    if (!hasInited) {
+    if (!progress.hasInited) {
         PDEEpilog(this, "summaryInfo:");
         return summary;
     }
 
     const auto localized = [this](const std::string& key) {
-        return pdeBundle ? pdeBundle->localizedStringForKey(key) : key;
+        return context.pdeBundle ? context.pdeBundle->localizedStringForKey(key) : key;
     };
-    if (retentionCheckBox) {
-        if (retentionCheckBox->state() != 0) {
-            summary[retentionCheckBox->title()] = localized("On");
-            if (folderSelectionPopup)
-                summary[withoutOuterColons(folderSelectionStaticText->stringValue())] =
-                    selectedTitle(*folderSelectionPopup);
-            if (suspendMatrix) summary[suspendBox->title()] = selectedTitle(*suspendMatrix);
+    if (outlets.retentionCheckBox) {
+        if (outlets.retentionCheckBox->state() != 0) {
+            summary[outlets.retentionCheckBox->title()] = localized("On");
+            if (outlets.folderSelectionPopup)
+                summary[withoutOuterColons(outlets.folderSelectionStaticText->stringValue())] =
+                    selectedTitle(*outlets.folderSelectionPopup);
+            if (outlets.suspendMatrix) summary[outlets.suspendBox->title()] = selectedTitle(*outlets.suspendMatrix);
         } else {
-            summary[retentionCheckBox->title()] = localized("Off");
+            summary[outlets.retentionCheckBox->title()] = localized("Off");
         }
     }
-    if (userNameStaticText && userNameEditText)
-        summary[withoutOuterColons(userNameStaticText->stringValue())] = userNameEditText->stringValue();
-    if (jobNameStaticText && jobNameEditText)
-        summary[withoutOuterColons(jobNameStaticText->stringValue())] = jobNameEditText->stringValue();
+    if (outlets.userNameStaticText && outlets.userNameEditText)
+        summary[withoutOuterColons(outlets.userNameStaticText->stringValue())] =
+            outlets.userNameEditText->stringValue();
+    if (outlets.jobNameStaticText && outlets.jobNameEditText)
+        summary[withoutOuterColons(outlets.jobNameStaticText->stringValue())] = outlets.jobNameEditText->stringValue();
 
     PDEEpilog(this, "summaryInfo:");
     return summary;

@@ -20,10 +20,10 @@ bool isRecordOf(const nlohmann::json& record, const std::string& model) {
 }  // namespace
 
 void NelvoPrintPdeZlm420kJC::CheckPreference() {
-    std::optional<JobControlUpdate> update = JobControlUpdate::begin(preferenceName);
+    std::optional<JobControlUpdate> update = JobControlUpdate::begin(context.preferenceName);
     if (!update) return;
     nlohmann::json& record = update->record();
-    const std::string model = modelNameOf(modelStringRef);
+    const std::string model = modelNameOf(context.modelStringRef);
     if (!isRecordOf(record, model)) {
         record = nlohmann::json::object();
         record[job_control::kModelName] = model;

@@ -3,8 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "folders/FolderListLimit.h"
-#include "folders/FolderName.h"
+#include "folders/FolderList.h"
 
 namespace job_control {
 namespace {
@@ -71,7 +70,7 @@ FolderList folderListValue(const nlohmann::json& record) {
     for (const nlohmann::json& folder : *files)
         if (folder.is_object()) folders.push_back(folder.get<FolderRecord>());
     // A name with a control character is never shown, whoever wrote the file.
-    std::erase_if(folders, [](const FolderRecord& folder) { return hasControlCharacter(folder.name); });
+    std::erase_if(folders, [](const FolderRecord& folder) { return folders::hasControlCharacter(folder.name); });
     // A file written by an earlier version, or by hand, may hold more.
     folders::keepFirstFolders(folders, "the remembered record");
     return folders;

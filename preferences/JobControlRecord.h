@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "plugin/FolderRecord.h"
+#include "plugin/PanelState.h"
 
 namespace job_control {
 

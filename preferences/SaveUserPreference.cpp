@@ -48,25 +48,26 @@ std::string storedForm(const JobField& field, const std::string& text) {
 
 // A key whose field the layout lacks keeps its stored value.
 void remember(const NelvoPrintPdeZlm420kJC& panel, const JobField& field, nlohmann::json& record) {
-    const Outlet<NSTextField>& control = panel.*field.field;
+    const Outlet<NSTextField>& control = panel.outlets.*field.field;
     if (!control) return;
     if (&field != &job_fields::kLoginName) {
         record[field.recordKey] = storedForm(field, control->stringValue());
         return;
     }
     // While locked the field shows bullets: the clear name is the kept one.
-    const bool locked = (panel.*field.lockButton)->state() == 1;
-    const std::string name = locked ? panel.loginNameStringRef.value_or(std::string()) : control->stringValue();
+    const bool locked = (panel.outlets.*field.lockButton)->state() == 1;
+    const std::string name =
+        locked ? panel.loginNameLock.loginNameStringRef.value_or(std::string()) : control->stringValue();
     if (!locked || !name.empty()) record[field.recordKey] = storedForm(field, name);
 }
 
 }  // namespace
 
 bool NelvoPrintPdeZlm420kJC::SaveUserPreference() {
-    std::optional<JobControlUpdate> update = JobControlUpdate::begin(preferenceName);
+    std::optional<JobControlUpdate> update = JobControlUpdate::begin(context.preferenceName);
     if (!update) return false;
     nlohmann::json& record = update->record();
-    record[job_control::kAuthentication] = authenticationRadioButton->state() != 0;
+    record[job_control::kAuthentication] = outlets.authenticationRadioButton->state() != 0;
     for (const JobField* field : job_fields::kFields)
         remember(*this, *field, record);
     record[job_control::kHoldButton] = static_cast<int32_t>(job_fields::lockMaskOf(*this));

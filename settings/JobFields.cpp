@@ -7,7 +7,7 @@ namespace job_fields {
 uint32_t lockMaskOf(const Panel& panel) {
     uint32_t mask = 0;
     for (const JobField* field : kFields)
-        if ((panel.*field->lockButton)->state() != 0) mask |= field->lockBit;
+        if ((panel.outlets.*field->lockButton)->state() != 0) mask |= field->lockBit;
     return mask;
 }
 

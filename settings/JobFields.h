@@ -53,8 +53,8 @@ struct TextLimits {
 };
 
 struct JobField {
-    Outlet<NSTextField> Panel::*field;
-    Outlet<NSButton> Panel::*lockButton;
+    Outlet<NSTextField> PanelOutlets::*field;
+    Outlet<NSButton> PanelOutlets::*lockButton;
     uint32_t lockBit;
     Handler lockHandler;
 
@@ -72,7 +72,7 @@ struct JobField {
     uint64_t entryLimit;  // characters the input filter lets in; 0 for no limit
 
     const char* recordKey;
-    std::optional<std::string> Panel::*remembered;
+    std::optional<std::string> RememberedValues::*remembered;
     StoredForm storedForm;
     size_t storedCharacters;
 };
@@ -85,8 +85,8 @@ inline constexpr TextLimits kSentDigits{8, 8};
 inline constexpr size_t kLongestName = 255;
 inline constexpr uint64_t kPassCodeEntry = Panel::getPasswordMax();
 
-inline constexpr JobField kPassCode{.field = &Panel::suspendKeyEditText,
-                                    .lockButton = &Panel::suspendKeyButton,
+inline constexpr JobField kPassCode{.field = &PanelOutlets::suspendKeyEditText,
+                                    .lockButton = &PanelOutlets::suspendKeyButton,
                                     .lockBit = lock_bits::kPassCode,
                                     .lockHandler = &Panel::suspendKeyButtonProc,
                                     .form = Form::passCode,
@@ -101,13 +101,13 @@ inline constexpr JobField kPassCode{.field = &Panel::suspendKeyEditText,
                                     .filter = InputFilter::digits,
                                     .entryLimit = kPassCodeEntry,
                                     .recordKey = "pass code",
-                                    .remembered = &Panel::prefSuspendKeyStringRef,
+                                    .remembered = &RememberedValues::prefSuspendKeyStringRef,
                                     .storedForm = StoredForm::fixedKeyHex,
                                     .storedCharacters = 16};
 
 // Read with the filing target.
-inline constexpr JobField kFolderName{.field = &Panel::folderNameEditText,
-                                      .lockButton = &Panel::folderNameButton,
+inline constexpr JobField kFolderName{.field = &PanelOutlets::folderNameEditText,
+                                      .lockButton = &PanelOutlets::folderNameButton,
                                       .lockBit = lock_bits::kFolderName,
                                       .lockHandler = &Panel::folderNameButtonProc,
                                       .form = Form::none,
@@ -122,12 +122,12 @@ inline constexpr JobField kFolderName{.field = &Panel::folderNameEditText,
                                       .filter = InputFilter::roman,
                                       .entryLimit = kLongestName,
                                       .recordKey = "folder name",
-                                      .remembered = &Panel::prefFolderNameStringRef,
+                                      .remembered = &RememberedValues::prefFolderNameStringRef,
                                       .storedForm = StoredForm::asTyped,
                                       .storedCharacters = 0};
 
-inline constexpr JobField kLoginName{.field = &Panel::loginNameEditText,
-                                     .lockButton = &Panel::loginNameButton,
+inline constexpr JobField kLoginName{.field = &PanelOutlets::loginNameEditText,
+                                     .lockButton = &PanelOutlets::loginNameButton,
                                      .lockBit = lock_bits::kLoginName,
                                      .lockHandler = &Panel::loginNameButtonProc,
                                      .form = Form::loginName,
@@ -142,12 +142,12 @@ inline constexpr JobField kLoginName{.field = &Panel::loginNameEditText,
                                      .filter = InputFilter::loginName,
                                      .entryLimit = 0,
                                      .recordKey = "user login name",
-                                     .remembered = &Panel::prefLoginNameStringRef,
+                                     .remembered = &RememberedValues::prefLoginNameStringRef,
                                      .storedForm = StoredForm::fixedKeyBase64,
                                      .storedCharacters = kLongestName};
 
-inline constexpr JobField kPassword{.field = &Panel::passwordEditText,
-                                    .lockButton = &Panel::passwordButton,
+inline constexpr JobField kPassword{.field = &PanelOutlets::passwordEditText,
+                                    .lockButton = &PanelOutlets::passwordButton,
                                     .lockBit = lock_bits::kPassword,
                                     .lockHandler = &Panel::passwordButtonProc,
                                     .form = Form::password,
@@ -162,12 +162,12 @@ inline constexpr JobField kPassword{.field = &Panel::passwordEditText,
                                     .filter = InputFilter::roman,
                                     .entryLimit = 31,
                                     .recordKey = "user password",
-                                    .remembered = &Panel::prefPasswordStringRef,
+                                    .remembered = &RememberedValues::prefPasswordStringRef,
                                     .storedForm = StoredForm::fixedKeyHex,
                                     .storedCharacters = 32};
 
-inline constexpr JobField kUserNumber{.field = &Panel::userNumberEditText,
-                                      .lockButton = &Panel::userNumberButton,
+inline constexpr JobField kUserNumber{.field = &PanelOutlets::userNumberEditText,
+                                      .lockButton = &PanelOutlets::userNumberButton,
                                       .lockBit = lock_bits::kUserNumber,
                                       .lockHandler = &Panel::userNumberButtonProc,
                                       .form = Form::number,
@@ -182,12 +182,12 @@ inline constexpr JobField kUserNumber{.field = &Panel::userNumberEditText,
                                       .filter = InputFilter::digits,
                                       .entryLimit = kPassCodeEntry,
                                       .recordKey = "user number",
-                                      .remembered = &Panel::prefUserNumberStringRef,
+                                      .remembered = &RememberedValues::prefUserNumberStringRef,
                                       .storedForm = StoredForm::fixedKeyHex,
                                       .storedCharacters = 16};
 
-inline constexpr JobField kAccountNumber{.field = &Panel::accountNumberEditText,
-                                         .lockButton = &Panel::accountNumberButton,
+inline constexpr JobField kAccountNumber{.field = &PanelOutlets::accountNumberEditText,
+                                         .lockButton = &PanelOutlets::accountNumberButton,
                                          .lockBit = lock_bits::kAccountNumber,
                                          .lockHandler = &Panel::accountNumberButtonProc,
                                          .form = Form::number,
@@ -202,12 +202,12 @@ inline constexpr JobField kAccountNumber{.field = &Panel::accountNumberEditText,
                                          .filter = InputFilter::digits,
                                          .entryLimit = kPassCodeEntry,
                                          .recordKey = "account number",
-                                         .remembered = &Panel::prefAccountNumberStringRef,
+                                         .remembered = &RememberedValues::prefAccountNumberStringRef,
                                          .storedForm = StoredForm::fixedKeyHex,
                                          .storedCharacters = 16};
 
-inline constexpr JobField kUserName{.field = &Panel::userNameEditText,
-                                    .lockButton = &Panel::userNameButton,
+inline constexpr JobField kUserName{.field = &PanelOutlets::userNameEditText,
+                                    .lockButton = &PanelOutlets::userNameButton,
                                     .lockBit = lock_bits::kUserName,
                                     .lockHandler = &Panel::userNameButtonProc,
                                     .form = Form::name,
@@ -222,12 +222,12 @@ inline constexpr JobField kUserName{.field = &Panel::userNameEditText,
                                     .filter = InputFilter::roman,
                                     .entryLimit = 32,
                                     .recordKey = "user name",
-                                    .remembered = &Panel::prefUserNameStringRef,
+                                    .remembered = &RememberedValues::prefUserNameStringRef,
                                     .storedForm = StoredForm::asTyped,
                                     .storedCharacters = 0};
 
-inline constexpr JobField kJobName{.field = &Panel::jobNameEditText,
-                                   .lockButton = &Panel::jobNameButton,
+inline constexpr JobField kJobName{.field = &PanelOutlets::jobNameEditText,
+                                   .lockButton = &PanelOutlets::jobNameButton,
                                    .lockBit = lock_bits::kJobName,
                                    .lockHandler = &Panel::jobNameButtonProc,
                                    .form = Form::name,
@@ -242,12 +242,12 @@ inline constexpr JobField kJobName{.field = &Panel::jobNameEditText,
                                    .filter = InputFilter::roman,
                                    .entryLimit = 80,
                                    .recordKey = "job name",
-                                   .remembered = &Panel::prefJobNameStringRef,
+                                   .remembered = &RememberedValues::prefJobNameStringRef,
                                    .storedForm = StoredForm::asTyped,
                                    .storedCharacters = 0};
 
-inline constexpr JobField kFolderPassCode{.field = &Panel::folderPasswordEditText,
-                                          .lockButton = &Panel::folderPasswordButton,
+inline constexpr JobField kFolderPassCode{.field = &PanelOutlets::folderPasswordEditText,
+                                          .lockButton = &PanelOutlets::folderPasswordButton,
                                           .lockBit = lock_bits::kFolderPassCode,
                                           .lockHandler = &Panel::folderPasswordButtonProc,
                                           .form = Form::passCode,
@@ -262,7 +262,7 @@ inline constexpr JobField kFolderPassCode{.field = &Panel::folderPasswordEditTex
                                           .filter = InputFilter::digits,
                                           .entryLimit = kPassCodeEntry,
                                           .recordKey = "folder pass code",
-                                          .remembered = &Panel::prefFolderPassStringRef,
+                                          .remembered = &RememberedValues::prefFolderPassStringRef,
                                           .storedForm = StoredForm::asciiFixedKeyHex,
                                           .storedCharacters = kLongestName};
 

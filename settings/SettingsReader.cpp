@@ -44,7 +44,10 @@ int32_t integerValue(const std::string& text) {
 
 class SettingsReader {
 public:
-    SettingsReader(NelvoPrintPdeZlm420kJC& panel, PMPrintSettings settings) : panel_(panel), settings_(settings) {}
+    // `remembered` are the queue's remembered values; each applies at the
+    // first restore only (RememberedValues::takeAtFirstRestore).
+    SettingsReader(NelvoPrintPdeZlm420kJC& panel, PMPrintSettings settings, RememberedValues& remembered)
+        : panel_(panel), settings_(settings), remembered_(remembered) {}
 
     void read();
 
@@ -67,16 +70,14 @@ private:
     void bringDependentControlsInLine();
 
     std::optional<std::string> value(const char* key) const;
-    // Whether the remembered mask has `bit`; clears it, so that a remembered
-    // value is applied at the first restore of a panel only.
-    bool takeRememberedBit(uint32_t bit);
-    bool jobHasLock(uint32_t bit) const { return (panel_.presetHoldButtonFlag & bit) != 0; }
+    bool jobHasLock(uint32_t bit) const { return (panel_.fromJob.presetHoldButtonFlag & bit) != 0; }
     // Decoded bytes as text in the system encoding; empty when they are not
     // valid in it.
     std::string textFromBytes(const std::string& bytes) const;
 
     NelvoPrintPdeZlm420kJC& panel_;
     PMPrintSettings settings_;
+    RememberedValues& remembered_;
 };
 
 void SettingsReader::read() {
@@ -87,7 +88,7 @@ void SettingsReader::read() {
         // fields after it are read, and its handler runs once the account
         // number is: the lock handlers of those fields see the method.
         if (field == &job_fields::kLoginName) readAuthentication();
-        if (field == &job_fields::kUserName) panel_.authenticationMatrixProc(panel_.authenticationMatrix.get());
+        if (field == &job_fields::kUserName) panel_.authenticationMatrixProc(panel_.outlets.authenticationMatrix.get());
         readField(*field);
     }
     bringDependentControlsInLine();
@@ -99,41 +100,37 @@ std::optional<std::string> SettingsReader::value(const char* key) const {
     return *stored;
 }
 
-bool SettingsReader::takeRememberedBit(uint32_t bit) {
-    const bool set = (panel_.prefHoldButtonFlag & bit) != 0;
-    panel_.prefHoldButtonFlag &= ~bit;
-    return set;
-}
-
 std::string SettingsReader::textFromBytes(const std::string& bytes) const {
-    return platform::stringFromBytes(bytes.data(), bytes.size(), panel_.systemEncoding).value_or(std::string());
+    return platform::stringFromBytes(bytes.data(), bytes.size(), panel_.context.systemEncoding).value_or(std::string());
 }
 
 void SettingsReader::setLock(const JobField& field, bool lock) {
-    Outlet<NSButton>& lockButton = panel_.*field.lockButton;
+    Outlet<NSButton>& lockButton = panel_.outlets.*field.lockButton;
     lockButton->setState(lock ? 1 : 0);
     (panel_.*field.lockHandler)(lockButton.get());
 }
 
 void SettingsReader::readLockMask() {
     // The job's mask stays for later restores when a job carries none.
-    if (const auto mask = value(kHoldButton)) panel_.presetHoldButtonFlag = static_cast<uint32_t>(integerValue(*mask));
+    if (const auto mask = value(kHoldButton))
+        panel_.fromJob.presetHoldButtonFlag = static_cast<uint32_t>(integerValue(*mask));
 }
 
 // 0 off, else the hold-mode row + 1.
 int SettingsReader::readRetention() {
-    if (!panel_.retentionCheckBox) return 0;
+    if (!panel_.outlets.retentionCheckBox) return 0;
     int code = 0;
     if (const auto suspend = value(kJobSuspend); suspend && !suspend->empty()) {
         if (const auto row = holdRowOfDigit((*suspend)[0])) code = *row + 1;
     }
-    panel_.retentionCheckBox->setState(code != 0 ? 1 : 0);
-    panel_.retentionCBoxProc(panel_.retentionCheckBox.get());
+    panel_.outlets.retentionCheckBox->setState(code != 0 ? 1 : 0);
+    panel_.retentionCBoxProc(panel_.outlets.retentionCheckBox.get());
     return code;
 }
 
 void SettingsReader::selectRetentionMode(int code) {
-    if (panel_.suspendMatrix) panel_.suspendMatrix->selectCellAtRow(code != 0 ? code - 1 : positions::kHoldOnlyRow, 0);
+    if (panel_.outlets.suspendMatrix)
+        panel_.outlets.suspendMatrix->selectCellAtRow(code != 0 ? code - 1 : positions::kHoldOnlyRow, 0);
 }
 
 void SettingsReader::readField(const JobField& field) {
@@ -150,14 +147,15 @@ void SettingsReader::readField(const JobField& field) {
 // The enciphered fields: the remembered value, or the fixed-key hex form of
 // the print settings.
 void SettingsReader::readSecretField(const JobField& secret) {
-    NSTextField* field = (panel_.*secret.field).get();
+    NSTextField* field = (panel_.outlets.*secret.field).get();
     if (!field) return;
     bool lock = false;
     std::optional<StoredText> stored;
 
-    if (takeRememberedBit(secret.lockBit)) {
+    if (remembered_.takeAtFirstRestore(secret.lockBit)) {
         lock = true;
-        if (const auto& remembered = panel_.*secret.remembered) stored.emplace(*remembered, value_buffers::kClearText);
+        if (const auto& remembered = remembered_.*secret.remembered)
+            stored.emplace(*remembered, value_buffers::kClearText);
     }
     if (!stored) {
         if (const auto fromJob = value(secret.key)) {
@@ -180,13 +178,13 @@ void SettingsReader::readSecretField(const JobField& secret) {
 // The filing target: quick file or a custom folder from the print
 // settings, a remembered folder name, else the main folder.
 void SettingsReader::readFiling(const JobField& folderName) {
-    if (!panel_.folderSelectionPopup && !panel_.folderSelectionMatrix) return;
+    if (!panel_.outlets.folderSelectionPopup && !panel_.outlets.folderSelectionMatrix) return;
     bool lock = jobHasLock(folderName.lockBit);
     bool targetSet = readFilingTarget();
     if (readRememberedFolderName(folderName, lock)) targetSet = true;
     if (!targetSet) {
-        panel_.folderSelectionPopup->selectItemAtIndex(positions::kMainFolderItem);
-        panel_.folderSelectionMatrix->selectCellAtRow(positions::kMainFolderRow, 0);
+        panel_.outlets.folderSelectionPopup->selectItemAtIndex(positions::kMainFolderItem);
+        panel_.outlets.folderSelectionMatrix->selectCellAtRow(positions::kMainFolderRow, 0);
     }
     setLock(folderName, lock);
 }
@@ -197,48 +195,50 @@ bool SettingsReader::readFilingTarget() {
     const auto filing = value(kFiling);
     if (!filing || filing->empty()) return false;
     if ((*filing)[0] == kFilingQuickFile) {
-        panel_.folderSelectionPopup->selectItemAtIndex(positions::kQuickFileItem);
-        panel_.folderSelectionMatrix->selectCellAtRow(positions::kQuickFileRow, 0);
+        panel_.outlets.folderSelectionPopup->selectItemAtIndex(positions::kQuickFileItem);
+        panel_.outlets.folderSelectionMatrix->selectCellAtRow(positions::kQuickFileRow, 0);
         return true;
     }
     if ((*filing)[0] != kFilingCustomFolder) return false;
     const auto path = value(kFolderPath);
     if (!path) return false;
     const std::string bytes = value_forms::decodeHexText(StoredText(*path, value_buffers::kClearText));
-    panel_.folderNameStringRef = platform::stringFromBytes(bytes.data(), bytes.size(), panel_.systemEncoding);
-    panel_.folderSelectionPopup->selectItemAtIndex(
-        static_cast<int>(panel_.SearchSameFolderName(panel_.folderNameStringRef)));
-    panel_.folderSelectionMatrix->selectCellAtRow(positions::kCustomFolderRow, 0);
-    panel_.folderNameEditText->setStringValue(panel_.folderNameStringRef.value_or(std::string()));
+    panel_.fromJob.folderNameStringRef =
+        platform::stringFromBytes(bytes.data(), bytes.size(), panel_.context.systemEncoding);
+    panel_.outlets.folderSelectionPopup->selectItemAtIndex(
+        static_cast<int>(panel_.SearchSameFolderName(panel_.fromJob.folderNameStringRef)));
+    panel_.outlets.folderSelectionMatrix->selectCellAtRow(positions::kCustomFolderRow, 0);
+    panel_.outlets.folderNameEditText->setStringValue(panel_.fromJob.folderNameStringRef.value_or(std::string()));
     return true;
 }
 
 // Whether a remembered folder name was put into the folder-name field; it
 // then comes with its lock on.
 bool SettingsReader::readRememberedFolderName(const JobField& folderName, bool& lock) {
-    if (!panel_.folderSelectionMatrix || !takeRememberedBit(folderName.lockBit)) return false;
-    const auto& remembered = panel_.*folderName.remembered;
+    if (!panel_.outlets.folderSelectionMatrix || !remembered_.takeAtFirstRestore(folderName.lockBit)) return false;
+    const auto& remembered = remembered_.*folderName.remembered;
     if (!remembered) return false;
-    (panel_.*folderName.field)->setStringValue(*remembered);
+    (panel_.outlets.*folderName.field)->setStringValue(*remembered);
     lock = true;
     return true;
 }
 
 void SettingsReader::readAuthentication() {
-    if (!panel_.authenticationMatrix) return;
+    if (!panel_.outlets.authenticationMatrix) return;
     bool loginName = true;
-    if ((panel_.prefHoldButtonFlag & lock_bits::kAuthenticationGroup) != 0 && panel_.prefAuthenticationBooleanRef) {
-        loginName = *panel_.prefAuthenticationBooleanRef;
+    if (const auto remembered = remembered_.authenticationAtFirstRestore(lock_bits::kAuthenticationGroup)) {
+        loginName = *remembered;
     } else if (const auto method = value(kAuthentication)) {
         loginName = method->empty() || (*method)[0] == '1';
     }
-    panel_.authenticationMatrix->selectCellAtRow(loginName ? positions::kLoginNameRow : positions::kUserNumberRow, 0);
+    panel_.outlets.authenticationMatrix->selectCellAtRow(
+        loginName ? positions::kLoginNameRow : positions::kUserNumberRow, 0);
 }
 
 // The login name: remembered or stored in pieces as the fixed-key Base64
 // form, and masked again by its handler when it comes back locked.
 void SettingsReader::readLoginName(const JobField& field) {
-    const Outlet<NSTextField>& control = panel_.*field.field;
+    const Outlet<NSTextField>& control = panel_.outlets.*field.field;
     if (!control) return;
     // Release any kept name and empty the field before reading.
     setLock(field, false);
@@ -248,17 +248,16 @@ void SettingsReader::readLoginName(const JobField& field) {
     const std::string clear = value_forms::decodeFixedKeyBase64Form(stored);
     control->setStringValue(textFromBytes(clear));
 
-    panel_.loginNameStringRef.reset();
-    panel_.loginNameLockFlag = false;
+    panel_.loginNameLock = LoginNameLockState{};
     applyLoginNameLock(field, lock);
 }
 
 // The remembered name when its lock was remembered with one, else the first
 // two pieces of the print settings joined; a second piece alone is ignored.
 StoredText SettingsReader::storedLoginName(const JobField& field, bool& lock) {
-    if (takeRememberedBit(field.lockBit)) {
+    if (remembered_.takeAtFirstRestore(field.lockBit)) {
         lock = true;
-        if (const auto& remembered = panel_.*field.remembered)
+        if (const auto& remembered = remembered_.*field.remembered)
             return StoredText(*remembered, value_buffers::kCipherText);
     }
     StoredText joined(value(kLoginName1Piece1).value_or(std::string()), value_buffers::kCipherText);
@@ -269,20 +268,20 @@ StoredText SettingsReader::storedLoginName(const JobField& field, bool& lock) {
 }
 
 void SettingsReader::applyLoginNameLock(const JobField& field, bool lock) {
-    if (lock || (panel_.*field.lockButton)->state() != 0) setLock(field, lock);
+    if (lock || (panel_.outlets.*field.lockButton)->state() != 0) setLock(field, lock);
 }
 
 // The user name and the job name: remembered as typed, stored as hex text,
 // and otherwise a default from the system.
 void SettingsReader::readName(const JobField& name) {
-    NSTextField* field = (panel_.*name.field).get();
+    NSTextField* field = (panel_.outlets.*name.field).get();
     if (!field) return;
     bool lock = false;
     bool filled = false;
 
-    if (takeRememberedBit(name.lockBit)) {
+    if (remembered_.takeAtFirstRestore(name.lockBit)) {
         lock = true;
-        if (const auto& remembered = panel_.*name.remembered) {
+        if (const auto& remembered = remembered_.*name.remembered) {
             field->setStringValue(*remembered);
             filled = true;
         }
@@ -320,15 +319,16 @@ std::optional<std::string> SettingsReader::nameDefault(const JobField& field) co
 }
 
 void SettingsReader::bringDependentControlsInLine() {
-    panel_.retentionCBoxProc(panel_.retentionCheckBox.get());
-    panel_.folderSelectionPopUpButtonProc(panel_.folderSelectionPopup.get());
+    panel_.retentionCBoxProc(panel_.outlets.retentionCheckBox.get());
+    panel_.folderSelectionPopUpButtonProc(panel_.outlets.folderSelectionPopup.get());
 }
 
 }  // namespace
 
 void NelvoPrintPdeZlm420kJC::getNonPPDSettingsFromPrintSettings() {
     PDEProlog(this, "--getNonPPDSettingsFromPrintSettings:");
-    PMPrintSettings settings = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
-    if (settings) SettingsReader(*this, settings).read();
+    PMPrintSettings settings =
+        context.pdePluginCallbackObject ? context.pdePluginCallbackObject->printSettings() : nullptr;
+    if (settings) SettingsReader(*this, settings, remembered).read();
     PDEEpilog(this, "--getNonPPDSettingsFromPrintSettings:");
 }

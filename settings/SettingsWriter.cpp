@@ -105,11 +105,12 @@ void SettingsWriter::writeFiling() {
     remove(kFolderPath2);
     // This model has no document-filing storage (CheckHardDisk answers NO):
     // whatever the filing controls show, the job carries no filing target.
-    if (panel_.folderSelectionPopup || panel_.folderSelectionMatrix) set(kFiling, std::string(1, kFilingNone));
+    if (panel_.outlets.folderSelectionPopup || panel_.outlets.folderSelectionMatrix)
+        set(kFiling, std::string(1, kFilingNone));
 }
 
 void SettingsWriter::writeMainFolderPath() {
-    if (panel_.retentionCheckBox->state() != 1) return;
+    if (panel_.outlets.retentionCheckBox->state() != 1) return;
     const std::string path = kStandardFolderPath;
     const std::string hex = value_forms::hexText(reinterpret_cast<const unsigned char*>(path.data()), path.size());
     set(kFolderPath, hex);
@@ -117,16 +118,17 @@ void SettingsWriter::writeMainFolderPath() {
 }
 
 bool SettingsWriter::retentionOn() const {
-    return panel_.retentionCheckBox && panel_.suspendMatrix && panel_.retentionCheckBox->state() != 0;
+    return panel_.outlets.retentionCheckBox && panel_.outlets.suspendMatrix &&
+           panel_.outlets.retentionCheckBox->state() != 0;
 }
 
 void SettingsWriter::writeRetention() {
-    if (!panel_.retentionCheckBox || !panel_.suspendMatrix) {
+    if (!panel_.outlets.retentionCheckBox || !panel_.outlets.suspendMatrix) {
         remove(kJobSuspend);
     } else if (!retentionOn()) {
         set(kJobSuspend, kJobSuspendOff);
     } else {
-        const int row = panel_.suspendMatrix->selectedRow();
+        const int row = panel_.outlets.suspendMatrix->selectedRow();
         // No selected row counts as the first, hold only.
         const bool known = row >= positions::kHoldOnlyRow && row <= positions::kSamplePrintRow;
         set(kJobSuspend, kJobSuspendDigitForRow[known ? row : positions::kHoldOnlyRow]);
@@ -134,19 +136,19 @@ void SettingsWriter::writeRetention() {
 }
 
 void SettingsWriter::writeAuthentication() {
-    if (!panel_.authenticationRadioButton) {
+    if (!panel_.outlets.authenticationRadioButton) {
         remove(kAuthentication);
         return;
     }
-    set(kAuthentication, panel_.authenticationRadioButton->state() >= 1 ? "1" : "0");
+    set(kAuthentication, panel_.outlets.authenticationRadioButton->state() >= 1 ? "1" : "0");
 }
 
 ClearText SettingsWriter::sentText(const JobField& field) const {
-    const Outlet<NSTextField>& control = panel_.*field.field;
+    const Outlet<NSTextField>& control = panel_.outlets.*field.field;
     if (!control) return ClearText();
     // The password keeps its length: a space stands for what cannot be sent.
     const std::optional<char> lossByte = field.form == Form::password ? std::optional<char>(' ') : std::nullopt;
-    return convertText(control->stringValue(), panel_.systemEncoding, field.sent.characters, field.sent.bytes,
+    return convertText(control->stringValue(), panel_.context.systemEncoding, field.sent.characters, field.sent.bytes,
                        lossByte);
 }
 
@@ -191,17 +193,17 @@ void SettingsWriter::writePassword(const JobField& field, const ClearText& passw
 }
 
 void SettingsWriter::writeLoginName(const JobField& field) {
-    const Outlet<NSTextField>& control = panel_.*field.field;
+    const Outlet<NSTextField>& control = panel_.outlets.*field.field;
     if (!control) {
         removeKeys(field);
         return;
     }
     // While the lock is on the field shows bullets; the clear name is kept.
-    const std::optional<std::string> source = (panel_.*field.lockButton)->state() != 0
-                                                  ? panel_.loginNameStringRef
+    const std::optional<std::string> source = (panel_.outlets.*field.lockButton)->state() != 0
+                                                  ? panel_.loginNameLock.loginNameStringRef
                                                   : std::optional<std::string>(control->stringValue());
 
-    ClearText name = source ? convertName(*source, panel_.systemEncoding, field.sent.characters) : ClearText();
+    ClearText name = source ? convertName(*source, panel_.context.systemEncoding, field.sent.characters) : ClearText();
     const std::string fixedKeyForm = name.empty() ? std::string() : value_forms::fixedKeyBase64Form(name);
     MyMultiPMPrintSetAsciiCStrValue(settings_, field.key, fixedKeyForm.c_str());
 
@@ -211,13 +213,13 @@ void SettingsWriter::writeLoginName(const JobField& field) {
 }
 
 void SettingsWriter::writeName(const JobField& field) {
-    const Outlet<NSTextField>& control = panel_.*field.field;
+    const Outlet<NSTextField>& control = panel_.outlets.*field.field;
     if (!control) {
         removeKeys(field);
         return;
     }
     const std::string& text = control->stringValue();
-    ClearText name = convertName(text, panel_.systemEncoding, field.sent.characters);
+    ClearText name = convertName(text, panel_.context.systemEncoding, field.sent.characters);
     set(field.key, value_forms::hexText(name.data(), name.length));
 
     if (encodingWindowsLatin1()) name = convertWindowsLatin1(text, field.sent.characters);
@@ -235,7 +237,8 @@ void SettingsWriter::writeLockMask() {
 
 void NelvoPrintPdeZlm420kJC::writeNonPPDSettingsToPrintSettings() {
     PDEProlog(this, "--writeNonPPDSettingsToPrintSettings:");
-    PMPrintSettings settings = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
-    if (settings && hasInited) SettingsWriter(*this, settings).write();
+    PMPrintSettings settings =
+        context.pdePluginCallbackObject ? context.pdePluginCallbackObject->printSettings() : nullptr;
+    if (settings && progress.hasInited) SettingsWriter(*this, settings).write();
     PDEEpilog(this, "--writeNonPPDSettingsToPrintSettings:");
 }

@@ -2,8 +2,7 @@
 // filter before every typed, pasted or deleted text.
 #include <gtest/gtest.h>
 
-#include "controls/MyIntegerNumberFilter.h"
-#include "controls/MyRomanFilter.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSTextField.h"
 
 namespace {

@@ -19,7 +19,8 @@ TEST_F(Labels, KeepTheFirstColonDropWhatFollowsAndTakeEachControlsText) {
     EXPECT_EQ(panel->localizedStringValue(Text("Job Name: x")), "Job Name:");
     NSButtonCell cell("Hold Only");
     EXPECT_EQ(panel->localizedStringValue(static_cast<const NSObject*>(&cell)), "Hold Only");
-    EXPECT_EQ(panel->localizedStringValue(static_cast<const NSObject*>(panel->suspendMatrix.get())), std::nullopt);
+    EXPECT_EQ(panel->localizedStringValue(static_cast<const NSObject*>(panel->outlets.suspendMatrix.get())),
+              std::nullopt);
 }
 
 TEST(GermanLabels, LabelsAndMenuItemsAreTranslated) {
@@ -28,8 +29,8 @@ TEST(GermanLabels, LabelsAndMenuItemsAreTranslated) {
     ASSERT_TRUE(german.selected()) << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
     const auto panel = makePanel(std::make_shared<FakeHost>());
     panel->panelView();
-    EXPECT_EQ(panel->suspendKeyStaticText->stringValue(), "Kenncode:");
-    EXPECT_EQ(panel->folderSelectionPopup->itemAtIndex(0)->title(), "Schnellablage");
+    EXPECT_EQ(panel->outlets.suspendKeyStaticText->stringValue(), "Kenncode:");
+    EXPECT_EQ(panel->outlets.folderSelectionPopup->itemAtIndex(0)->title(), "Schnellablage");
 }
 
 TEST(LockIcons, AnUnknownTypeOrNoBundleGivesNone) {

@@ -41,7 +41,7 @@ void PanelTest::type(const Outlet<NSTextField>& field, const std::string& text) 
 }
 
 void PanelTest::listThreeFolders() {
-    panel->folderList =
+    panel->deviceFolders.folderList =
         FolderList{{"Public", false, true, false}, {"Sales", true, true, false}, {"Archive", false, false, false}};
     panel->makeFolderPopup();
 }

@@ -29,10 +29,11 @@ protected:
                     : (!label || dimmed(label)) && dimmed(field) && !lock->isEnabled();
     }
     bool groups(bool passCode, bool folderPassCode, bool folderName) {
-        return group(passCode, panel->suspendKeyStaticText, panel->suspendKeyEditText, panel->suspendKeyButton) &&
-               group(folderPassCode, panel->folderPasswordStaticText, panel->folderPasswordEditText,
-                     panel->folderPasswordButton) &&
-               group(folderName, {}, panel->folderNameEditText, panel->folderNameButton);
+        return group(passCode, panel->outlets.suspendKeyStaticText, panel->outlets.suspendKeyEditText,
+                     panel->outlets.suspendKeyButton) &&
+               group(folderPassCode, panel->outlets.folderPasswordStaticText, panel->outlets.folderPasswordEditText,
+                     panel->outlets.folderPasswordButton) &&
+               group(folderName, {}, panel->outlets.folderNameEditText, panel->outlets.folderNameButton);
     }
 };
 
@@ -40,27 +41,29 @@ TEST_P(RetentionSwitch, OnOpensWhatTheFilingChoiceTakesAndOffResetsIt) {
     const FilingChoice& choice = GetParam();
     listThreeFolders();
     if (choice.inPopUp)
-        choose(panel->folderSelectionPopup, choice.index);
+        choose(panel->outlets.folderSelectionPopup, choice.index);
     else
-        choose(panel->folderSelectionMatrix, choice.index);
-    click(panel->retentionCheckBox);
-    EXPECT_TRUE(panel->suspendMatrix->isEnabled() && panel->folderSelectionPopup->isEnabled() &&
-                panel->folderSelectionMatrix->isEnabled() && usable(panel->folderSelectionStaticText));
+        choose(panel->outlets.folderSelectionMatrix, choice.index);
+    click(panel->outlets.retentionCheckBox);
+    EXPECT_TRUE(panel->outlets.suspendMatrix->isEnabled() && panel->outlets.folderSelectionPopup->isEnabled() &&
+                panel->outlets.folderSelectionMatrix->isEnabled() && usable(panel->outlets.folderSelectionStaticText));
     EXPECT_TRUE(groups(!choice.quickFile, choice.folderPassCode, choice.folderName));
 
-    for (const auto* field : {&panel->suspendKeyEditText, &panel->folderPasswordEditText, &panel->folderNameEditText})
+    for (const auto* field : {&panel->outlets.suspendKeyEditText, &panel->outlets.folderPasswordEditText,
+                              &panel->outlets.folderNameEditText})
         (*field)->setStringValue("123");
-    click(panel->retentionCheckBox);
-    const int shown = choice.inPopUp ? panel->folderSelectionPopup->indexOfSelectedItem()
-                                     : panel->folderSelectionMatrix->selectedRow();
+    click(panel->outlets.retentionCheckBox);
+    const int shown = choice.inPopUp ? panel->outlets.folderSelectionPopup->indexOfSelectedItem()
+                                     : panel->outlets.folderSelectionMatrix->selectedRow();
     EXPECT_EQ(shown, choice.quickFile ? 1 : choice.index) << "quick file gives way to the main folder";
-    EXPECT_EQ(panel->suspendMatrix->selectedRow(), 0);
-    for (const auto* field : {&panel->suspendKeyEditText, &panel->folderPasswordEditText, &panel->folderNameEditText})
+    EXPECT_EQ(panel->outlets.suspendMatrix->selectedRow(), 0);
+    for (const auto* field : {&panel->outlets.suspendKeyEditText, &panel->outlets.folderPasswordEditText,
+                              &panel->outlets.folderNameEditText})
         EXPECT_EQ((*field)->stringValue(), "") << (*field)->fieldName();
     EXPECT_TRUE(groups(false, false, false));
-    EXPECT_FALSE(panel->suspendMatrix->isEnabled() || panel->folderSelectionPopup->isEnabled() ||
-                 panel->folderSelectionMatrix->isEnabled());
-    EXPECT_TRUE(dimmed(panel->folderSelectionStaticText));
+    EXPECT_FALSE(panel->outlets.suspendMatrix->isEnabled() || panel->outlets.folderSelectionPopup->isEnabled() ||
+                 panel->outlets.folderSelectionMatrix->isEnabled());
+    EXPECT_TRUE(dimmed(panel->outlets.folderSelectionStaticText));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFilingChoice, RetentionSwitch,
@@ -73,39 +76,40 @@ INSTANTIATE_TEST_SUITE_P(EachFilingChoice, RetentionSwitch,
 using Filing = PanelTest;
 
 TEST_F(Filing, QuickFileAndHoldAfterPrintGoTogetherAndOnlyTheMatrixClearsTheFolderFields) {
-    click(panel->retentionCheckBox);
-    choose(panel->suspendMatrix, 2);
-    choose(panel->folderSelectionMatrix, 2);
-    type(panel->folderPasswordEditText, "42");
-    type(panel->folderNameEditText, "Sales");
-    type(panel->suspendKeyEditText, "123");
+    click(panel->outlets.retentionCheckBox);
+    choose(panel->outlets.suspendMatrix, 2);
+    choose(panel->outlets.folderSelectionMatrix, 2);
+    type(panel->outlets.folderPasswordEditText, "42");
+    type(panel->outlets.folderNameEditText, "Sales");
+    type(panel->outlets.suspendKeyEditText, "123");
 
-    choose(panel->folderSelectionPopup, 0);
-    EXPECT_EQ(panel->suspendMatrix->selectedRow(), 1);
-    EXPECT_EQ(panel->suspendKeyEditText->stringValue(), "");
-    EXPECT_EQ(panel->folderPasswordEditText->stringValue(), "42") << "the pop-up clears no folder field";
+    choose(panel->outlets.folderSelectionPopup, 0);
+    EXPECT_EQ(panel->outlets.suspendMatrix->selectedRow(), 1);
+    EXPECT_EQ(panel->outlets.suspendKeyEditText->stringValue(), "");
+    EXPECT_EQ(panel->outlets.folderPasswordEditText->stringValue(), "42") << "the pop-up clears no folder field";
 
-    click(panel->folderNameButton);
-    choose(panel->folderSelectionMatrix, 0);
-    EXPECT_EQ(panel->folderPasswordEditText->stringValue(), "");
-    EXPECT_EQ(panel->folderNameEditText->stringValue(), "Sales") << "locked";
+    click(panel->outlets.folderNameButton);
+    choose(panel->outlets.folderSelectionMatrix, 0);
+    EXPECT_EQ(panel->outlets.folderPasswordEditText->stringValue(), "");
+    EXPECT_EQ(panel->outlets.folderNameEditText->stringValue(), "Sales") << "locked";
 
     // Another hold mode takes both folder controls from quick file to the main folder.
-    choose(panel->suspendMatrix, 2);
-    EXPECT_EQ(panel->folderSelectionPopup->indexOfSelectedItem(), 1);
-    EXPECT_EQ(panel->folderSelectionMatrix->selectedRow(), 1);
-    EXPECT_TRUE(usable(panel->suspendKeyEditText) && panel->suspendKeyButton->isEnabled());
+    choose(panel->outlets.suspendMatrix, 2);
+    EXPECT_EQ(panel->outlets.folderSelectionPopup->indexOfSelectedItem(), 1);
+    EXPECT_EQ(panel->outlets.folderSelectionMatrix->selectedRow(), 1);
+    EXPECT_TRUE(usable(panel->outlets.suspendKeyEditText) && panel->outlets.suspendKeyButton->isEnabled());
 }
 
 // The rules' own edge, below what the handlers reach.
 TEST_F(Filing, APopUpIndexWithoutAProtectedListEntryNeedsNoFolderPassCode) {
-    panel->retentionCheckBox->setState(1);
+    panel->outlets.retentionCheckBox->setState(1);
     listThreeFolders();
-    panel->folderList->resize(1);   // the menu now reaches past the list's end
-    for (int index : {-1, 2, 4}) {  // no selection, the separator, past the end
-        panel->folderSelectionPopup->selectItemAtIndex(index);
+    panel->deviceFolders.folderList->resize(1);  // the menu now reaches past the list's end
+    for (int index : {-1, 2, 4}) {               // no selection, the separator, past the end
+        panel->outlets.folderSelectionPopup->selectItemAtIndex(index);
         runEveryHandlerAndRule(*panel);
-        EXPECT_TRUE(dimmed(panel->folderPasswordEditText) && !panel->folderPasswordButton->isEnabled()) << index;
+        EXPECT_TRUE(dimmed(panel->outlets.folderPasswordEditText) && !panel->outlets.folderPasswordButton->isEnabled())
+            << index;
     }
 }
 

@@ -10,7 +10,7 @@ TEST(SparseLayout, APanelWithoutControlsOrWithoutAViewAnswersEveryCall) {
     for (const std::optional<std::string>& layout : {std::optional<std::string>("{}"), std::optional<std::string>()}) {
         const auto panel = FixtureBundle(layout).panelFor(FakeHost::withSamplePPD());
         EXPECT_EQ(panel->panelView() != nullptr, layout.has_value());
-        panel->folderList = FolderList{{"Sales", true, false, false}};
+        panel->deviceFolders.folderList = FolderList{{"Sales", true, false, false}};
         panel->makeFolderPopup();
         EXPECT_EQ(panel->SearchSameFolderName("sales"), 3);
         EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
@@ -19,7 +19,7 @@ TEST(SparseLayout, APanelWithoutControlsOrWithoutAViewAnswersEveryCall) {
         EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
         EXPECT_TRUE(panel->shouldPrint());
         panel->summaryInfo();
-        EXPECT_TRUE(panel->hasInited);
+        EXPECT_TRUE(panel->progress.hasInited);
     }
 }
 
@@ -30,13 +30,13 @@ TEST(SparseLayout, AMissingPopUpIsNotTakenForQuickFile) {
         {"name": "folderSelectionMatrix", "kind": "radioMatrix", "action": "folderSelectionMatrixProc:",
          "cells": [{"title": "Quick File"}, {"title": "Main Folder"}, {"title": "Custom Folder"}], "selected": 1}]})")
                            .panelFor(std::make_shared<FakeHost>());
-    ASSERT_TRUE(panel->folderSelectionMatrix && !panel->folderSelectionPopup);
-    panel->retentionCheckBox->performClick();
-    EXPECT_TRUE(panel->suspendKeyEditText->isEditable());
-    panel->folderSelectionMatrix->userSelectCellAtRow(0);
-    EXPECT_FALSE(panel->suspendKeyEditText->isEditable()) << "quick file in the matrix alone";
-    panel->retentionCheckBox->performClick();
-    EXPECT_EQ(panel->folderSelectionMatrix->selectedRow(), 1);
+    ASSERT_TRUE(panel->outlets.folderSelectionMatrix && !panel->outlets.folderSelectionPopup);
+    panel->outlets.retentionCheckBox->performClick();
+    EXPECT_TRUE(panel->outlets.suspendKeyEditText->isEditable());
+    panel->outlets.folderSelectionMatrix->userSelectCellAtRow(0);
+    EXPECT_FALSE(panel->outlets.suspendKeyEditText->isEditable()) << "quick file in the matrix alone";
+    panel->outlets.retentionCheckBox->performClick();
+    EXPECT_EQ(panel->outlets.folderSelectionMatrix->selectedRow(), 1);
 }
 
 }  // namespace

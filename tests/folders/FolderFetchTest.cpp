@@ -40,9 +40,9 @@ protected:
 
     void SetUp() override {
         std::filesystem::remove(*folders::responseFilePath());
-        panel->getFolderNameButton.connect(&button);
-        panel->printersAddressEditText.connect(&address);
-        panel->chasingArrow.connect(&arrow);
+        panel->outlets.getFolderNameButton.connect(&button);
+        panel->outlets.printersAddressEditText.connect(&address);
+        panel->outlets.chasingArrow.connect(&arrow);
         arrow.setHidden(true);
         earlierPresenter = platform::setAlertPresenter([this](const platform::AlertRequest& request) {
             alerts.push_back({request, arrow.isHidden() && !arrow.isAnimating()});
@@ -72,7 +72,7 @@ TEST_F(FolderFetch, ReadsTheDevicesFoldersAndLeavesTheIndicatorStoppedAndHidden)
     DeviceSimulator simulator(answeringWith(folderListAnswer({{"Sales", false, false}, {"Board", true, false}})));
     fetchFrom(simulator.address());
 
-    EXPECT_EQ(namesOf(panel->folderList), (std::vector<std::string>{"Sales", "Board"}));
+    EXPECT_EQ(namesOf(panel->deviceFolders.folderList), (std::vector<std::string>{"Sales", "Board"}));
     EXPECT_TRUE(alerts.empty());
     EXPECT_TRUE(arrow.isHidden() && !arrow.isAnimating());
     // The request body is the bundle's, unchanged.
@@ -94,19 +94,19 @@ TEST_F(FolderFetch, AFailedExchangeAlertsOnceAfterStoppingTheIndicatorThenReread
                   alert.otherButton,
               "|Could not retrieve Folder Names.|OK||");
     EXPECT_TRUE(alerts[0].indicatorStoppedAndHidden);
-    EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"Earlier"});
+    EXPECT_EQ(namesOf(panel->deviceFolders.folderList), std::vector<std::string>{"Earlier"});
 }
 
 TEST_F(FolderFetch, WithoutAnAddressThatMakesAURLNothingIsSentButTheEarlierAnswerIsReadAgain) {
     for (const char* typed : {"", "my printer"}) {
         std::filesystem::remove(*folders::responseFilePath());
-        panel->folderList = FolderList{{"unchanged", false, false, false}};
+        panel->deviceFolders.folderList = FolderList{{"unchanged", false, false, false}};
         fetchFrom(typed);
-        EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"unchanged"}) << typed;
+        EXPECT_EQ(namesOf(panel->deviceFolders.folderList), std::vector<std::string>{"unchanged"}) << typed;
 
         writeEarlierAnswer();
         fetchFrom(typed);
-        EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"Earlier"}) << typed;
+        EXPECT_EQ(namesOf(panel->deviceFolders.folderList), std::vector<std::string>{"Earlier"}) << typed;
     }
     EXPECT_TRUE(alerts.empty());
 }
@@ -119,24 +119,24 @@ TEST_F(FolderFetch, AnAnswerItCannotUseAlertsNothingAndOnlyAReportedFailureEmpti
     };
     for (const auto& [body, names] : answers) {
         writeEarlierAnswer();
-        panel->folderList = FolderList{{"unchanged", false, false, false}};
+        panel->deviceFolders.folderList = FolderList{{"unchanged", false, false, false}};
         DeviceSimulator simulator(answeringWith(body));
         fetchFrom(simulator.address());
         EXPECT_EQ(readFile(*folders::responseFilePath()), body);
-        EXPECT_EQ(namesOf(panel->folderList), names) << body;
+        EXPECT_EQ(namesOf(panel->deviceFolders.folderList), names) << body;
     }
     EXPECT_TRUE(alerts.empty());
 }
 
 TEST_F(FolderFetch, APanelWithoutTheButtonFetchesNothing) {
     writeEarlierAnswer();
-    panel->folderList = FolderList{{"unchanged", false, false, false}};
-    panel->getFolderNameButton.reset();
+    panel->deviceFolders.folderList = FolderList{{"unchanged", false, false, false}};
+    panel->outlets.getFolderNameButton.reset();
     DeviceSimulator simulator(answeringWith(folderListAnswer({{"Sales", false, false}})));
     fetchFrom(simulator.address());
 
     EXPECT_TRUE(simulator.requests().empty());
-    EXPECT_EQ(namesOf(panel->folderList), std::vector<std::string>{"unchanged"});
+    EXPECT_EQ(namesOf(panel->deviceFolders.folderList), std::vector<std::string>{"unchanged"});
 }
 
 // A device's answer that cannot be kept (the disk is full, or there is no
@@ -145,7 +145,7 @@ TEST_F(FolderFetch, APanelWithoutTheButtonFetchesNothing) {
 TEST_F(FolderFetch, AnAnswerThatCannotBeKeptAlertsAndRemembersNothingForTheNewAddress) {
     DeviceSimulator first(answeringWith(folderListAnswer({{"Alpha", false, false}, {"Beta", false, false}})));
     fetchFrom(first.address());
-    ASSERT_EQ(namesOf(panel->folderList), (std::vector<std::string>{"Alpha", "Beta"}));
+    ASSERT_EQ(namesOf(panel->deviceFolders.folderList), (std::vector<std::string>{"Alpha", "Beta"}));
     DeviceSimulator second(answeringWith(folderListAnswer({{"Gamma", false, false}})));
     const TempDir shared;
     for (const bool full : {true, false}) {
@@ -176,10 +176,11 @@ TEST_F(FolderFetch, AnAnswerThatCannotBeKeptAlertsAndRemembersNothingForTheNewAd
 
         EXPECT_EQ(alerts.size(), 1u);
         alerts.clear();
-        EXPECT_EQ(namesOf(panel->folderList), (std::vector<std::string>{"Alpha", "Beta"}));
+        EXPECT_EQ(namesOf(panel->deviceFolders.folderList), (std::vector<std::string>{"Alpha", "Beta"}));
         NSUserDefaults::resetStandardUserDefaults();
-        const nlohmann::json record =
-            NSUserDefaults::standardUserDefaults()->persistentDomainForName(*panel->preferenceName)->at("Job Control");
+        const nlohmann::json record = NSUserDefaults::standardUserDefaults()
+                                          ->persistentDomainForName(*panel->context.preferenceName)
+                                          ->at("Job Control");
         EXPECT_EQ(record.at("address"), first.address());
         EXPECT_EQ(record.at("files").size(), 2u);
     }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "folders/FolderServiceURL.h"
+#include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
 #include "platform/http/NSURL.h"
 
 TEST(FolderServiceURL, PutsABareIPv6AddressInBracketsAndLeavesOtherAddressesAsTyped) {

@@ -37,7 +37,7 @@ protected:
         return panel->parseXML(directory.write("answer.xml", contents).string());
     }
 
-    std::string list() const { return summary(*panel->folderList); }
+    std::string list() const { return summary(*panel->deviceFolders.folderList); }
 
     std::shared_ptr<NelvoPrintPdeZlm420kJC> panel = makePanel(std::make_shared<FakeHost>());
     TempDir directory;
@@ -80,9 +80,9 @@ TEST_F(ParseXML, TheAnswersResultCodeAndFilesDecideTheList) {
          true, "A<;"},
     };
     for (const auto& answer : answers) {
-        panel->folderList = FolderList{{"old", false, false, false}};
+        panel->deviceFolders.folderList = FolderList{{"old", false, false, false}};
         EXPECT_EQ(parse(answerWith(answer.inner)), answer.parsed) << answer.inner;
-        ASSERT_TRUE(panel->folderList) << answer.inner;
+        ASSERT_TRUE(panel->deviceFolders.folderList) << answer.inner;
         EXPECT_EQ(list(), answer.names) << answer.inner;
     }
 }
@@ -114,7 +114,7 @@ TEST_F(ParseXML, WhatCannotBeLoadedLeavesTheListAsItWas) {
     for (const std::string& contents :
          {std::string(), std::string("<a/><b/>"), valid.substr(0, valid.size() - 3), valid + "junk", "junk" + valid,
           named("&bogus;"), named("a & b"), named("a&#0;b"), named("&#27;[2J"), named("&#xD800;"), named("\x1b[2J")}) {
-        panel->folderList = FolderList{{"kept", false, false, false}};
+        panel->deviceFolders.folderList = FolderList{{"kept", false, false, false}};
         EXPECT_FALSE(parse(contents)) << contents;
         EXPECT_EQ(list(), "kept;") << contents;
     }
@@ -139,7 +139,7 @@ TEST_F(ParseXML, AnAnswerIsDecodedFromTheEncodingItNamesAndIsNotXMLWhenItCannotB
         {declaring("no-such-encoding", "x"), "kept;"},
     };
     for (const auto& [bytes, names] : answers) {
-        panel->folderList = FolderList{{"kept", false, false, false}};
+        panel->deviceFolders.folderList = FolderList{{"kept", false, false, false}};
         EXPECT_EQ(parse(bytes), names != "kept;") << bytes;
         EXPECT_EQ(list(), names) << bytes;
     }
@@ -150,7 +150,7 @@ TEST_F(ParseXML, AFileThatAnotherCouldHavePlantedIsNotRead) {
     const auto real = directory.write("real.xml", valid);
     const auto link = directory.path() / "link.xml";
     std::filesystem::create_symlink(real, link);
-    panel->folderList = FolderList{{"kept", false, false, false}};
+    panel->deviceFolders.folderList = FolderList{{"kept", false, false, false}};
 
     EXPECT_FALSE(panel->parseXML(link.string()));
     ASSERT_EQ(chmod(real.c_str(), 0622), 0);

@@ -21,7 +21,7 @@ TEST(IndexOfMarkedOption, PrefersTheMarkedChoiceThenTheDefault) {
     const auto panel = makePanel(std::make_shared<FakeHost>());
     const OpenedPPD ppd = openUnmarked(fixturePPD("choices.ppd"));
     ASSERT_TRUE(ppd);
-    panel->ppd = ppd.get();
+    panel->context.ppd = ppd.get();
     ppd_option_t* tray = ppdFindOption(ppd.get(), "KZTray");
     ppd_option_t* noDefault = ppdFindOption(ppd.get(), "KZNoDefault");
     ASSERT_TRUE(tray && noDefault);
@@ -44,7 +44,7 @@ protected:
     NSPopUpButton popUp;
 
     void SetUp() override {
-        InitPopUpFromArray(&popUp, tray, panel->ppdEncoding);
+        InitPopUpFromArray(&popUp, tray, panel->context.ppdEncoding);
         host->calls.clear();
     }
 };

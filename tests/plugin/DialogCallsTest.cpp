@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/MyIntegerNumberFilter.h"
+#include "controls/TextFields.h"
 #include "platform/controls/NSButton.h"
 #include "platform/controls/NSTextField.h"
 #include "settings/SettingsKeys.h"
@@ -46,9 +46,10 @@ TEST_F(DialogCalls, ShouldPrintOnAFreshPanelRestoresAndSavesFirstEvenWithoutPrin
         const auto fresh = makePanel(host);
         host->calls.clear();
         EXPECT_TRUE(fresh->shouldPrint());
-        EXPECT_TRUE(fresh->hasInited && fresh->callRestoreValuesFunction && fresh->callSaveValuesFunction);
+        EXPECT_TRUE(fresh->progress.hasInited && fresh->progress.callRestoreValuesFunction &&
+                    fresh->progress.callSaveValuesFunction);
         // The restore had to load the view, so the panel holds it.
-        EXPECT_TRUE(fresh->isPanelViewRetain);
+        EXPECT_TRUE(fresh->kept.isPanelViewRetain);
         ASSERT_FALSE(host->calls.empty());
         EXPECT_EQ(host->calls.front(), "printSettings");
     }
@@ -56,7 +57,7 @@ TEST_F(DialogCalls, ShouldPrintOnAFreshPanelRestoresAndSavesFirstEvenWithoutPrin
 
 TEST_F(DialogCalls, ASaveBeforeTheControlsExistLeavesAFullSaveToPrinting) {
     EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
-    EXPECT_FALSE(panel->hasInited || panel->callSaveValuesFunction);
+    EXPECT_FALSE(panel->progress.hasInited || panel->progress.callSaveValuesFunction);
     EXPECT_TRUE(panel->shouldPrint());
     EXPECT_TRUE(host->settings.find(settings_keys::kSpoolTime) && host->settings.find(settings_keys::kJobSuspend));
 }
@@ -64,16 +65,16 @@ TEST_F(DialogCalls, ASaveBeforeTheControlsExistLeavesAFullSaveToPrinting) {
 TEST_F(DialogCalls, ShowingBeforeTheViewIsAskedForStillSetsUpTheViewsControls) {
     panel->willShow();
     ASSERT_TRUE(panel->panelView());
-    EXPECT_TRUE(dynamic_cast<const MyIntegerNumberFilter*>(panel->suspendKeyEditText->formatter()));
-    EXPECT_TRUE(panel->jobNameButton->image());
+    EXPECT_TRUE(dynamic_cast<const MyIntegerNumberFilter*>(panel->outlets.suspendKeyEditText->formatter()));
+    EXPECT_TRUE(panel->outlets.jobNameButton->image());
 }
 
 TEST_F(DialogCalls, PanelViewGivesTheSameViewAndInitialisesTheControls) {
     const std::shared_ptr<NSView> first = panel->panelView();
-    EXPECT_TRUE(panel->hasInited);
+    EXPECT_TRUE(panel->progress.hasInited);
     EXPECT_EQ(panel->panelView(), first);
     // The dialog asked for the view itself: the panel took no hold of its own.
-    EXPECT_FALSE(panel->isPanelViewRetain);
+    EXPECT_FALSE(panel->kept.isPanelViewRetain);
 }
 
 }  // namespace

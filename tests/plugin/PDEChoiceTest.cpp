@@ -63,12 +63,12 @@ TEST(PDEChoice, ListsTheChoicesOfRealPPDsInOrderWithTheirTitles) {
     };
     for (const auto& [path, option, expected] : cases) {
         const auto panel = makePanel(FakeHost::withPPD(path));
-        EXPECT_EQ(panel->ppdEncoding, NSUTF8StringEncoding);
-        const std::optional<PDEChoiceList> list = ArrayFromPPDOption(ppdFindOption(panel->ppd, option));
+        EXPECT_EQ(panel->context.ppdEncoding, NSUTF8StringEncoding);
+        const std::optional<PDEChoiceList> list = ArrayFromPPDOption(ppdFindOption(panel->context.ppd, option));
         ASSERT_TRUE(list) << path;
         std::vector<std::string> titles;
         for (const auto& choice : *list)
-            titles.push_back(choice->userTitle(panel->ppdEncoding).value_or("(none)"));
+            titles.push_back(choice->userTitle(panel->context.ppdEncoding).value_or("(none)"));
         EXPECT_EQ(titles, expected) << path;
     }
 }

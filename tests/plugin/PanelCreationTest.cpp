@@ -22,21 +22,21 @@ TEST(PanelCreation, TakesTheDeviceAddressFromANetworkUriAndNamesTheDomainAfterTh
         host->printer.deviceURI = uri;
         host->printer.identifier = "Floor_3_Copier";
         const auto panel = makePanel(host);
-        EXPECT_EQ(panel->mfpURL, address) << uri.value_or("no URI");
-        EXPECT_EQ(panel->preferenceName, "nelvo.mfp.Floor_3_Copier");
+        EXPECT_EQ(panel->context.mfpURL, address) << uri.value_or("no URI");
+        EXPECT_EQ(panel->context.preferenceName, "nelvo.mfp.Floor_3_Copier");
     }
 }
 
 TEST(PanelCreation, TakesThePPDAndTheBundleResources) {
     auto host = FakeHost::withSamplePPD();
     const auto panel = makePanel(host);
-    EXPECT_EQ(panel->ppd, host->ppdFile());
-    EXPECT_EQ(panel->modelStringRef, "Nelvo ZLM-420K");
+    EXPECT_EQ(panel->context.ppd, host->ppdFile());
+    EXPECT_EQ(panel->context.modelStringRef, "Nelvo ZLM-420K");
     const auto resources = std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents" / "Resources";
-    ASSERT_TRUE(panel->requestData);
-    EXPECT_EQ(panel->requestData, platform::readFileData(resources / "listfiles.xml"));
-    EXPECT_EQ(panel->debugData, platform::readFileData(resources / "vwxyz.xml"));
-    EXPECT_FALSE(panel->canResizeView);  // this system has no version file
+    ASSERT_TRUE(panel->deviceFolders.requestData);
+    EXPECT_EQ(panel->deviceFolders.requestData, platform::readFileData(resources / "listfiles.xml"));
+    EXPECT_EQ(panel->kept.debugData, platform::readFileData(resources / "vwxyz.xml"));
+    EXPECT_FALSE(panel->context.canResizeView);  // this system has no version file
 }
 
 // No PPD: neither from a host without constraint handling (which is not even
@@ -46,8 +46,8 @@ TEST(PanelCreation, WithoutAPPDHasNoModelAddressOrDomainAndWithoutConstraintHand
     withoutHandling->constraintHandling = false;
     for (const auto& [host, asked] : {std::pair{withoutHandling, 0u}, {std::make_shared<FakeHost>(), 1u}}) {
         const auto panel = makePanel(host);
-        EXPECT_TRUE(panel->ppd == nullptr && !panel->modelStringRef && !panel->mfpURL && !panel->preferenceName &&
-                    !panel->requestData && !panel->debugData);
+        EXPECT_TRUE(panel->context.ppd == nullptr && !panel->context.modelStringRef && !panel->context.mfpURL &&
+                    !panel->context.preferenceName && !panel->deviceFolders.requestData && !panel->kept.debugData);
         EXPECT_EQ(host->callCount("ppdFile"), asked);
     }
 }
@@ -90,16 +90,16 @@ TEST(PPDEncoding, OfRealPPDsIsWhatCupsReports) {
         const auto ppd = writeSamplePPDVariant(dir, {{"*LanguageEncoding:", test.languageEncoding},
                                                      {"*ModelName:", "*ModelName: \"" + test.modelName + "\""}});
         const auto panel = makePanel(FakeHost::withPPD(ppd));
-        EXPECT_EQ(panel->ppdEncoding, test.encoding) << test.modelName;
-        EXPECT_EQ(panel->modelStringRef, test.decodedModel);
+        EXPECT_EQ(panel->context.ppdEncoding, test.encoding) << test.modelName;
+        EXPECT_EQ(panel->context.modelStringRef, test.decodedModel);
     }
 }
 
 TEST(PanelCreation, APPDWithoutModelNameGivesNone) {
     TempDir dir;
     const auto panel = makePanel(FakeHost::withPPD(writeSamplePPDVariant(dir, "*ModelName:", std::nullopt)));
-    EXPECT_EQ(panel->modelStringRef, std::nullopt);
-    EXPECT_EQ(panel->preferenceName, "nelvo.mfp.Office_MFP");
+    EXPECT_EQ(panel->context.modelStringRef, std::nullopt);
+    EXPECT_EQ(panel->context.preferenceName, "nelvo.mfp.Office_MFP");
 }
 
 }  // namespace

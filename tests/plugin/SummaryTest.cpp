@@ -24,14 +24,15 @@ protected:
     // The panel as the dialog shows it, with a job name typed in.
     void SetUp() override {
         panel->panelView();
-        ASSERT_TRUE(panel->retentionCheckBox && panel->folderSelectionPopup && panel->suspendMatrix);
-        panel->jobNameEditText->setStringValue("Report");
+        ASSERT_TRUE(panel->outlets.retentionCheckBox && panel->outlets.folderSelectionPopup &&
+                    panel->outlets.suspendMatrix);
+        panel->outlets.jobNameEditText->setStringValue("Report");
     }
 
     void retentionOn() {
-        panel->retentionCheckBox->setState(1);
-        panel->folderSelectionPopup->selectItemAtIndex(0);
-        panel->suspendMatrix->selectCellAtRow(1, 0);
+        panel->outlets.retentionCheckBox->setState(1);
+        panel->outlets.folderSelectionPopup->selectItemAtIndex(0);
+        panel->outlets.suspendMatrix->selectCellAtRow(1, 0);
     }
 };
 
@@ -40,19 +41,19 @@ TEST(SummaryBeforeSetUp, IsEmpty) {
 }
 
 TEST_F(SummaryInfo, HoldsTheCheckBoxAndTheNamesAndWithRetentionOnTheFolderAndTheMode) {
-    panel->userNameEditText->setStringValue("Taro");
-    panel->folderSelectionPopup->selectItemAtIndex(0);
+    panel->outlets.userNameEditText->setStringValue("Taro");
+    panel->outlets.folderSelectionPopup->selectItemAtIndex(0);
     EXPECT_EQ(panel->summaryInfo(), (Summary{{"Job Retention", "Off"}, {"User Name", "Taro"}, {"Job Name", "Report"}}));
 
     retentionOn();
-    panel->userNameEditText->setStringValue("");
+    panel->outlets.userNameEditText->setStringValue("");
     EXPECT_EQ(panel->summaryInfo(), (Summary{{"Job Retention", "On"},
                                              {"Folder", "Quick File"},
                                              {"Retention", "Hold After Print"},
                                              {"User Name", ""},
                                              {"Job Name", "Report"}}));
-    panel->folderSelectionPopup->selectItemAtIndex(-1);
-    panel->suspendMatrix->selectCellAtRow(-1, 0);
+    panel->outlets.folderSelectionPopup->selectItemAtIndex(-1);
+    panel->outlets.suspendMatrix->selectCellAtRow(-1, 0);
     const Summary summary = panel->summaryInfo();
     EXPECT_EQ(summary.at("Folder") + summary.at("Retention"), "") << "nothing selected shows an empty value";
 }
@@ -61,29 +62,29 @@ TEST_F(SummaryInfo, LabelsOfFieldsLoseOnlyTheColonsAtTheirEnds) {
     const std::map<std::string, std::string> labels = {
         {"::Job Name::", "Job Name"}, {"Job Name: ", "Job Name: "}, {"A:B", "A:B"}, {":::", ""}};
     for (const auto& [label, key] : labels) {
-        panel->jobNameStaticText->setStringValue(label);
+        panel->outlets.jobNameStaticText->setStringValue(label);
         const Summary summary = panel->summaryInfo();
         EXPECT_TRUE(summary.count(key) == 1 && summary.size() == 3) << label;
     }
     // Titles of the check box and the box are taken as they are.
     retentionOn();
-    panel->retentionCheckBox->setTitle("Retention:");
-    panel->suspendBox->setTitle(":Mode:");
+    panel->outlets.retentionCheckBox->setTitle("Retention:");
+    panel->outlets.suspendBox->setTitle(":Mode:");
     const Summary summary = panel->summaryInfo();
     EXPECT_EQ(summary.at("Retention:") + "/" + summary.at(":Mode:"), "On/Hold After Print");
 }
 
 TEST_F(SummaryInfo, LeavesOutWhatTheLayoutLacks) {
     retentionOn();
-    panel->folderSelectionPopup.reset();
-    panel->suspendMatrix.reset();
-    panel->userNameStaticText.reset();
-    panel->jobNameEditText.reset();
+    panel->outlets.folderSelectionPopup.reset();
+    panel->outlets.suspendMatrix.reset();
+    panel->outlets.userNameStaticText.reset();
+    panel->outlets.jobNameEditText.reset();
     EXPECT_EQ(panel->summaryInfo(), (Summary{{"Job Retention", "On"}}));
 
     const auto withoutCheckBox = makePanel(FakeHost::withSamplePPD());
     withoutCheckBox->panelView();
-    withoutCheckBox->retentionCheckBox.reset();
+    withoutCheckBox->outlets.retentionCheckBox.reset();
     EXPECT_EQ(withoutCheckBox->summaryInfo(), (Summary{{"User Name", ""}, {"Job Name", ""}}));
 }
 

@@ -2,7 +2,7 @@
 // by the mask of remembered locks, saved in its stored forms.
 #include <gtest/gtest.h>
 
-#include "folders/FolderListLimit.h"
+#include "folders/FolderList.h"
 #include "tests/preferences/PreferenceFixture.h"
 #include "tests/support/ExchangeFixture.h"
 #include "tests/support/PpdFixture.h"
@@ -28,14 +28,14 @@ TEST(CheckPreference, ARecordOfAnotherModelOrReleaseIsResetAndTheDomainsOtherKey
         record.update({{"Model Name", model}, {"Release Number", release}});
         storeDomain({{"Job Control", record}, {"Other Panel", {{"x", 1}}}});
         const auto panel = makePanel(FakeHost::withSamplePPD());
-        EXPECT_FALSE(panel->prefHoldButtonFlag || panel->addressStringRef) << model << " " << release;
+        EXPECT_FALSE(panel->remembered.prefHoldButtonFlag || panel->kept.addressStringRef) << model << " " << release;
         EXPECT_EQ(storedDomain(),
                   nlohmann::json({{"Job Control", {{"Model Name", kSampleModel}, {"Release Number", "2.00"}}},
                                   {"Other Panel", {{"x", 1}}}}));
     }
     // The record of this model and release is kept whole.
     storeDomain({{"Job Control", validRecord(remembered)}});
-    EXPECT_EQ(makePanel(FakeHost::withSamplePPD())->addressStringRef, "10.0.0.7");
+    EXPECT_EQ(makePanel(FakeHost::withSamplePPD())->kept.addressStringRef, "10.0.0.7");
     EXPECT_EQ(storedRecord(), validRecord(remembered));
 }
 
@@ -47,16 +47,17 @@ TEST(CheckPreference, AQueueWhosePPDNamesNoModelKeepsItsRecord) {
     nlohmann::json record = storedRecord();
     record["address"] = "10.0.0.7";
     storeDomain({{"Job Control", record}});
-    EXPECT_EQ(makePanel(FakeHost::withPPD(ppd))->addressStringRef, "10.0.0.7");
+    EXPECT_EQ(makePanel(FakeHost::withPPD(ppd))->kept.addressStringRef, "10.0.0.7");
 }
 
 // The nine remembered values, '-' for each one not loaded.
 std::string loaded(const NelvoPrintPdeZlm420kJC& panel) {
     std::string text;
-    for (const auto& value :
-         {panel.prefSuspendKeyStringRef, panel.prefLoginNameStringRef, panel.prefPasswordStringRef,
-          panel.prefUserNameStringRef, panel.prefJobNameStringRef, panel.prefFolderPassStringRef,
-          panel.prefUserNumberStringRef, panel.prefAccountNumberStringRef, panel.prefFolderNameStringRef})
+    for (const auto& value : {panel.remembered.prefSuspendKeyStringRef, panel.remembered.prefLoginNameStringRef,
+                              panel.remembered.prefPasswordStringRef, panel.remembered.prefUserNameStringRef,
+                              panel.remembered.prefJobNameStringRef, panel.remembered.prefFolderPassStringRef,
+                              panel.remembered.prefUserNumberStringRef, panel.remembered.prefAccountNumberStringRef,
+                              panel.remembered.prefFolderNameStringRef})
         text += value.value_or("-");
     return text;
 }
@@ -77,8 +78,8 @@ TEST(GetUserPreference, TheMaskDecidesWhatLoadsAndAuthenticationAlwaysLoads) {
         storeDomain({{"Job Control", record}});
         const auto panel = makePanel(FakeHost::withSamplePPD());
         EXPECT_EQ(loaded(*panel), expected) << mask;
-        EXPECT_EQ(panel->prefHoldButtonFlag, static_cast<uint32_t>(mask));
-        EXPECT_EQ(panel->prefAuthenticationBooleanRef, false);
+        EXPECT_EQ(panel->remembered.prefHoldButtonFlag, static_cast<uint32_t>(mask));
+        EXPECT_EQ(panel->remembered.prefAuthenticationBooleanRef, false);
     }
 }
 
@@ -90,8 +91,9 @@ TEST(GetUserPreference, AMaskThatIsNotExactlyASigned32BitIntegerLoadsNoValueButK
         record["hold button"] = mask;
         storeDomain({{"Job Control", record}});
         const auto panel = makePanel(FakeHost::withSamplePPD());
-        EXPECT_EQ(panel->prefHoldButtonFlag, bits) << mask.dump();
-        EXPECT_FALSE(panel->prefSuspendKeyStringRef || panel->prefAuthenticationBooleanRef) << mask.dump();
+        EXPECT_EQ(panel->remembered.prefHoldButtonFlag, bits) << mask.dump();
+        EXPECT_FALSE(panel->remembered.prefSuspendKeyStringRef || panel->remembered.prefAuthenticationBooleanRef)
+            << mask.dump();
     }
 }
 
@@ -104,7 +106,7 @@ protected:
 };
 
 TEST_F(SaveUserPreference, WritesEveryValueKeyWhateverTheLocks) {
-    panel_->userNameEditText->setStringValue("Zo\u00eb");
+    panel_->outlets.userNameEditText->setStringValue("Zo\u00eb");
     const nlohmann::json record = saveRecord();
     EXPECT_EQ(record, nlohmann::json({{"Model Name", kSampleModel},
                                       {"Release Number", "2.00"},
@@ -123,11 +125,11 @@ TEST_F(SaveUserPreference, WritesEveryValueKeyWhateverTheLocks) {
 
 TEST_F(SaveUserPreference, KeepsTheFirstCharactersThatTheStoredFormsTake) {
     const std::string k16 = "abcdefghijklmnop";
-    panel_->suspendKeyEditText->setStringValue("12345678901234567890");
-    panel_->passwordEditText->setStringValue(k16 + k16 + "01234567");
-    panel_->loginNameEditText->setStringValue(k16);
-    panel_->folderPasswordEditText->setStringValue("12\u00e9");
-    panel_->authenticationMatrix->selectCellAtRow(1, 0);
+    panel_->outlets.suspendKeyEditText->setStringValue("12345678901234567890");
+    panel_->outlets.passwordEditText->setStringValue(k16 + k16 + "01234567");
+    panel_->outlets.loginNameEditText->setStringValue(k16);
+    panel_->outlets.folderPasswordEditText->setStringValue("12\u00e9");
+    panel_->outlets.authenticationMatrix->selectCellAtRow(1, 0);
     const nlohmann::json record = saveRecord();
     EXPECT_EQ(record["pass code"], fixedKeyHex("1234567890123456", 1));
     EXPECT_EQ(record["user password"], fixedKeyHex(k16 + k16, 2));
@@ -137,22 +139,22 @@ TEST_F(SaveUserPreference, KeepsTheFirstCharactersThatTheStoredFormsTake) {
 }
 
 TEST_F(SaveUserPreference, ALockedLoginNameIsSavedInClearOrNotAtAll) {
-    panel_->loginNameEditText->setStringValue("\u2022\u2022\u2022\u2022");
-    panel_->loginNameButton->setState(1);
-    panel_->loginNameStringRef = "jdoe";
+    panel_->outlets.loginNameEditText->setStringValue("\u2022\u2022\u2022\u2022");
+    panel_->outlets.loginNameButton->setState(1);
+    panel_->loginNameLock.loginNameStringRef = "jdoe";
     const std::string jdoe = referenceBase64Of(referenceCipher("jdoe", fixedKey(), 1));
     EXPECT_EQ(saveRecord()["user login name"], jdoe);
 
-    panel_->loginNameStringRef.reset();
+    panel_->loginNameLock.loginNameStringRef.reset();
     EXPECT_EQ(saveRecord()["user login name"], jdoe);
 }
 
 TEST_F(SaveUserPreference, AKeyWhoseControlIsAbsentKeepsItsStoredValue) {
-    panel_->passwordEditText->setStringValue("abc");
+    panel_->outlets.passwordEditText->setStringValue("abc");
     saveRecord();
-    panel_->passwordEditText.reset();
-    panel_->suspendKeyButton->setState(1);
-    panel_->folderNameButton->setState(1);
+    panel_->outlets.passwordEditText.reset();
+    panel_->outlets.suspendKeyButton->setState(1);
+    panel_->outlets.folderNameButton->setState(1);
     const nlohmann::json record = saveRecord();
     EXPECT_EQ(record["user password"], fixedKeyHex("abc", 1) + std::string(32, '0'));
     EXPECT_EQ(record["hold button"], 257);
@@ -163,16 +165,16 @@ TEST(FolderPreference, RoundTripsTheListAndKeepsWhatItDoesNotOwn) {
                                               {"pass code", "kept"}})}});
     auto panel = openPanel(FakeHost::withSamplePPD());
     // Entries that are not dictionaries are skipped; fields of another type read as empty.
-    EXPECT_EQ(describe(panel->folderList), "---;");
-    panel->folderList = FolderList{{"Reports", true, false, false}, {"Scans", false, true, false}};
-    panel->printersAddressEditText->setStringValue("10.0.0.7");
+    EXPECT_EQ(describe(panel->deviceFolders.folderList), "---;");
+    panel->deviceFolders.folderList = FolderList{{"Reports", true, false, false}, {"Scans", false, true, false}};
+    panel->outlets.printersAddressEditText->setStringValue("10.0.0.7");
     EXPECT_TRUE(panel->SaveFolderPreference());
     EXPECT_EQ(storedRecord()["pass code"], "kept");
     auto next = makePanel(FakeHost::withSamplePPD());
-    EXPECT_EQ(describe(next->folderList), "ReportsP--;Scans-D-;");
-    EXPECT_EQ(next->addressStringRef, "10.0.0.7");
+    EXPECT_EQ(describe(next->deviceFolders.folderList), "ReportsP--;Scans-D-;");
+    EXPECT_EQ(next->kept.addressStringRef, "10.0.0.7");
     // No list keeps the stored one.
-    next->folderList.reset();
+    next->deviceFolders.folderList.reset();
     next->SaveFolderPreference();
     EXPECT_EQ(storedRecord()["files"].size(), 2u);
 }
@@ -180,7 +182,7 @@ TEST(FolderPreference, RoundTripsTheListAndKeepsWhatItDoesNotOwn) {
 TEST(PreferencesWithoutPPD, LeaveTheStoreUntouched) {
     auto host = std::make_shared<FakeHost>();
     const auto panel = openPanel(host);
-    panel->suspendKeyButton->setState(1);
+    panel->outlets.suspendKeyButton->setState(1);
     EXPECT_TRUE(panel->shouldPrint());
     EXPECT_FALSE(panel->SaveUserPreference());
     EXPECT_FALSE(panel->SaveFolderPreference());
@@ -209,13 +211,13 @@ TEST(FolderPreference, AtMostTheFirstFoldersComeFromAnAnswerOrARecordAndTheCutIs
         testing::internal::CaptureStderr();
         auto panel = makePanel(FakeHost::withSamplePPD());
         if (fromAnswer) {
-            panel->folderList.reset();
+            panel->deviceFolders.folderList.reset();
             panel->parseXML(answer);
         }
         const std::string said = testing::internal::GetCapturedStderr();
-        ASSERT_TRUE(panel->folderList);
-        EXPECT_EQ(panel->folderList->size(), folders::kMostFolders);
-        EXPECT_EQ(panel->folderList->back().name, "F" + std::to_string(folders::kMostFolders - 1));
+        ASSERT_TRUE(panel->deviceFolders.folderList);
+        EXPECT_EQ(panel->deviceFolders.folderList->size(), folders::kMostFolders);
+        EXPECT_EQ(panel->deviceFolders.folderList->back().name, "F" + std::to_string(folders::kMostFolders - 1));
         EXPECT_NE(said.find(std::to_string(listed) + " folders"), std::string::npos) << said;
     }
 }

@@ -29,16 +29,16 @@ fs::path defaultsFolder() {
 void printWithLockedValues(const std::shared_ptr<FakeHost>& host) {
     const auto panel = openPanel(host);
     panel->restoreValuesAndReturnError(nullptr);
-    panel->retentionCheckBox->setState(1);
-    panel->authenticationMatrix->selectCellAtRow(1, 0);
-    using P = NelvoPrintPdeZlm420kJC;
+    panel->outlets.retentionCheckBox->setState(1);
+    panel->outlets.authenticationMatrix->selectCellAtRow(1, 0);
+    using P = PanelOutlets;
     for (const auto& [field, lock, text] : {std::tuple{&P::suspendKeyEditText, &P::suspendKeyButton, "123"},
                                             {&P::userNumberEditText, &P::userNumberButton, "4242"},
                                             {&P::userNameEditText, &P::userNameButton, "Jane"},
                                             {&P::jobNameEditText, &P::jobNameButton, "Minutes"},
                                             {&P::folderPasswordEditText, &P::folderPasswordButton, "77"}}) {
-        ((*panel).*field)->setStringValue(text);
-        ((*panel).*lock)->setState(1);
+        (panel->outlets.*field)->setStringValue(text);
+        (panel->outlets.*lock)->setState(1);
     }
     panel->shouldPrint();
 }
@@ -56,19 +56,21 @@ TEST(RememberedValues, WinAtTheFirstRestoreOfTheNextDialogAndNotAtTheSecond) {
                                      {kHoldButton, "0"}})
         other->settings.set(key, value);
     const auto next = openPanel(other);
-    EXPECT_EQ(next->prefHoldButtonFlag, 1u | 8u | 16u | 32u | 64u);
+    EXPECT_EQ(next->remembered.prefHoldButtonFlag, 1u | 8u | 16u | 32u | 64u);
     next->restoreValuesAndReturnError(nullptr);
     const auto shown = [&] {
-        return next->suspendKeyEditText->stringValue() + "/" + next->userNumberEditText->stringValue() + "/" +
-               next->userNameEditText->stringValue() + "/" + next->jobNameEditText->stringValue() + "/" +
-               next->folderPasswordEditText->stringValue() + "/" + std::to_string(next->suspendKeyButton->state());
+        return next->outlets.suspendKeyEditText->stringValue() + "/" + next->outlets.userNumberEditText->stringValue() +
+               "/" + next->outlets.userNameEditText->stringValue() + "/" +
+               next->outlets.jobNameEditText->stringValue() + "/" +
+               next->outlets.folderPasswordEditText->stringValue() + "/" +
+               std::to_string(next->outlets.suspendKeyButton->state());
     };
     EXPECT_EQ(shown(), "123/4242/Jane/Minutes/77/1");
-    EXPECT_EQ(next->authenticationMatrix->selectedRow(), 1);
+    EXPECT_EQ(next->outlets.authenticationMatrix->selectedRow(), 1);
 
     next->restoreValuesAndReturnError(nullptr);
     EXPECT_EQ(shown(), "999//Other/Untitled//0");
-    EXPECT_EQ(next->authenticationMatrix->selectedRow(), 0);
+    EXPECT_EQ(next->outlets.authenticationMatrix->selectedRow(), 0);
 }
 
 TEST(RememberedValues, AStoreThatCannotBeWrittenNeverStopsAPrint) {
@@ -77,8 +79,8 @@ TEST(RememberedValues, AStoreThatCannotBeWrittenNeverStopsAPrint) {
     auto host = FakeHost::withSamplePPD();
     const auto panel = openPanel(host);
     panel->restoreValuesAndReturnError(nullptr);
-    panel->suspendKeyEditText->setStringValue("1");
-    panel->suspendKeyButton->setState(1);
+    panel->outlets.suspendKeyEditText->setStringValue("1");
+    panel->outlets.suspendKeyButton->setState(1);
     EXPECT_TRUE(panel->shouldPrint());
     EXPECT_EQ(valueOf(*host, kHoldButton), "1");
     EXPECT_EQ(readFile(defaultsFolder()), "in the way");

@@ -23,10 +23,10 @@ protected:
     void SetUp() override {
         if (!utf8_.selected()) GTEST_SKIP() << "no C.UTF-8 locale";
         panel_->restoreValuesAndReturnError(nullptr);
-        panel_->userNameEditText->setStringValue("Alice");
-        panel_->jobNameEditText->setStringValue("Report");
+        panel_->outlets.userNameEditText->setStringValue("Alice");
+        panel_->outlets.jobNameEditText->setStringValue("Report");
     }
-    void lock(Outlet<NSButton> NelvoPrintPdeZlm420kJC::*button) { ((*panel_).*button)->setState(1); }
+    void lock(Outlet<NSButton> PanelOutlets::*button) { (panel_->outlets.*button)->setState(1); }
     // The saved listing, after which a new dialog for the same job is opened
     // on it and restored.
     std::string saveAndReopen() {
@@ -44,10 +44,10 @@ protected:
 using P = NelvoPrintPdeZlm420kJC;
 
 TEST_F(FilterInterface, TypicalPrintHeldWithALockedPassCode) {
-    panel_->retentionCheckBox->setState(1);
-    panel_->suspendMatrix->selectCellAtRow(0, 0);
-    panel_->suspendKeyEditText->setStringValue("123");
-    lock(&P::suspendKeyButton);
+    panel_->outlets.retentionCheckBox->setState(1);
+    panel_->outlets.suspendMatrix->selectCellAtRow(0, 0);
+    panel_->outlets.suspendKeyEditText->setStringValue("123");
+    lock(&PanelOutlets::suspendKeyButton);
     EXPECT_EQ(saveAndReopen(), R"(nelvo.print.PrintSettings.Authentication=1
 nelvo.print.PrintSettings.filing=0
 nelvo.print.PrintSettings.folderPath=2A7374616E64617264
@@ -62,21 +62,21 @@ nelvo.print.PrintSettings.spoolTime=5361742C20352044656320323032362030353A31313A
 nelvo.print.PrintSettings.userName=416C696365
 nelvo.print.PrintSettings.userName2=416C696365
 )");
-    EXPECT_EQ(next_->retentionCheckBox->state(), 1);
-    EXPECT_EQ(next_->suspendMatrix->selectedRow(), 0);
-    EXPECT_EQ(next_->suspendKeyEditText->stringValue(), "123");
-    EXPECT_EQ(next_->suspendKeyButton->state(), 1);
-    EXPECT_EQ(next_->userNameEditText->stringValue(), "Alice");
-    EXPECT_EQ(next_->jobNameEditText->stringValue(), "Report");
+    EXPECT_EQ(next_->outlets.retentionCheckBox->state(), 1);
+    EXPECT_EQ(next_->outlets.suspendMatrix->selectedRow(), 0);
+    EXPECT_EQ(next_->outlets.suspendKeyEditText->stringValue(), "123");
+    EXPECT_EQ(next_->outlets.suspendKeyButton->state(), 1);
+    EXPECT_EQ(next_->outlets.userNameEditText->stringValue(), "Alice");
+    EXPECT_EQ(next_->outlets.jobNameEditText->stringValue(), "Report");
 }
 
 TEST_F(FilterInterface, LoginNameAndPasswordWithAnAccountNumberLocked) {
-    panel_->authenticationMatrix->selectCellAtRow(0, 0);
-    panel_->loginNameEditText->setStringValue("jsmith");
-    panel_->passwordEditText->setStringValue("s3cret!");
-    panel_->accountNumberEditText->setStringValue("42");
-    lock(&P::passwordButton);
-    lock(&P::accountNumberButton);
+    panel_->outlets.authenticationMatrix->selectCellAtRow(0, 0);
+    panel_->outlets.loginNameEditText->setStringValue("jsmith");
+    panel_->outlets.passwordEditText->setStringValue("s3cret!");
+    panel_->outlets.accountNumberEditText->setStringValue("42");
+    lock(&PanelOutlets::passwordButton);
+    lock(&PanelOutlets::accountNumberButton);
     EXPECT_EQ(saveAndReopen(), R"(nelvo.print.PrintSettings.Authentication=1
 nelvo.print.PrintSettings.accountNumber=00042
 nelvo.print.PrintSettings.accountNumber2=F9C46671104F199A7AF11C72E2BD4B36
@@ -93,24 +93,25 @@ nelvo.print.PrintSettings.spoolTime=5361742C20352044656320323032362030353A31313A
 nelvo.print.PrintSettings.userName=416C696365
 nelvo.print.PrintSettings.userName2=416C696365
 )");
-    EXPECT_EQ(next_->authenticationMatrix->selectedRow(), 0);
-    EXPECT_EQ(next_->loginNameEditText->stringValue(), "jsmith");
-    EXPECT_EQ(next_->passwordEditText->stringValue(), "s3cret!");
-    EXPECT_EQ(next_->accountNumberEditText->stringValue(), "42");
-    EXPECT_EQ(next_->passwordButton->state() + next_->accountNumberButton->state(), 2);
+    EXPECT_EQ(next_->outlets.authenticationMatrix->selectedRow(), 0);
+    EXPECT_EQ(next_->outlets.loginNameEditText->stringValue(), "jsmith");
+    EXPECT_EQ(next_->outlets.passwordEditText->stringValue(), "s3cret!");
+    EXPECT_EQ(next_->outlets.accountNumberEditText->stringValue(), "42");
+    EXPECT_EQ(next_->outlets.passwordButton->state() + next_->outlets.accountNumberButton->state(), 2);
 }
 
 TEST_F(FilterInterface, UserNumberWithAFolderPassCodeAndEveryLockOn) {
-    panel_->retentionCheckBox->setState(1);
-    panel_->suspendMatrix->selectCellAtRow(2, 0);
-    panel_->suspendKeyEditText->setStringValue("7");
-    panel_->authenticationMatrix->selectCellAtRow(1, 0);
-    panel_->userNumberEditText->setStringValue("12345");
-    panel_->accountNumberEditText->setStringValue("9");
-    panel_->folderPasswordEditText->setStringValue("4321");
+    panel_->outlets.retentionCheckBox->setState(1);
+    panel_->outlets.suspendMatrix->selectCellAtRow(2, 0);
+    panel_->outlets.suspendKeyEditText->setStringValue("7");
+    panel_->outlets.authenticationMatrix->selectCellAtRow(1, 0);
+    panel_->outlets.userNumberEditText->setStringValue("12345");
+    panel_->outlets.accountNumberEditText->setStringValue("9");
+    panel_->outlets.folderPasswordEditText->setStringValue("4321");
     for (auto button :
-         {&P::suspendKeyButton, &P::loginNameButton, &P::passwordButton, &P::userNameButton, &P::jobNameButton,
-          &P::folderPasswordButton, &P::userNumberButton, &P::accountNumberButton, &P::folderNameButton})
+         {&PanelOutlets::suspendKeyButton, &PanelOutlets::loginNameButton, &PanelOutlets::passwordButton,
+          &PanelOutlets::userNameButton, &PanelOutlets::jobNameButton, &PanelOutlets::folderPasswordButton,
+          &PanelOutlets::userNumberButton, &PanelOutlets::accountNumberButton, &PanelOutlets::folderNameButton})
         lock(button);
     EXPECT_EQ(saveAndReopen(), R"(nelvo.print.PrintSettings.Authentication=0
 nelvo.print.PrintSettings.accountNumber=00009
@@ -132,17 +133,17 @@ nelvo.print.PrintSettings.userName2=416C696365
 nelvo.print.PrintSettings.userNumber=12345
 nelvo.print.PrintSettings.userNumber2=2DCA75267A416979FFA25667B3123986
 )");
-    EXPECT_EQ(next_->suspendMatrix->selectedRow(), 2);
-    EXPECT_EQ(next_->suspendKeyEditText->stringValue(), "7");
-    EXPECT_EQ(next_->authenticationMatrix->selectedRow(), 1);
-    EXPECT_EQ(next_->userNumberEditText->stringValue(), "12345");
-    EXPECT_EQ(next_->accountNumberEditText->stringValue(), "9");
-    EXPECT_EQ(next_->folderPasswordEditText->stringValue(), "4321");
-    EXPECT_EQ(next_->folderNameButton->state(), 1);
+    EXPECT_EQ(next_->outlets.suspendMatrix->selectedRow(), 2);
+    EXPECT_EQ(next_->outlets.suspendKeyEditText->stringValue(), "7");
+    EXPECT_EQ(next_->outlets.authenticationMatrix->selectedRow(), 1);
+    EXPECT_EQ(next_->outlets.userNumberEditText->stringValue(), "12345");
+    EXPECT_EQ(next_->outlets.accountNumberEditText->stringValue(), "9");
+    EXPECT_EQ(next_->outlets.folderPasswordEditText->stringValue(), "4321");
+    EXPECT_EQ(next_->outlets.folderNameButton->state(), 1);
 }
 
 TEST_F(FilterInterface, ALongLoginNameTravelsInPiecesOf254) {
-    panel_->loginNameEditText->setStringValue(std::string(200, 'L'));
+    panel_->outlets.loginNameEditText->setStringValue(std::string(200, 'L'));
     EXPECT_EQ(saveAndReopen(), R"(nelvo.print.PrintSettings.Authentication=1
 nelvo.print.PrintSettings.filing=0
 nelvo.print.PrintSettings.holdButton=0
@@ -157,15 +158,15 @@ nelvo.print.PrintSettings.spoolTime=5361742C20352044656320323032362030353A31313A
 nelvo.print.PrintSettings.userName=416C696365
 nelvo.print.PrintSettings.userName2=416C696365
 )");
-    EXPECT_EQ(next_->loginNameEditText->stringValue(), std::string(200, 'L'));
+    EXPECT_EQ(next_->outlets.loginNameEditText->stringValue(), std::string(200, 'L'));
 }
 
 TEST_F(FilterInterface, RetentionDigitsReadBackAsTheirModes) {
     for (const auto& [digit, row] : {std::pair{"2", 0}, {"1", 1}, {"3", 2}}) {
         host_->settings.set("nelvo.print.PrintSettings.jobSuspend", digit);
         panel_->restoreValuesAndReturnError(nullptr);
-        EXPECT_EQ(panel_->retentionCheckBox->state(), 1) << digit;
-        EXPECT_EQ(panel_->suspendMatrix->selectedRow(), row) << digit;
+        EXPECT_EQ(panel_->outlets.retentionCheckBox->state(), 1) << digit;
+        EXPECT_EQ(panel_->outlets.suspendMatrix->selectedRow(), row) << digit;
     }
 }
 

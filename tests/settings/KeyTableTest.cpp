@@ -20,8 +20,8 @@ protected:
     void SetUp() override {
         panel_->restoreValuesAndReturnError(nullptr);
         // The restore fills in the user's and the job's names.
-        panel_->userNameEditText->setStringValue("");
-        panel_->jobNameEditText->setStringValue("");
+        panel_->outlets.userNameEditText->setStringValue("");
+        panel_->outlets.jobNameEditText->setStringValue("");
     }
     Keys savedKeys() {
         save();
@@ -39,38 +39,40 @@ TEST_F(KeyTable, AnEmptySaveLeavesOnlyTheKeysOfEverySave) {
 }
 
 TEST_F(KeyTable, RetentionCarriesTheMainFolderItsModeDigitAndThePassCodeAndOffDropsThem) {
-    panel_->retentionCheckBox->setState(1);
-    panel_->suspendKeyEditText->setStringValue("123");
+    panel_->outlets.retentionCheckBox->setState(1);
+    panel_->outlets.suspendKeyEditText->setStringValue("123");
     for (const auto& [row, digit] : {std::pair{0, "2"}, std::pair{1, "1"}, std::pair{2, "3"}}) {
-        panel_->suspendMatrix->selectCellAtRow(row, 0);
+        panel_->outlets.suspendMatrix->selectCellAtRow(row, 0);
         Keys expected = kKeysOfEverySave;
         expected.insert({kFolderPath, kFolderPath2, kJobSuspendKey, kJobSuspend2Key});
         EXPECT_EQ(savedKeys(), expected);
         EXPECT_EQ(value(kJobSuspend), digit);
     }
     EXPECT_EQ(value(kFolderPath) + value(kFolderPath2), hexOf("*standard") + hexOf("*standard"));
-    panel_->retentionCheckBox->setState(0);
+    panel_->outlets.retentionCheckBox->setState(0);
     EXPECT_EQ(savedKeys(), kKeysOfEverySave);
 }
 
 TEST_F(KeyTable, MissingControlsRemoveTheirKeys) {
-    panel_->retentionCheckBox->setState(1);
+    panel_->outlets.retentionCheckBox->setState(1);
     save();
-    panel_->folderSelectionPopup.reset();
-    panel_->folderSelectionMatrix.reset();
-    panel_->authenticationRadioButton.reset();
-    panel_->suspendMatrix.reset();
+    panel_->outlets.folderSelectionPopup.reset();
+    panel_->outlets.folderSelectionMatrix.reset();
+    panel_->outlets.authenticationRadioButton.reset();
+    panel_->outlets.suspendMatrix.reset();
     // Without filing controls the main folder still travels.
     EXPECT_EQ(savedKeys(), (Keys{kSpoolTime, kFolderPath, kFolderPath2, kHoldButton}));
 }
 
 TEST_F(KeyTable, EachLockButtonSetsItsOwnBit) {
-    const std::pair<Outlet<NSButton> P::*, uint32_t> locks[] = {
-        {&P::suspendKeyButton, 1},  {&P::loginNameButton, 2},       {&P::passwordButton, 4},
-        {&P::userNameButton, 8},    {&P::jobNameButton, 16},        {&P::folderPasswordButton, 32},
-        {&P::userNumberButton, 64}, {&P::accountNumberButton, 128}, {&P::folderNameButton, 256}};
+    const std::pair<Outlet<NSButton> PanelOutlets::*, uint32_t> locks[] = {
+        {&PanelOutlets::suspendKeyButton, 1},  {&PanelOutlets::loginNameButton, 2},
+        {&PanelOutlets::passwordButton, 4},    {&PanelOutlets::userNameButton, 8},
+        {&PanelOutlets::jobNameButton, 16},    {&PanelOutlets::folderPasswordButton, 32},
+        {&PanelOutlets::userNumberButton, 64}, {&PanelOutlets::accountNumberButton, 128},
+        {&PanelOutlets::folderNameButton, 256}};
     for (const auto& [button, bit] : locks) {
-        ((*panel_).*button)->setState(1);
+        (panel_->outlets.*button)->setState(1);
         save();
         EXPECT_EQ(value(kHoldButton), std::to_string(bit * 2 - 1));
     }
@@ -78,14 +80,15 @@ TEST_F(KeyTable, EachLockButtonSetsItsOwnBit) {
 
 // The values' own keys are checked with their forms in ValueFormsTest.
 TEST_F(KeyTable, AValueEmptiedLosesItsKeys) {
-    const Outlet<NSTextField> P::*fields[] = {&P::loginNameEditText,     &P::passwordEditText, &P::userNumberEditText,
-                                              &P::accountNumberEditText, &P::userNameEditText, &P::jobNameEditText,
-                                              &P::folderPasswordEditText};
+    const Outlet<NSTextField> PanelOutlets::*fields[] = {
+        &PanelOutlets::loginNameEditText,     &PanelOutlets::passwordEditText, &PanelOutlets::userNumberEditText,
+        &PanelOutlets::accountNumberEditText, &PanelOutlets::userNameEditText, &PanelOutlets::jobNameEditText,
+        &PanelOutlets::folderPasswordEditText};
     for (auto field : fields)
-        ((*panel_).*field)->setStringValue("7");
+        (panel_->outlets.*field)->setStringValue("7");
     save();
     for (auto field : fields)
-        ((*panel_).*field)->setStringValue("");
+        (panel_->outlets.*field)->setStringValue("");
     EXPECT_EQ(savedKeys(), kKeysOfEverySave);
 }
 

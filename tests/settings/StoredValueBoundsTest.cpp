@@ -13,17 +13,17 @@ using P = NelvoPrintPdeZlm420kJC;
 
 class StoredValueBounds : public ExchangeTest {
 protected:
-    std::string readBack(Outlet<NSTextField> P::*field, const std::string& key, const std::string& stored) {
+    std::string readBack(Outlet<NSTextField> PanelOutlets::*field, const std::string& key, const std::string& stored) {
         restoreWith(key, stored);
-        return ((*panel_).*field)->stringValue();
+        return (panel_->outlets.*field)->stringValue();
     }
 };
 
 TEST_F(StoredValueBounds, HexTextIsCutAtTheBufferAndDecodesByTheRule) {
     const std::string overlong = hexOf(std::string(600, 'A'));
     // 255 characters are kept; the last '4' pairs with the terminator: 16 * 4 - 48.
-    EXPECT_EQ(readBack(&P::userNameEditText, kUserName, overlong), std::string(127, 'A') + "\x10");
-    EXPECT_EQ(readBack(&P::jobNameEditText, kJobName,
+    EXPECT_EQ(readBack(&PanelOutlets::userNameEditText, kUserName, overlong), std::string(127, 'A') + "\x10");
+    EXPECT_EQ(readBack(&PanelOutlets::jobNameEditText, kJobName,
                        "4142\xc3\xa9"
                        "43"),
               "AB");
@@ -31,23 +31,28 @@ TEST_F(StoredValueBounds, HexTextIsCutAtTheBufferAndDecodesByTheRule) {
 
 TEST_F(StoredValueBounds, CipherTextsReadOnlyTheirDigitsAndAlphabet) {
     host_->settings.set(kJobSuspend, "2");
-    EXPECT_EQ(readBack(&P::suspendKeyEditText, kJobSuspend2Key, fixedKeyHex("123") + std::string(5000, 'F')), "123");
-    EXPECT_EQ(readBack(&P::suspendKeyEditText, kJobSuspend2Key, fixedKeyHex("123456")), "") << "too long for its field";
-    readBack(&P::passwordEditText, kPassword2, std::string(5001, 'Z'));
-    readBack(&P::userNumberEditText, kUserNumber2, "ABC");
+    EXPECT_EQ(readBack(&PanelOutlets::suspendKeyEditText, kJobSuspend2Key, fixedKeyHex("123") + std::string(5000, 'F')),
+              "123");
+    EXPECT_EQ(readBack(&PanelOutlets::suspendKeyEditText, kJobSuspend2Key, fixedKeyHex("123456")), "")
+        << "too long for its field";
+    readBack(&PanelOutlets::passwordEditText, kPassword2, std::string(5001, 'Z'));
+    readBack(&PanelOutlets::userNumberEditText, kUserNumber2, "ABC");
 
     const std::string login = fixedKeyBase64("jdoe");
     host_->settings.set("nelvo.print.PrintSettings.loginName12", std::string(3000, 'B'));
-    EXPECT_EQ(readBack(&P::loginNameEditText, "nelvo.print.PrintSettings.loginName11", login + std::string(3000, 'A')),
+    EXPECT_EQ(readBack(&PanelOutlets::loginNameEditText, "nelvo.print.PrintSettings.loginName11",
+                       login + std::string(3000, 'A')),
               "jdoe");
-    EXPECT_EQ(readBack(&P::loginNameEditText, "nelvo.print.PrintSettings.loginName11", "\xe6\x97\xa5" + login), "");
+    EXPECT_EQ(
+        readBack(&PanelOutlets::loginNameEditText, "nelvo.print.PrintSettings.loginName11", "\xe6\x97\xa5" + login),
+        "");
 
-    panel_->prefHoldButtonFlag = lock_bits::kAll;
-    panel_->prefPasswordStringRef = std::string(4001, 'a');
-    panel_->prefLoginNameStringRef = std::string(4000, '/');
-    panel_->prefUserNumberStringRef = "\xff\xfe";
+    panel_->remembered.prefHoldButtonFlag = lock_bits::kAll;
+    panel_->remembered.prefPasswordStringRef = std::string(4001, 'a');
+    panel_->remembered.prefLoginNameStringRef = std::string(4000, '/');
+    panel_->remembered.prefUserNumberStringRef = "\xff\xfe";
     panel_->restoreValuesAndReturnError(nullptr);
-    EXPECT_EQ(panel_->userNumberEditText->stringValue(), "");
+    EXPECT_EQ(panel_->outlets.userNumberEditText->stringValue(), "");
 }
 
 }  // namespace

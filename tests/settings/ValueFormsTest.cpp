@@ -15,10 +15,10 @@ const std::string kJobKeyLoginPiece1 = "nelvo.print.PrintSettings.loginName01";
 using ValueForms = ExchangeTest;
 
 TEST_F(ValueForms, CodeDigestsPadTheDigitsButTheCiphersDoNot) {
-    panel_->retentionCheckBox->setState(1);
+    panel_->outlets.retentionCheckBox->setState(1);
     for (const auto& [typed, padded] : {std::pair<std::string, std::string>{"7", "00007"}, {"123456789", "12345678"}}) {
-        panel_->suspendKeyEditText->setStringValue(typed);
-        panel_->folderPasswordEditText->setStringValue(typed);
+        panel_->outlets.suspendKeyEditText->setStringValue(typed);
+        panel_->outlets.folderPasswordEditText->setStringValue(typed);
         save();
         EXPECT_EQ(value(kJobSuspendKey), referenceMd5Hex(padded + kFixedSpoolTime)) << typed;
         EXPECT_EQ(value(kFolderPassword), referenceMd5Hex(kFixedSpoolTime + padded)) << typed;
@@ -29,9 +29,9 @@ TEST_F(ValueForms, CodeDigestsPadTheDigitsButTheCiphersDoNot) {
 }
 
 TEST_F(ValueForms, PasswordAlwaysTakesTwoBlocksAndNumbersArePadded) {
-    panel_->passwordEditText->setStringValue("abcde");
-    panel_->userNumberEditText->setStringValue("12");
-    panel_->accountNumberEditText->setStringValue("1234567");
+    panel_->outlets.passwordEditText->setStringValue("abcde");
+    panel_->outlets.userNumberEditText->setStringValue("12");
+    panel_->outlets.accountNumberEditText->setStringValue("1234567");
     save();
     EXPECT_EQ(value(kPassword2), fixedKeyHex("abcde") + std::string(32, '0'));
     EXPECT_EQ(value(kPassword), jobKeyBase64("abcde"));
@@ -42,14 +42,14 @@ TEST_F(ValueForms, PasswordAlwaysTakesTwoBlocksAndNumbersArePadded) {
     EXPECT_EQ(value(kAccountNumber2), fixedKeyHex("12345"));
 
     const std::string longest(31, 'p');
-    panel_->passwordEditText->setStringValue(longest);
+    panel_->outlets.passwordEditText->setStringValue(longest);
     save();
     EXPECT_EQ(value(kPassword2) + value(kPassword), fixedKeyHex(longest, 2) + jobKeyBase64(longest, 2));
 }
 
 TEST_F(ValueForms, LoginNameIsChunkedInPiecesOf254AndLockedTravelsInClear) {
     const std::string longest(255, 'n');
-    panel_->loginNameEditText->setStringValue(longest);
+    panel_->outlets.loginNameEditText->setStringValue(longest);
     save();
     const std::string whole = fixedKeyBase64(longest, 16);
     EXPECT_EQ(value(kLoginPiece1) + "|" + value(kLoginPiece2), whole.substr(0, 254) + "|" + whole.substr(254));
@@ -63,26 +63,26 @@ TEST_F(ValueForms, LoginNameIsChunkedInPiecesOf254AndLockedTravelsInClear) {
             if (key.rfind("nelvo.print.PrintSettings.loginName", 0) == 0) return false;
         return true;
     };
-    panel_->authenticationMatrix->selectCellAtRow(1, 0);
+    panel_->outlets.authenticationMatrix->selectCellAtRow(1, 0);
     panel_->authenticationMatrixProc(nullptr);
     save();
     EXPECT_TRUE(noPieceLeft());
-    panel_->authenticationMatrix->selectCellAtRow(0, 0);
-    panel_->loginNameEditText->setStringValue(longest);
+    panel_->outlets.authenticationMatrix->selectCellAtRow(0, 0);
+    panel_->outlets.loginNameEditText->setStringValue(longest);
     save();
-    panel_->loginNameEditText->setStringValue("\u2022\u2022\u2022\u2022");
-    panel_->loginNameButton->setState(1);
+    panel_->outlets.loginNameEditText->setStringValue("\u2022\u2022\u2022\u2022");
+    panel_->outlets.loginNameButton->setState(1);
     save();
     EXPECT_TRUE(noPieceLeft());
     // Locked, the kept name travels, never the bullets.
-    panel_->loginNameStringRef = "abcdefghijklmnop";
+    panel_->loginNameLock.loginNameStringRef = "abcdefghijklmnop";
     save();
     EXPECT_EQ(value(kLoginPiece1), fixedKeyBase64("abcdefghijklmnop"));
 }
 
 // Names cut to their stored length are read back in RoundTripTest.
 TEST_F(ValueForms, NamesTravelAsHexWithTheFiltersCopyFreeOfControlCharacters) {
-    panel_->userNameEditText->setStringValue("Jane \"JD\"\tDoe\r");
+    panel_->outlets.userNameEditText->setStringValue("Jane \"JD\"\tDoe\r");
     save();
     EXPECT_EQ(value(kUserName), hexOf("Jane \"JD\"\tDoe\r"));
     EXPECT_EQ(value(kUserName2), hexOf("Jane  JD \tDoe "));
@@ -100,8 +100,8 @@ TEST(ValueFormsInLocales, SecondFormsAreWindowsLatin1OutsideEastAsia) {
         const ScopedEnvironmentVariable messages("LC_ALL", language);
         auto host = FakeHost::withSamplePPD();
         const auto panel = openPanel(host);
-        panel->userNameEditText->setStringValue(name);
-        panel->loginNameEditText->setStringValue("J\u00fcrgen");
+        panel->outlets.userNameEditText->setStringValue(name);
+        panel->outlets.loginNameEditText->setStringValue("J\u00fcrgen");
         panel->saveValuesAndReturnError(nullptr);
         EXPECT_EQ(valueOf(*host, kUserName), hexOf(name)) << language;
         EXPECT_EQ(valueOf(*host, kUserName2), hexOf(secondName)) << language;
