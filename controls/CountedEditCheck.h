@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/controls/NSRange.h"
+#include "platform/controls/TextFields.h"
 
 namespace controls {
 

@@ -2,9 +2,9 @@
 // its value.
 #pragma once
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/Outlet.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/NSObject.h"
+#include "platform/controls/TextFields.h"
 
 namespace controls {
 

@@ -2,8 +2,8 @@
 // does not apply now.
 #pragma once
 
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/Outlet.h"
+#include "platform/controls/NSObject.h"
+#include "platform/controls/TextFields.h"
 
 // A label only changes colour. An edit field also stops (or starts) taking
 // input, and the keyboard focus follows: an undimmed field takes it, a

@@ -1,7 +1,7 @@
 // The lock buttons beside the fields: a locked field is frozen (dimmed), an
 // unlocked one is editable again and takes the keyboard focus. The login
 // name's lock, which also masks, is in LoginNameLock.cpp.
-#include "platform/controls/NSButton.h"
+#include "platform/controls/Buttons.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
 void NelvoPrintPdeZlm420kJC::suspendKeyButtonProc(NSControl* /*sender*/) {

@@ -2,7 +2,7 @@
 // (the writer of the print settings bounds what it stores).
 #pragma once
 
-#include "platform/controls/NSFormatter.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/LoginnameInputFilterCallback.h"
 
 class LoginnameInputFilter : public NSFormatter {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/controls/NSNumberFormatter.h"
+#include "platform/controls/TextFields.h"
 
 class MyRomanFilter : public NSNumberFormatter {
 public:

@@ -4,9 +4,9 @@
 #include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
 #include "folders/ResponseFile.h"
 #include "platform/controls/Alert.h"
-#include "platform/controls/NSButton.h"
+#include "platform/controls/Buttons.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 

@@ -19,10 +19,10 @@
 #include <optional>
 #include <string>
 
-#include "platform/controls/LayoutOwner.h"
-#include "platform/controls/Outlet.h"
+#include "platform/controls/LayoutLoader.h"
+#include "platform/controls/NSObject.h"
 #include "platform/core/Bundle.h"
-#include "platform/core/PanelInspection.h"
+#include "platform/core/PrintDialogPlugIn.h"
 #include "platform/core/StringEncoding.h"
 #include "plugin/FolderRecord.h"
 #include "plugin/HostInterface.h"

@@ -1,6 +1,6 @@
 // The device's folder list and the address it was fetched from, kept for the
 // queue so that the folder menu is there before the next fetch.
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "preferences/JobControlRecord.h"
 #include "preferences/QueueDefaults.h"

@@ -6,13 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
 #include "platform/controls/LayoutControls.h"
 #include "platform/controls/LayoutFields.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSTabView.h"
 #include "platform/core/RegularFile.h"
 
 namespace platform {
+
+LayoutOwner::~LayoutOwner() = default;
+
 namespace {
 
 using layout::LayoutError;

@@ -4,8 +4,8 @@
 #include "controls/LoginnameInputFilter.h"
 #include "controls/MyIntegerNumberFilter.h"
 #include "controls/MyRomanFilter.h"
+#include "platform/controls/Containers.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTabView.h"
 #include "tests/controls/PanelFixture.h"
 
 namespace {

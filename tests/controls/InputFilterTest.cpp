@@ -4,7 +4,7 @@
 
 #include "controls/MyIntegerNumberFilter.h"
 #include "controls/MyRomanFilter.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 
 namespace {
 
