@@ -70,6 +70,7 @@ void NelvoPrintPdeZlm420kJC::getFolderNameButtonProc(NSControl* sender) {
         return;
     }
     // Also after a failed fetch, or none: an earlier answer is read again.
+    // The client's storeAnswer wrote the file (docs/reader-guide.md).
     if (const std::optional<std::string> path = folders::responseFilePath()) parseXML(*path);
     SaveFolderPreference();
     makeFolderPopup();

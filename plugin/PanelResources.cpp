@@ -77,6 +77,7 @@ const std::map<std::string, Connector>& outletsByName() {
 
 using Handler = void (Panel::*)(NSControl*);
 
+// The layout's "action" strings lead here (docs/reader-guide.md).
 const std::map<std::string, Handler>& handlersByName() {
     static const std::map<std::string, Handler> handlers = {
         {"tabProc:", &Panel::tabProc},

@@ -112,6 +112,7 @@ std::shared_ptr<NSView> loadLayoutFile(const std::string& path, LayoutOwner& own
     }
     for (NSObject* object : namedObjects(*layout->view))
         owner.connectOutlet(object->fieldName(), object);
+    // Bound by name, out of reach of go-to-definition: docs/reader-guide.md.
     for (auto& [control, handler] : layout->handlers)
         control->setAction(owner.actionForHandler(handler));
     return layout->view;
