@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Menus.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "tests/support/FakeHost.h"
 

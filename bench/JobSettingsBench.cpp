@@ -26,9 +26,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/TextFields.h"
 #include "platform/core/Bundle.h"
 #include "platform/defaults/UserDefaults.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"

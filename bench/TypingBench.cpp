@@ -8,8 +8,8 @@
 #include <string>
 
 #include "controls/TextFields.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/TextFields.h"
 
 namespace {
 

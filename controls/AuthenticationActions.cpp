@@ -2,7 +2,7 @@
 // cleared and the keyboard focus goes to the first usable field of the mode.
 #include "controls/PanelConditions.h"
 #include "controls/TextFields.h"
-#include "platform/controls/NSMatrix.h"
+#include "platform/controls/Buttons.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
 using namespace controls;

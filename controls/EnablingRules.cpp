@@ -2,8 +2,8 @@
 // control from the choices on the panel, and changes no value.
 #include "controls/PanelConditions.h"
 #include "controls/TextFields.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Menus.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
 using namespace controls;

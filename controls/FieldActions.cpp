@@ -6,8 +6,8 @@
 // field shows one bullet per character and the name itself is kept in
 // loginNameStringRef; unlocking forgets the name, and the user types it
 // again.
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/TextFields.h"
 #include "platform/text/Utf16.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 

@@ -3,8 +3,8 @@
 // switching retention off resets the choices that only retention uses.
 #include "controls/PanelConditions.h"
 #include "controls/TextFields.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Menus.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
 using namespace controls;

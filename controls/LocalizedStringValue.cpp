@@ -1,10 +1,9 @@
 // The localized form of a control's untranslated title or label: the text
 // before its first colon is looked up in the bundle's strings, and a colon
 // that the text had is put back (whatever followed it is dropped).
-#include "platform/controls/NSBox.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSButtonCell.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
 std::optional<std::string> NelvoPrintPdeZlm420kJC::localizedStringValue(const std::optional<std::string>& text) const {

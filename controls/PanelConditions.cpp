@@ -1,7 +1,7 @@
 #include "controls/PanelConditions.h"
 
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Menus.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
 namespace controls {

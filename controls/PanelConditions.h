@@ -3,8 +3,8 @@
 // the new state.
 #pragma once
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/Outlet.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/NSObject.h"
 #include "settings/SettingsKeys.h"
 
 class NelvoPrintPdeZlm420kJC;

@@ -8,12 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSFormatter.h"
-#include "platform/controls/NSNumberFormatter.h"
-#include "platform/controls/NSRange.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/Outlet.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/NSObject.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/PanelRoles.h"
 
 namespace controls {

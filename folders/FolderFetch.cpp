@@ -3,9 +3,9 @@
 #include "folders/NelvoPrintPdeZlm420kJCSOAPClient.h"
 #include "folders/ResponseFile.h"
 #include "platform/controls/Alert.h"
-#include "platform/controls/NSButton.h"
+#include "platform/controls/Buttons.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
@@ -69,6 +69,7 @@ void NelvoPrintPdeZlm420kJC::getFolderNameButtonProc(NSControl* sender) {
         return;
     }
     // Also after a failed fetch, or none: an earlier answer is read again.
+    // The client's storeAnswer wrote the file (docs/reader-guide.md).
     if (const std::optional<std::string> path = folders::responseFilePath()) parseXML(*path);
     SaveFolderPreference();
     makeFolderPopup();

@@ -2,9 +2,7 @@
 // separator and one item per folder of the device's list; and the menu
 // index of a folder by its name.
 #include "controls/SystemIcon.h"
-#include "platform/controls/NSMenu.h"
-#include "platform/controls/NSMenuItem.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Menus.h"
 #include "platform/text/CaseFolding.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "settings/SettingsKeys.h"

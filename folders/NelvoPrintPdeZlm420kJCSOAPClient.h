@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/core/NSData.h"
+#include "platform/core/CoreTypes.h"
 #include "platform/http/NSURL.h"
 #include "platform/http/NSURLConnection.h"
 #include "platform/runloop/NSTimer.h"

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/core/FileDescriptor.h"
+#include "platform/core/CoreTypes.h"
 #include "platform/core/RegularFile.h"
 #include "platform/core/UserEnvironment.h"
 

@@ -1,5 +1,6 @@
 // The file that holds the device's latest folder answer: "vwxyz.xml" in the
-// user's private temporary directory.
+// user's private temporary directory. The SOAP client writes it, the folder
+// button's handler reads it (docs/reader-guide.md).
 #pragma once
 
 #include <optional>

@@ -6,10 +6,10 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "host/DialogSetup.h"
+#include "host/InputText.h"
 #include "host/PlugInLoader.h"
 #include "host/ScriptRunner.h"
 #include "host/ScriptedHost.h"
-#include "host/UsageError.h"
 #include "platform/controls/Alert.h"
 
 using host::DialogSetup;

@@ -2,7 +2,7 @@
 // whole; what it then writes reads back the same.
 #include "host/SettingsFile.h"
 #include "fuzz/FuzzSupport.h"
-#include "host/UsageError.h"
+#include "host/InputText.h"
 
 using host::readSettingsFile;
 using host::UsageError;

@@ -6,10 +6,10 @@
 #include <variant>
 
 #include "host/CommandLineText.h"
-#include "host/UsageError.h"
+#include "host/InputText.h"
 #include "host/cups/Destination.h"
 #include "host/cups/DocumentStream.h"
-#include "host/cups/SubmissionRefused.h"
+#include "host/cups/JobSubmission.h"
 
 namespace host {
 

@@ -2,9 +2,8 @@
 
 #include <getopt.h>
 
+#include "host/InputText.h"
 #include "host/ProgramFiles.h"
-#include "host/UsageError.h"
-#include "host/WholeNumber.h"
 
 namespace host {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "host/UsageError.h"
-#include "platform/controls/NSView.h"
+#include "host/InputText.h"
+#include "platform/controls/Containers.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
 namespace host {

@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-#include "host/UsageError.h"
+#include "host/InputText.h"
 
 namespace host {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/UsageError.h"
+#include "host/InputText.h"
 
 namespace host {
 

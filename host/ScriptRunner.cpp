@@ -7,18 +7,14 @@
 #include <ostream>
 #include <sstream>
 
-#include "host/MessageText.h"
+#include "host/InputText.h"
 #include "host/ScriptCommand.h"
-#include "host/UsageError.h"
 #include "host/ViewDump.h"
-#include "host/WholeNumber.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
-#include "platform/core/PanelInspection.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/TextFields.h"
+#include "platform/core/PrintDialogPlugIn.h"
 #include "platform/core/TextConversion.h"
 #include "platform/defaults/UserDefaults.h"
 

@@ -4,7 +4,7 @@
 
 #include "host/ScriptedHost.h"
 
-#include "host/UsageError.h"
+#include "host/InputText.h"
 
 namespace host {
 

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "host/UsageError.h"
+#include "host/InputText.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/core/RegularFile.h"
 

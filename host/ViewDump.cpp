@@ -1,18 +1,11 @@
 #include "host/ViewDump.h"
 
-#include "platform/controls/NSBox.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSButtonCell.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/NSImage.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSMenu.h"
-#include "platform/controls/NSMenuItem.h"
-#include "platform/controls/NSPopUpButton.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSTabViewItem.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/TextFields.h"
 
 namespace host {
 

@@ -24,8 +24,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/LayoutOwner.h"
-#include "platform/core/PanelInspection.h"
+#include "platform/controls/LayoutLoader.h"
+#include "platform/core/PrintDialogPlugIn.h"
 #include "plugin/PanelRoles.h"
 #include "plugin/PanelState.h"
 

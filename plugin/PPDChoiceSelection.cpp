@@ -7,9 +7,8 @@
 
 #include <any>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMenuItem.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Menus.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "plugin/NelvoPrintPdeZlm420kJCPDEChoice.h"

@@ -3,16 +3,12 @@
 #include <functional>
 #include <map>
 
-#include "platform/controls/NSBox.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSButtonCell.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/NSImage.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 
 namespace {
@@ -81,6 +77,7 @@ const std::map<std::string, Connector>& outletsByName() {
 
 using Handler = void (Panel::*)(NSControl*);
 
+// The layout's "action" strings lead here (docs/reader-guide.md).
 const std::map<std::string, Handler>& handlersByName() {
     static const std::map<std::string, Handler> handlers = {
         {"tabProc:", &Panel::tabProc},

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/Outlet.h"
+#include "platform/controls/NSObject.h"
 #include "platform/core/Bundle.h"
-#include "platform/core/NSData.h"
+#include "platform/core/CoreTypes.h"
 #include "platform/core/StringEncoding.h"
 #include "plugin/PanelRoles.h"
 

@@ -3,13 +3,10 @@
 // job name, each under the label that the panel shows beside it.
 #include <string_view>
 
-#include "platform/controls/NSBox.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSButtonCell.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSMenuItem.h"
-#include "platform/controls/NSPopUpButton.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 

@@ -2,7 +2,7 @@
 // was fetched from, so that the folder menu is there before the next fetch;
 // and its document-filing storage, which this model has none of, so there
 // is nothing to store or load.
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "preferences/JobControlRecord.h"
 #include "preferences/QueueDefaults.h"

@@ -2,9 +2,8 @@
 // stored form, with the mask of the locks that decides what comes back.
 #include <algorithm>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSButtonCell.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "preferences/JobControlRecord.h"
 #include "preferences/QueueDefaults.h"

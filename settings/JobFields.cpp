@@ -1,6 +1,6 @@
 #include "settings/JobFields.h"
 
-#include "platform/controls/NSButton.h"
+#include "platform/controls/Buttons.h"
 
 namespace job_fields {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/controls/Outlet.h"
+#include "platform/controls/NSObject.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "settings/SettingsKeys.h"
 

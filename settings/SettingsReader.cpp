@@ -7,11 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSButtonCell.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/TextFields.h"
 #include "platform/core/PrintingFramework.h"
 #include "platform/core/TextConversion.h"
 #include "platform/core/UserEnvironment.h"

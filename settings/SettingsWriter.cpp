@@ -6,10 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSButtonCell.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/TextFields.h"
 #include "plugin/Logging.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "settings/ClearText.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/core/CoreTime.h"
+#include "platform/core/CoreTypes.h"
 #include "platform/core/StringEncoding.h"
-#include "platform/text/HexDigits.h"
 #include "settings/SettingsKeys.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cerrno>
 
 #include "host/cups/InterruptHold.h"
-#include "host/cups/SubmissionRefused.h"
+#include "host/cups/JobSubmission.h"
 
 namespace host {
 
@@ -22,21 +22,13 @@ DocumentStream::DocumentStream(const std::filesystem::path& document) : path_(do
     }
     // A FIFO's open waits for its writer: before the job exists, where
     // Ctrl-C still ends the program at once.
+    int opened = -1;
     do {
-        descriptor_ = ::open(document.c_str(), O_RDONLY | O_CLOEXEC);
-    } while (descriptor_ < 0 && errno == EINTR);
-    if (descriptor_ < 0) throw SubmissionRefused("cannot read the document " + document.string());
-    owned_ = true;
-}
-
-DocumentStream::DocumentStream(DocumentStream&& other) noexcept
-    : path_(std::move(other.path_)), descriptor_(other.descriptor_), owned_(other.owned_) {
-    other.descriptor_ = -1;
-    other.owned_ = false;
-}
-
-DocumentStream::~DocumentStream() {
-    if (owned_) ::close(descriptor_);
+        opened = ::open(document.c_str(), O_RDONLY | O_CLOEXEC);
+    } while (opened < 0 && errno == EINTR);
+    if (opened < 0) throw SubmissionRefused("cannot read the document " + document.string());
+    opened_ = platform::FileDescriptor(opened);
+    descriptor_ = opened;
 }
 
 std::string DocumentStream::name() const {

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/core/CoreTypes.h"
+
 namespace host {
 
 class InterruptHold;
@@ -17,8 +19,7 @@ class DocumentStream {
 public:
     // Throws SubmissionRefused when the document cannot be opened.
     explicit DocumentStream(const std::filesystem::path& document);
-    ~DocumentStream();
-    DocumentStream(DocumentStream&& other) noexcept;
+    DocumentStream(DocumentStream&& other) noexcept = default;
     DocumentStream(const DocumentStream&) = delete;
     DocumentStream& operator=(const DocumentStream&) = delete;
     DocumentStream& operator=(DocumentStream&&) = delete;
@@ -34,8 +35,8 @@ public:
 
 private:
     std::filesystem::path path_;
+    platform::FileDescriptor opened_{-1};  // none for standard input, which stays open
     int descriptor_ = -1;
-    bool owned_ = false;  // standard input stays open
 };
 
 // Whether `document` names standard input, as lp takes "-".

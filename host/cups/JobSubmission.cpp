@@ -7,7 +7,6 @@
 #include "host/cups/Destination.h"
 #include "host/cups/DocumentStream.h"
 #include "host/cups/InterruptHold.h"
-#include "host/cups/SubmissionRefused.h"
 
 namespace host {
 

@@ -1,9 +1,11 @@
 // Submitting a print job to a CUPS destination: one job with all its
 // documents, its options merged as lp merges them (see JobOptionList.h).
-// The terminal, the scripted and the graphical front end end a print here.
+// The terminal, the scripted and the graphical front end end a print here,
+// or with SubmissionRefused when the print server would not take the job.
 #pragma once
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,5 +36,12 @@ SubmittedJob submitJob(const JobRequest& request);
 
 // lp's own line for a submitted job: "request id is QUEUE-N (K file(s))".
 std::string requestIdLine(const SubmittedJob& job);
+
+// The print server would not take the job: the dialog reports CUPS's own
+// reason and ends with a status of its own, nothing left pending.
+class SubmissionRefused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 }  // namespace host

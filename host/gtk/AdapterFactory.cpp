@@ -1,22 +1,16 @@
 #include "host/gtk/AdapterFactory.h"
 
-#include "host/gtk/BoxAdapter.h"
-#include "host/gtk/CheckBoxAdapter.h"
+#include "host/gtk/ButtonAdapters.h"
+#include "host/gtk/DisplayAdapters.h"
 #include "host/gtk/EditFieldAdapter.h"
-#include "host/gtk/LabelAdapter.h"
-#include "host/gtk/LockButtonAdapter.h"
 #include "host/gtk/PopUpAdapter.h"
-#include "host/gtk/ProgressAdapter.h"
-#include "host/gtk/PushButtonAdapter.h"
 #include "host/gtk/RadioMatrixAdapter.h"
 #include "host/gtk/TabViewAdapter.h"
-#include "platform/controls/NSBox.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 
 namespace host {
 

@@ -1,6 +1,6 @@
 #include "host/gtk/ControlAdapter.h"
 
-#include "host/UsageError.h"
+#include "host/InputText.h"
 #include "host/gtk/UserOperations.h"
 #include "platform/controls/NSControl.h"
 

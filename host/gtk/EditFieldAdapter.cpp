@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/gtk/LabelAdapter.h"
-#include "platform/controls/NSTextField.h"
+#include "host/gtk/DisplayAdapters.h"
+#include "platform/controls/TextFields.h"
 #include "platform/text/Utf16.h"
 
 namespace host {

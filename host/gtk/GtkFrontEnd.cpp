@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iostream>
 
+#include "host/InputText.h"
 #include "host/ScriptRunner.h"
 #include "host/ScriptedHost.h"
-#include "host/UsageError.h"
 #include "host/gtk/AlertDialogPresenter.h"
 #include "host/gtk/GtkPanelDialog.h"
 #include "host/gtk/GtkScriptCommands.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "host/WholeNumber.h"
+#include "host/InputText.h"
 
 namespace host {
 

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <iostream>
 
+#include "host/InputText.h"
 #include "host/ScriptedHost.h"
-#include "host/UsageError.h"
 #include "host/cups/Destination.h"
 #include "host/gtk/FrameWait.h"
 #include "host/gtk/GtkJobOptions.h"

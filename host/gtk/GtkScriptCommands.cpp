@@ -2,10 +2,9 @@
 
 #include <ostream>
 
+#include "host/InputText.h"
 #include "host/ScriptCommand.h"
 #include "host/ScriptRunner.h"
-#include "host/UsageError.h"
-#include "host/WholeNumber.h"
 #include "host/gtk/GtkPanelDialog.h"
 #include "host/gtk/WidgetPicture.h"
 

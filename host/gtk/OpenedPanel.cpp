@@ -2,7 +2,7 @@
 
 #include "host/PanelOpening.h"
 #include "host/ScriptedHost.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/Containers.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
 namespace host {

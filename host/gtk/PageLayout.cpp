@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "host/gtk/BoxAdapter.h"
+#include "host/gtk/DisplayAdapters.h"
 #include "platform/controls/NSControl.h"
 
 namespace host {

@@ -3,9 +3,8 @@
 #include "host/gtk/AdapterFactory.h"
 #include "host/gtk/PageLayout.h"
 #include "host/gtk/TabViewAdapter.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/TextFields.h"
 
 namespace host {
 

@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "platform/controls/NSMenuItem.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Menus.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/controls/NSMatrix.h"
+#include "platform/controls/Buttons.h"
 
 namespace host {
 

@@ -1,6 +1,6 @@
 #include "host/gtk/TabViewAdapter.h"
 
-#include "platform/controls/NSTabView.h"
+#include "platform/controls/Containers.h"
 
 namespace host {
 

@@ -1,6 +1,6 @@
 #include "host/gtk/WidgetPicture.h"
 
-#include "host/UsageError.h"
+#include "host/InputText.h"
 
 namespace host {
 

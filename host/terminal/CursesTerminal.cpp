@@ -11,7 +11,7 @@
 #include <cwchar>
 #include <string>
 
-#include "host/UsageError.h"
+#include "host/InputText.h"
 #include "host/terminal/Canvas.h"
 
 namespace host {

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "host/terminal/FocusChain.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/TextFields.h"
 
 namespace host {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/terminal/DisplayText.h"
-#include "platform/controls/NSRange.h"
+#include "platform/controls/TextFields.h"
 
 namespace host {
 

@@ -1,11 +1,9 @@
 #include "host/terminal/FocusChain.h"
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/TextFields.h"
 
 namespace host {
 

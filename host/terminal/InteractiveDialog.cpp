@@ -10,7 +10,7 @@
 #include "host/terminal/Glyphs.h"
 #include "host/terminal/HostTexts.h"
 #include "host/terminal/ScreenDump.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/Containers.h"
 #include "platform/core/PrintDialogPlugIn.h"
 
 namespace host {

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "host/WholeNumber.h"
+#include "host/InputText.h"
 
 namespace host {
 

@@ -7,7 +7,7 @@
 #include "host/terminal/Canvas.h"
 #include "host/terminal/DisplayText.h"
 #include "host/terminal/HostTexts.h"
-#include "host/terminal/ScreenLayout.h"
+#include "host/terminal/Terminal.h"
 
 namespace host {
 

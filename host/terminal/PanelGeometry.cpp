@@ -5,13 +5,10 @@
 #include "host/terminal/DisplayText.h"
 #include "host/terminal/FocusChain.h"
 #include "host/terminal/Glyphs.h"
-#include "host/terminal/ScreenLayout.h"
-#include "platform/controls/NSBox.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSView.h"
+#include "host/terminal/Terminal.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
 
 namespace host {
 

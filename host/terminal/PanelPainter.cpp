@@ -6,13 +6,11 @@
 #include "host/terminal/Canvas.h"
 #include "host/terminal/EditFieldView.h"
 #include "host/terminal/Glyphs.h"
-#include "platform/controls/NSBox.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSMenuItem.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 #include "platform/text/Utf16.h"
 
 namespace host {

@@ -5,10 +5,8 @@
 
 #include "host/terminal/Canvas.h"
 #include "host/terminal/Glyphs.h"
-#include "host/terminal/Key.h"
-#include "host/terminal/ScreenLayout.h"
-#include "platform/controls/NSMenuItem.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "host/terminal/Terminal.h"
+#include "platform/controls/Menus.h"
 
 namespace host {
 

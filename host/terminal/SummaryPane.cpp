@@ -5,7 +5,7 @@
 #include "host/terminal/Canvas.h"
 #include "host/terminal/Glyphs.h"
 #include "host/terminal/HostTexts.h"
-#include "host/terminal/ScreenLayout.h"
+#include "host/terminal/Terminal.h"
 
 namespace host {
 

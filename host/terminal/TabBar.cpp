@@ -1,8 +1,8 @@
 #include "host/terminal/TabBar.h"
 
 #include "host/terminal/Canvas.h"
-#include "host/terminal/ScreenLayout.h"
-#include "platform/controls/NSTabView.h"
+#include "host/terminal/Terminal.h"
+#include "platform/controls/Containers.h"
 
 namespace host {
 

@@ -16,7 +16,7 @@
 #include "host/terminal/DialogFocus.h"
 #include "host/terminal/JobChoicesBox.h"
 #include "host/terminal/PopUpList.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 #include "platform/controls/UserResult.h"
 
 class NSPopUpButton;

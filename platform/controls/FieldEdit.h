@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/controls/NSFormatter.h"
-#include "platform/controls/NSRange.h"
+#include "platform/controls/TextFields.h"
 
 namespace platform {
 

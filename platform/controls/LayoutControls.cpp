@@ -4,13 +4,12 @@
 #include <map>
 #include <string>
 
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
 #include "platform/controls/LayoutFields.h"
-#include "platform/controls/NSBox.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 
 namespace platform::layout {
 namespace {

@@ -6,13 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
 #include "platform/controls/LayoutControls.h"
 #include "platform/controls/LayoutFields.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSTabView.h"
 #include "platform/core/RegularFile.h"
 
 namespace platform {
+
+LayoutOwner::~LayoutOwner() = default;
+
 namespace {
 
 using layout::LayoutError;
@@ -109,6 +112,7 @@ std::shared_ptr<NSView> loadLayoutFile(const std::string& path, LayoutOwner& own
     }
     for (NSObject* object : namedObjects(*layout->view))
         owner.connectOutlet(object->fieldName(), object);
+    // Bound by name, out of reach of go-to-definition: docs/reader-guide.md.
     for (auto& [control, handler] : layout->handlers)
         control->setAction(owner.actionForHandler(handler));
     return layout->view;

@@ -1,4 +1,5 @@
-// Loads a panel's layout file into a view and connects it to its owner.
+// Loads a panel's layout file into a view and connects it to its owner,
+// the object the layout is loaded for (LayoutOwner).
 //
 // The file is a JSON object:
 //
@@ -33,10 +34,26 @@
 #include <memory>
 #include <string>
 
-#include "platform/controls/LayoutOwner.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/NSControl.h"
+#include "platform/controls/NSObject.h"
 
 namespace platform {
+
+// The object a layout is loaded for (the panel): the loader hands it every
+// named control and cell, and asks it for the action behind each handler
+// name.
+class LayoutOwner {
+public:
+    virtual ~LayoutOwner();
+
+    // Called once for each control and radio cell that has a field name,
+    // in layout order, after the whole layout has been read.
+    virtual void connectOutlet(const std::string& fieldName, NSObject* object) = 0;
+    // The action for a handler name such as "retentionCBoxProc:"; an empty
+    // function leaves the control without an action.
+    virtual NSControl::Action actionForHandler(const std::string& handlerName) = 0;
+};
 
 // The view of the layout at `path`, its named controls and cells connected
 // to `owner` and their actions set from `owner`'s handlers. None, with

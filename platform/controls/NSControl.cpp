@@ -1,6 +1,24 @@
 #include "platform/controls/NSControl.h"
 
-#include "platform/controls/NSWindow.h"
+#include "platform/controls/TextFields.h"
+
+NSWindow::~NSWindow() = default;
+
+const char* NSWindow::className() const {
+    return "NSWindow";
+}
+
+NSWindow& NSWindow::absent() {
+    static NSWindow instance{InertTag{}};
+    return instance;
+}
+
+bool NSWindow::makeFirstResponder(NSTextField* field) {
+    if (isInert()) return false;
+    if (field && (&field->window() != this || !field->isSelectable())) return false;
+    firstResponder_ = field;
+    return true;
+}
 
 NSControl::NSControl(InertTag tag) : NSObject(tag), enabled_(false) {}
 

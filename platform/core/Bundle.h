@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/NSData.h"
+#include "platform/core/CoreTypes.h"
 
 class NSView;
 namespace platform {

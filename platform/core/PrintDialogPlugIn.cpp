@@ -1,7 +1,5 @@
 #include "platform/core/PrintDialogPlugIn.h"
 
-#include "platform/core/PanelInspection.h"
-
 // The key functions: the interfaces' type information lives in the platform
 // library, shared by the dialog and every plug-in it loads.
 PDEPluginCallback::~PDEPluginCallback() = default;

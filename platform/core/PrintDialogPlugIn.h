@@ -1,11 +1,13 @@
 // The print dialog's plug-in interface: what the dialog (the host) offers a
-// panel, what it asks of a panel, and the principal class of a plug-in bundle.
+// panel, what it asks of a panel, the principal class of a plug-in bundle,
+// and the optional side a panel shows a developer's dialog (PanelInspection).
 #pragma once
 
 #include <cups/ppd.h>
 
 #include <map>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 
 class NSBundle;
 class NSView;
+
 struct NSError;
 
 // The dialog type of the print dialog itself.
@@ -71,3 +74,14 @@ public:
 // followed by this suffix. The caller owns the object it gives.
 using PDEPlugInFactory = PDEPlugIn* (*)();
 inline constexpr const char* kPDEPlugInFactorySuffix = "Create";
+
+// An optional side of a panel for a dialog that shows a developer what the
+// panel holds beyond its controls (the scripted dialog's `dump`). It is no
+// part of what a print dialog asks of a panel: a panel offers it by deriving
+// from it, and the dialog asks for it with dynamic_cast.
+class PanelInspection {
+public:
+    virtual ~PanelInspection();
+
+    virtual nlohmann::json inspectionState() const = 0;
+};

@@ -5,7 +5,7 @@
 #include <unistd.h>
 #include <cerrno>
 
-#include "platform/core/FileDescriptor.h"
+#include "platform/core/CoreTypes.h"
 
 namespace platform {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/core/CoreTypes.h"
 #include "platform/defaults/KeptAside.h"
-#include "platform/text/HexDigits.h"
 
 namespace defaults {
 namespace {

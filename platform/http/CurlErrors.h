@@ -3,8 +3,8 @@
 
 #include <curl/curl.h>
 
-#include "platform/core/NSError.h"
-#include "platform/http/NSURLError.h"
+#include "platform/core/CoreTypes.h"
+#include "platform/http/URLMessages.h"
 
 namespace platform {
 

@@ -10,10 +10,8 @@
 
 #include <memory>
 
-#include "platform/core/NSData.h"
-#include "platform/core/NSError.h"
-#include "platform/http/NSHTTPURLResponse.h"
-#include "platform/http/NSMutableURLRequest.h"
+#include "platform/core/CoreTypes.h"
+#include "platform/http/URLMessages.h"
 
 class NSURLConnection;
 

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "platform/http/NSMutableURLRequest.h"
+#include "platform/http/URLMessages.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "folders/ResponseFile.h"
-#include "platform/controls/NSMenuItem.h"
+#include "platform/controls/Menus.h"
 #include "tests/controls/PanelFixture.h"
 
 namespace {

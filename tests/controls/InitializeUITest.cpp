@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "controls/TextFields.h"
+#include "platform/controls/Containers.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTabView.h"
 #include "tests/controls/PanelFixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/TextFields.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 
 namespace {
 

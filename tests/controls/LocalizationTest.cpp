@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/SystemIcon.h"
-#include "platform/controls/NSButtonCell.h"
+#include "platform/controls/Buttons.h"
 #include "tests/controls/PanelFixture.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TestPanel.h"

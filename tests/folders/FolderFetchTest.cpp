@@ -9,9 +9,9 @@
 
 #include "folders/ResponseFile.h"
 #include "platform/controls/Alert.h"
-#include "platform/controls/NSButton.h"
+#include "platform/controls/Buttons.h"
 #include "platform/controls/NSProgressIndicator.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 #include "platform/defaults/UserDefaults.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDir.h"

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "PpdFiles.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Menus.h"
 #include "plugin/NelvoPrintPdeZlm420kJCPDEChoice.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/TestPanel.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "controls/TextFields.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/TextFields.h"
 #include "settings/SettingsKeys.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/ScopedEnvironment.h"

@@ -5,11 +5,10 @@
 #include <map>
 #include <string>
 
-#include "platform/controls/NSBox.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/TextFields.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/TestPanel.h"
 

@@ -9,10 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/TextFields.h"
 #include "platform/core/CoreTime.h"
 #include "plugin/NelvoPrintPdeZlm420kJC.h"
 #include "settings/SettingsKeys.h"

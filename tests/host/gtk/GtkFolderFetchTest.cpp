@@ -5,8 +5,7 @@
 #include <chrono>
 
 #include "host/gtk/PopUpAdapter.h"
-#include "platform/controls/NSMenuItem.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Menus.h"
 #include "tests/host/gtk/GtkDialogFixture.h"
 #include "tools/DeviceSimulator.h"
 #include "tools/FolderAnswer.h"

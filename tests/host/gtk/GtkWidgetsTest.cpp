@@ -5,7 +5,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/TextFields.h"
 #include "tests/host/gtk/GtkDialogFixture.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"

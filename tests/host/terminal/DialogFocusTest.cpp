@@ -6,9 +6,8 @@
 
 #include "host/terminal/DialogFocus.h"
 #include "host/terminal/FocusChain.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/TextFields.h"
 
 namespace host {
 

@@ -8,10 +8,10 @@
 #include "host/terminal/Glyphs.h"
 #include "host/terminal/PanelGeometry.h"
 #include "host/terminal/PanelPainter.h"
-#include "host/terminal/ScreenLayout.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
+#include "host/terminal/Terminal.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/TextFields.h"
 #include "tests/support/ScopedEnvironment.h"
 
 namespace host {

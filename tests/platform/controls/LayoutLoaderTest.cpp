@@ -3,13 +3,11 @@
 
 #include <set>
 
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
 #include "platform/controls/LayoutLoader.h"
-#include "platform/controls/LayoutOwner.h"
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSTextField.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/TextFields.h"
 #include "tests/support/TempDir.h"
 
 using platform::loadLayoutFile;

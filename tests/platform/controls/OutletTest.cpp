@@ -2,13 +2,11 @@
 // is written to.
 #include <gtest/gtest.h>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSNumberFormatter.h"
-#include "platform/controls/NSPopUpButton.h"
-#include "platform/controls/NSTabView.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/Outlet.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/NSObject.h"
+#include "platform/controls/TextFields.h"
 
 using platform::UserResult;
 

@@ -5,9 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "platform/controls/NSNumberFormatter.h"
-#include "platform/controls/NSTextField.h"
-#include "platform/controls/NSView.h"
+#include "platform/controls/Containers.h"
+#include "platform/controls/TextFields.h"
 
 using platform::UserResult;
 

@@ -2,9 +2,8 @@
 // operated; the panel's own setters never send one.
 #include <gtest/gtest.h>
 
-#include "platform/controls/NSButton.h"
-#include "platform/controls/NSMatrix.h"
-#include "platform/controls/NSPopUpButton.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/Menus.h"
 
 using platform::UserResult;
 

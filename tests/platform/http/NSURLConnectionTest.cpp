@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/http/NSURLConnection.h"
-#include "platform/http/NSURLError.h"
+#include "platform/http/URLMessages.h"
 #include "platform/runloop/NSRunLoop.h"
 #include "tools/DeviceSimulator.h"
 

@@ -1,7 +1,0 @@
-#include "platform/controls/LayoutOwner.h"
-
-namespace platform {
-
-LayoutOwner::~LayoutOwner() = default;
-
-}  // namespace platform

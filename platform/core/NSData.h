@@ -1,6 +1,0 @@
-// A buffer of bytes, as files, request bodies and answers carry them.
-#pragma once
-
-#include <vector>
-
-using NSData = std::vector<unsigned char>;
