@@ -125,6 +125,7 @@ for i in "${!faults[@]}"; do
   [[ -z $only || $only == *",$n,"* ]] || continue
   IFS=$'\t' read -r folder original replacement <<<"${faults[i]}"
   file=$(locate "$folder" "$original")
+  where=${file:-$folder}
   began=$(date +%s)
   if [[ -z $file ]]; then
     outcome=missing missing=$((missing + 1)) detail="text not found once in $folder"
@@ -144,7 +145,7 @@ for i in "${!faults[@]}"; do
     fi
     restore
   fi
-  line="$n $outcome $(($(date +%s) - began))s $file: $original${detail:+ ($detail)}"
+  line="$n $outcome $(($(date +%s) - began))s $where: $original${detail:+ ($detail)}"
   echo "$line" | tee -a "$log"
 done
 

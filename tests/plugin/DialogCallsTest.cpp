@@ -47,8 +47,6 @@ TEST_F(DialogCalls, ShouldPrintOnAFreshPanelRestoresAndSavesFirstEvenWithoutPrin
         host->calls.clear();
         EXPECT_TRUE(fresh->shouldPrint());
         EXPECT_TRUE(fresh->hasInited && fresh->callRestoreValuesFunction && fresh->callSaveValuesFunction);
-        // The restore had to load the view, so the panel holds it.
-        EXPECT_TRUE(fresh->isPanelViewRetain);
         ASSERT_FALSE(host->calls.empty());
         EXPECT_EQ(host->calls.front(), "printSettings");
     }
@@ -72,8 +70,6 @@ TEST_F(DialogCalls, PanelViewGivesTheSameViewAndInitialisesTheControls) {
     const std::shared_ptr<NSView> first = panel->panelView();
     EXPECT_TRUE(panel->hasInited);
     EXPECT_EQ(panel->panelView(), first);
-    // The dialog asked for the view itself: the panel took no hold of its own.
-    EXPECT_FALSE(panel->isPanelViewRetain);
 }
 
 }  // namespace

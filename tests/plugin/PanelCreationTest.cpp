@@ -35,7 +35,6 @@ TEST(PanelCreation, TakesThePPDAndTheBundleResources) {
     const auto resources = std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents" / "Resources";
     ASSERT_TRUE(panel->requestData);
     EXPECT_EQ(panel->requestData, platform::readFileData(resources / "listfiles.xml"));
-    EXPECT_EQ(panel->debugData, platform::readFileData(resources / "vwxyz.xml"));
     EXPECT_FALSE(panel->canResizeView);  // this system has no version file
 }
 
@@ -47,7 +46,7 @@ TEST(PanelCreation, WithoutAPPDHasNoModelAddressOrDomainAndWithoutConstraintHand
     for (const auto& [host, asked] : {std::pair{withoutHandling, 0u}, {std::make_shared<FakeHost>(), 1u}}) {
         const auto panel = makePanel(host);
         EXPECT_TRUE(panel->ppd == nullptr && !panel->modelStringRef && !panel->mfpURL && !panel->preferenceName &&
-                    !panel->requestData && !panel->debugData);
+                    !panel->requestData);
         EXPECT_EQ(host->callCount("ppdFile"), asked);
     }
 }

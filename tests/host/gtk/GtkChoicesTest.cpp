@@ -6,9 +6,9 @@
 
 #include <fstream>
 
-#include "tests/host/gtk/XvfbDisplay.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
-#include "tests/support/RunProgram.h"
+#include "tests/support/XvfbDisplay.h"
 
 namespace {
 
@@ -39,10 +39,8 @@ protected:
     static fs::path lpoptions() { return fs::path(std::getenv("HOME")) / ".cups" / "lpoptions"; }
 
     ProgramResult printDialog(std::vector<std::string> options, const std::string& script) {
-        options.insert(options.begin(), {NELVO_BUILD_DIR "/print-dialog", "--gui"});
-        options.push_back("-");
-        return runProgram(options, script,
-                          {{"CUPS_SERVER", cups_.server()}, {"DISPLAY", privateDisplay()}, {"LC_ALL", "C"}});
+        options.insert(options.begin(), "--gui");
+        return runPrintDialog(options, script, {{"CUPS_SERVER", cups_.server()}, {"DISPLAY", privateDisplay()}});
     }
 
     PrivateCups cups_;
@@ -105,12 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "Office_MFP",
                    "",
                    "2",
-                   {{"StapleLocation", "TopLeft"}}},
-        ChoiceCase{"Instance",
-                   "Dest Office_MFP/stapled StapleLocation=TopLeft\n",
-                   "Office_MFP/stapled",
-                   "",
-                   "1",
                    {{"StapleLocation", "TopLeft"}}}),
     [](const testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
 

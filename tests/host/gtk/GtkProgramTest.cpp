@@ -1,9 +1,9 @@
 // print-dialog --gui with a script, as the README's pictures are made: each
 // tab of the panel is drawn into a PNG of the window's size that is not
 // blank; Cancel submits nothing and Print ends with the job's settings.
-#include "tests/host/gtk/XvfbDisplay.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/XvfbDisplay.h"
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
