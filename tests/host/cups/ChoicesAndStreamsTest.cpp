@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 #include <thread>
 
 #include "tests/support/ChildEnvironment.h"
@@ -41,14 +40,6 @@ protected:
         cups.addQueue("Office_MFP");
         cups.administer({"/usr/sbin/lpadmin", "-d", "Office_MFP"});
     }
-    void TearDown() override { fs::remove(lpoptions()); }
-
-    // The user's lpoptions file in the tests' own home.
-    static fs::path lpoptions() { return fs::path(std::getenv("HOME")) / ".cups" / "lpoptions"; }
-    static void writeLpoptions(const std::string& text) {
-        fs::create_directories(lpoptions().parent_path());
-        std::ofstream(lpoptions()) << text;
-    }
 
     PrivateCups cups;
     TempDir dir;
@@ -67,7 +58,7 @@ struct LpoptionsCase {
 class LpoptionsReachTheJob : public ChoicesAndStreams, public testing::WithParamInterface<LpoptionsCase> {};
 
 TEST_P(LpoptionsReachTheJob, AsLpMergesThemAndThePanelsKeysWin) {
-    writeLpoptions(GetParam().lpoptions);
+    const UserLpoptions lpoptions(GetParam().lpoptions);
     std::vector<std::string> options = GetParam().options;
     options.insert(options.end(), {"--print", document.string()});
     const ProgramResult result = runPrintDialog(options, "open\nview\nrestore\nprint\n", cups.environment());

@@ -5,8 +5,8 @@
 // dialog submits nothing.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "tests/support/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
@@ -101,14 +101,9 @@ class FrontEndPrint : public testing::TestWithParam<std::tuple<FrontEnd, PrintCa
 protected:
     void SetUp() override {
         cups_.addQueue("Office_MFP");
-        if (!printCase().lpoptions.empty()) {
-            fs::create_directories(lpoptions().parent_path());
-            std::ofstream(lpoptions()) << printCase().lpoptions;
-        }
+        lpoptions_.emplace(printCase().lpoptions);
     }
-    void TearDown() override { fs::remove(lpoptions()); }
 
-    static fs::path lpoptions() { return fs::path(std::getenv("HOME")) / ".cups" / "lpoptions"; }
     const PrintCase& printCase() const { return std::get<PrintCase>(GetParam()); }
 
     // Prints the case from the front end; its exit status and what it wrote.
@@ -141,6 +136,7 @@ protected:
     }
 
     PrivateCups cups_;
+    std::optional<UserLpoptions> lpoptions_;
     TempDir directory_;
     const fs::path document_ = directory_.write("report.ps", "%!PS\nshowpage\n");
 };

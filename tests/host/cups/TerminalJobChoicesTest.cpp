@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "tests/support/PpdFixture.h"
 #include "tests/support/PrivateCups.h"
@@ -44,20 +43,15 @@ protected:
             dir, "*OpenUI *KZDocFiling", std::string(kDuplexOption) + "*OpenUI *KZDocFiling/Document Filing: PickOne");
         cups.addQueue("Duplexer", "", ppd);
     }
-    void TearDown() override { std::filesystem::remove(lpoptions); }
 
     PrivateCups cups;
     TempDir dir;
     const std::filesystem::path document = dir.write("minutes.ps", "%!PS\nshowpage\n");
-    const std::filesystem::path lpoptions = std::filesystem::path(std::getenv("HOME")) / ".cups" / "lpoptions";
 };
 
 TEST_P(TerminalJobChoices, ReachTheJobOrAreRefused) {
     const ChoicesCase& c = GetParam();
-    if (!c.lpoptions.empty()) {
-        std::filesystem::create_directories(lpoptions.parent_path());
-        std::ofstream(lpoptions) << "Dest Duplexer " << c.lpoptions << "\n";
-    }
+    const UserLpoptions lpoptions(c.lpoptions.empty() ? "" : "Dest Duplexer " + c.lpoptions + "\n");
     PtyDialog dialog({{"-d", "Duplexer", "--print", document.string()}, cups.environment()});
     dialog.waitForText("[ ] Job Retention");
     for (const Step& step : c.steps) {

@@ -4,8 +4,6 @@
 // program with the status that the other front ends give.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "tests/support/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
 #include "tests/support/XvfbDisplay.h"
@@ -34,9 +32,6 @@ protected:
         cups_.addQueue("Office_MFP", "", directory_.write("finishing.ppd", finishingPpd()));
         cups_.addQueueWithoutPpd("Raw");
     }
-    void TearDown() override { fs::remove(lpoptions()); }
-
-    static fs::path lpoptions() { return fs::path(std::getenv("HOME")) / ".cups" / "lpoptions"; }
 
     ProgramResult printDialog(std::vector<std::string> options, const std::string& script) {
         options.insert(options.begin(), "--gui");
@@ -60,10 +55,7 @@ struct ChoiceCase {
 class GtkChoicesReachTheJob : public GtkChoices, public testing::WithParamInterface<ChoiceCase> {};
 
 TEST_P(GtkChoicesReachTheJob, BesideThePanelsKeys) {
-    if (!GetParam().lpoptions.empty()) {
-        fs::create_directories(lpoptions().parent_path());
-        std::ofstream(lpoptions()) << GetParam().lpoptions;
-    }
+    const UserLpoptions lpoptions(GetParam().lpoptions);
     const ProgramResult result =
         printDialog({"-d", GetParam().destination, "--print", document_.string()}, GetParam().script + "print\n");
     ASSERT_EQ(result.exitStatus, 0) << result.err;
