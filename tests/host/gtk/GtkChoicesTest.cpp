@@ -1,7 +1,7 @@
 // GTK's print dialog printing to the test's own CUPS: what the person
-// chose in GTK's own tabs and the user's lpoptions reach the job beside the
-// panel's keys, and what fails after Print is shown in GTK and ends the
-// program with the status that the other front ends give.
+// chose in GTK's own tabs reaches the job beside the panel's keys, and what
+// fails after Print is shown in GTK and ends the program with the status
+// that the other front ends give.
 #include <gtest/gtest.h>
 
 #include "tests/support/PrintDialogRunner.h"
@@ -72,30 +72,24 @@ TEST_P(GtkChoicesReachTheJob, BesideThePanelsKeys) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GtkChoicesReachTheJob,
-    testing::Values(
-        ChoiceCase{"GtkTabs",
-                   "",
-                   "Office_MFP",
-                   "gtk n-copies 2\ngtk collate false\ngtk reverse true\ngtk print-pages ranges\n"
-                   "gtk page-ranges 0-1\ngtk cups-Duplex DuplexNoTumble\ngtk cups-number-up 2\n"
-                   "gtk cups-job-billing acct-42\ngtk cups-StapleLocation TopLeft\ngtk cups-KZDocFiling Both\n"
-                   "page iso_a5 landscape\n",
-                   "2",
-                   {{"Collate", "false"},
-                    {"OutputOrder", "Reverse"},
-                    {"page-ranges", "1-2"},
-                    {"Duplex", "DuplexNoTumble"},
-                    {"number-up", "2"},
-                    {"job-billing", "acct-42"},
-                    {"StapleLocation", "TopLeft"},
-                    {"PageSize", "A5"},
-                    {"orientation-requested", "4"}}},
-        ChoiceCase{"LpoptionsDefaults",
-                   "Dest Office_MFP copies=2 StapleLocation=TopLeft\n",
-                   "Office_MFP",
-                   "",
-                   "2",
-                   {{"StapleLocation", "TopLeft"}}}),
+    testing::Values(ChoiceCase{
+        "GtkTabs",
+        "",
+        "Office_MFP",
+        "gtk n-copies 2\ngtk collate false\ngtk reverse true\ngtk print-pages ranges\n"
+        "gtk page-ranges 0-1\ngtk cups-Duplex DuplexNoTumble\ngtk cups-number-up 2\n"
+        "gtk cups-job-billing acct-42\ngtk cups-StapleLocation TopLeft\ngtk cups-KZDocFiling Both\n"
+        "page iso_a5 landscape\n",
+        "2",
+        {{"Collate", "false"},
+         {"OutputOrder", "Reverse"},
+         {"page-ranges", "1-2"},
+         {"Duplex", "DuplexNoTumble"},
+         {"number-up", "2"},
+         {"job-billing", "acct-42"},
+         {"StapleLocation", "TopLeft"},
+         {"PageSize", "A5"},
+         {"orientation-requested", "4"}}}),
     [](const testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
 
 TEST_F(GtkChoices, LpOptionsCarryGtksChoicesBeforeThePanelsKeys) {
@@ -132,15 +126,17 @@ TEST_P(GtkFailures, EndWithTheSameStatusAsElsewhereAndNoJob) {
     EXPECT_EQ(cups_.unfinishedJobCount(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GtkFailures,
-                         testing::Values(FailureCase{"PasswordWanted", "Office_MFP", "print\n", 3,
-                                                     "failure shown: the queue Office_MFP refused the job",
-                                                     "wants a password and none was given"},
-                                         FailureCase{"QueueWithoutPpdPicked", "Office_MFP", "printer Raw\nprint\n", 2,
-                                                     "failure shown: \"Raw\" is not a CUPS queue with a PPD",
-                                                     "\"Raw\" is not a CUPS queue with a PPD"},
-                                         FailureCase{"QueueWithoutPpdNamed", "Raw", "print\n", 2, "",
-                                                     "\"Raw\" is not a CUPS queue with a PPD"}),
-                         [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GtkFailures,
+    testing::Values(
+        FailureCase{"PasswordWanted", "Office_MFP", "print\n", 3, "failure shown: the queue Office_MFP refused the job",
+                    "wants a password and none was given"},
+        FailureCase{"QueueWithoutPpdPicked", "Office_MFP", "printer Raw\nprint\n", 2,
+                    "failure shown: \"Raw\" is not a CUPS queue with a PPD", "\"Raw\" is not a CUPS queue with a PPD"},
+        FailureCase{"QueueWithoutPpdNamed", "Raw", "print\n", 2, "", "\"Raw\" is not a CUPS queue with a PPD"},
+        // Not given another queue's job either.
+        FailureCase{"PrinterWithoutAPanel", "Office_MFP", "printer Print to File\nclick retentionCheckBox\nprint\n", 2,
+                    "", "\"Print to File\" is not a CUPS queue"}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

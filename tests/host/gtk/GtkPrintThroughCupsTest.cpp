@@ -1,8 +1,8 @@
 // GTK's print dialog printing to the test's own CUPS, whose queues' filter
 // records what each job arrives with: picking another queue in GTK's list
-// brings a panel made for that queue, whose job then goes there, and a
-// printer without a panel is refused. The typical print from each front end
-// is in tests/host/cups/FrontEndPrintTest.cpp.
+// brings a panel made for that queue, whose job then goes there. The
+// typical print from each front end is in tests/host/cups/FrontEndPrintTest.cpp,
+// a printer without a panel in GtkChoicesTest.cpp.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -25,8 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kKeyPrefix = "nelvo.print.PrintSettings.";
-const std::string kTypicalPrint =
-    "click retentionCheckBox\nselect suspendMatrix 0\ntype suspendKeyEditText 123\nclick suspendKeyButton\n";
 
 // The panel's keys of a job's options or print settings.
 std::map<std::string, std::string> panelKeys(const std::map<std::string, std::string>& values) {
@@ -55,14 +53,6 @@ protected:
     TempDir directory_;
     const fs::path document_ = directory_.write("report.ps", "%!PS\nshowpage\n");
 };
-
-TEST_F(GtkPrintThroughCups, APrinterWithoutAPanelIsRefusedNotGivenAnotherQueuesJob) {
-    const ProgramResult result = printDialog({"--gui", "-d", "Office_MFP", "--print", document_.string()},
-                                             "printer Print to File\n" + kTypicalPrint + "print\n");
-    EXPECT_EQ(result.exitStatus, 2) << result.err;
-    EXPECT_NE(result.err.find("\"Print to File\" is not a CUPS queue"), std::string::npos) << result.err;
-    EXPECT_EQ(cups_.jobCount(), 0u);
-}
 
 // The dialog in this process, opened on Office_MFP, with the real look-up
 // of the queues the person may pick.
