@@ -36,8 +36,7 @@ TEST_P(DialogQueue, GivesThePanelTheQueuesPpdAndAddress) {
     TempDir dir;
     // The lobby's PPD differs from the sample in its model name alone.
     cups.addQueue("Office_MFP");
-    cups.addQueue("Lobby", "ipp://192.0.2.7:631/ipp/print",
-                  writeSamplePPDVariant(dir, "*ModelName:", "*ModelName: \"Nelvo ZLM-420K Lobby\""));
+    cups.addQueue("Lobby", "ipp://192.0.2.7:631/ipp/print", writeLobbyPPD(dir));
     cups.administer({"/usr/sbin/lpadmin", "-d", "Lobby"});
 
     const ProgramResult result =

@@ -12,15 +12,6 @@
 
 namespace {
 
-constexpr const char* kDuplexOption =
-    "*OpenUI *Duplex/Two-Sided: PickOne\n"
-    "*OrderDependency: 20 AnySetup *Duplex\n"
-    "*DefaultDuplex: None\n"
-    "*Duplex None/Off: \"<</Duplex false>>setpagedevice\"\n"
-    "*Duplex DuplexNoTumble/Long Edge: \"<</Duplex true/Tumble false>>setpagedevice\"\n"
-    "*Duplex DuplexTumble/Short Edge: \"<</Duplex true/Tumble true>>setpagedevice\"\n"
-    "*CloseUI: *Duplex\n";
-
 // A key to press, then the texts that the screen it leads to must show.
 // F10 follows the last step.
 struct Step {
@@ -38,11 +29,7 @@ struct ChoicesCase {
 
 class TerminalJobChoices : public testing::TestWithParam<ChoicesCase> {
 protected:
-    void SetUp() override {
-        const std::filesystem::path ppd = writeSamplePPDVariant(
-            dir, "*OpenUI *KZDocFiling", std::string(kDuplexOption) + "*OpenUI *KZDocFiling/Document Filing: PickOne");
-        cups.addQueue("Duplexer", "", ppd);
-    }
+    void SetUp() override { cups.addQueue("Duplexer", "", writeFinishingPPD(dir)); }
 
     PrivateCups cups;
     TempDir dir;

@@ -4,6 +4,7 @@
 // that the other front ends give.
 #include <gtest/gtest.h>
 
+#include "tests/support/PpdFixture.h"
 #include "tests/support/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
 #include "tests/support/XvfbDisplay.h"
@@ -12,24 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The sample PPD with two-sided printing and stapling of its own.
-std::string finishingPpd() {
-    std::string ppd = readFile(NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd");
-    const std::string extra =
-        "*OpenUI *Duplex/Two-Sided: PickOne\n*OrderDependency: 40 AnySetup *Duplex\n*DefaultDuplex: None\n"
-        "*Duplex None/Off: \"\"\n*Duplex DuplexNoTumble/Long Edge: \"\"\n*Duplex DuplexTumble/Short Edge: \"\"\n"
-        "*CloseUI: *Duplex\n"
-        "*OpenUI *StapleLocation/Staple: PickOne\n*OrderDependency: 50 AnySetup *StapleLocation\n"
-        "*DefaultStapleLocation: None\n*StapleLocation None/None: \"\"\n*StapleLocation TopLeft/Top Left: \"\"\n"
-        "*CloseUI: *StapleLocation\n";
-    ppd.insert(ppd.find("*OpenUI *KZDocFiling"), extra);
-    return ppd;
-}
-
 class GtkChoices : public testing::Test {
 protected:
     void SetUp() override {
-        cups_.addQueue("Office_MFP", "", directory_.write("finishing.ppd", finishingPpd()));
+        cups_.addQueue("Office_MFP", "", writeFinishingPPD(directory_));
         cups_.addQueueWithoutPpd("Raw");
     }
 

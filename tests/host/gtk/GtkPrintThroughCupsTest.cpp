@@ -34,32 +34,16 @@ std::map<std::string, std::string> panelKeys(const std::map<std::string, std::st
     return keys;
 }
 
-class GtkPrintThroughCups : public testing::Test {
+// The dialog in this process, opened on Office_MFP, with the real look-up
+// of the queues the person may pick: the lobby's MFP is the same model
+// under another name, the annex's is never printed to (its device is far
+// away).
+class PickingAnotherQueue : public testing::Test {
 protected:
     void SetUp() override {
         cups_.addQueue("Office_MFP");
-        // The lobby's MFP is the same model under another name.
-        cups_.addQueue("Lobby", "",
-                       writeSamplePPDVariant(directory_, "*ModelName:", "*ModelName: \"Nelvo ZLM-420K Lobby\""));
-        // A queue that is never printed to: its device is far away.
+        cups_.addQueue("Lobby", "", writeLobbyPPD(directory_));
         cups_.addQueue("Annex", "ipp://192.0.2.7:631/ipp/print");
-    }
-
-    ProgramResult printDialog(const std::vector<std::string>& options, const std::string& script) {
-        return runPrintDialog(options, script, {{"CUPS_SERVER", cups_.server()}, {"DISPLAY", privateDisplay()}});
-    }
-
-    PrivateCups cups_;
-    TempDir directory_;
-    const fs::path document_ = directory_.write("report.ps", "%!PS\nshowpage\n");
-};
-
-// The dialog in this process, opened on Office_MFP, with the real look-up
-// of the queues the person may pick.
-class PickingAnotherQueue : public GtkPrintThroughCups {
-protected:
-    void SetUp() override {
-        GtkPrintThroughCups::SetUp();
         privateDisplay();
         ASSERT_TRUE(gtk_init_check()) << "no display";
         opened_.printer = "Office_MFP";
@@ -92,12 +76,16 @@ protected:
     // Remembers a locked pass code for the lobby's queue, as a print there does.
     void rememberLobbyPassCode() {
         const ProgramResult result =
-            printDialog({"-d", "Lobby"},
-                        "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 456\n"
-                        "click suspendKeyButton\nprint\n");
+            runPrintDialog({"-d", "Lobby"},
+                           "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 456\n"
+                           "click suspendKeyButton\nprint\n",
+                           cups_.environment());
         ASSERT_EQ(result.exitStatus, 0) << result.err;
     }
 
+    PrivateCups cups_;
+    TempDir directory_;
+    const fs::path document_ = directory_.write("report.ps", "%!PS\nshowpage\n");
     const ScopedEnvironmentVariable server_{"CUPS_SERVER", cups_.server()};
     DialogSetup opened_;
     std::unique_ptr<LoadedPlugIn> plugIn_;
