@@ -92,6 +92,7 @@ TEST_F(GtkDialogFixture, EditsOnTheEntryGoThroughTheFieldsFilter) {
         {"typing on where it left off", [&] { insertAt(3, "9"); }, "1239", 4},
         {"typing at the entry's caret in the middle", [&] { insertAt(1, "5"); }, "15239", 2},
         {"a letter there, refused", [&] { insertAt(1, "x"); }, "15239", 1},
+        {"a digit in the middle of a full field, refused", [&] { insertAt(2, "8"); }, "15239", 2},
         {"deleting in the middle", [&] { gtk_editable_delete_text(entry, 2, 4); }, "159", 2},
         {"typing at the start", [&] { insertAt(0, "7"); }, "7159", 1},
         {"select all and delete", [&] { gtk_editable_delete_text(entry, 0, -1); }, "", 0},
