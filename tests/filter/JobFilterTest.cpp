@@ -236,6 +236,9 @@ TEST(JobFilter, ReadsTheDocumentFromStandardInputOrItsFile) {
         "@PJL SET COPIES=3\r\n@PJL SET USERNAME=\"alice\"\r\n@PJL SET JOBNAME=\"report.ps\"\r\n"
         "@PJL ENTER LANGUAGE=PDF\r\n";
     EXPECT_NE(fromInput.out.find(header + pdf + ticketEnd("report.ps")), std::string::npos);
+    // A PostScript document behind a leading Ctrl-D, as some drivers send it.
+    const ProgramResult behindCtrlD = runFilter("", "\x04" + kDocument);
+    EXPECT_EQ(behindCtrlD.exitStatus, 0) << behindCtrlD.err;
 }
 
 TEST(JobFilter, KeepsQuotesAndLineBreaksOfCupsTitleOutOfTheTicket) {
