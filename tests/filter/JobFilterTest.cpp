@@ -210,6 +210,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "password=VHaH8VDPF/w23O8ivKfZdw==\n"
                     "spoolTime=5361742C20352044656320323032362030353A31313A3130202B30393030",
                     kDocument, "password does not decipher"},
+        // "se\x7fret": a clear text with a control character in it.
+        RefusedCase{"PasswordWithADeleteCharacter", "password=Qh6eZVZP/OVYOldrNzyvIA==\n" + kSpoolTime, kDocument,
+                    "password does not decipher"},
         RefusedCase{"LoginNameFormOfNoWholeBlock", "loginName01=s8jpc5z/mNXR3b/N\n" + kSpoolTime, kDocument,
                     "loginName01 does not decipher"},
         RefusedCase{"LoginNameWithoutItsJobKeyForm",
