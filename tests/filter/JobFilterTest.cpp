@@ -220,6 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"CustomFolderWithoutItsPath", "filing=3", kDocument, "folderPath is missing"},
         RefusedCase{"FilingDigitOutsideTheTable", "filing=2", kDocument, "no filing digit"},
         RefusedCase{"UserNumberOfLetters", "Authentication=0\nuserNumber=12a45", kDocument, "userNumber is not"},
+        RefusedCase{"AccountNumberNotPadded", "accountNumber=0009", kDocument, "accountNumber is not padded"},
         RefusedCase{"DigestOnAJobWithoutRetention",
                     "jobSuspend=0\njobSuspendKey=8c2075f346f0ece021fe63707ce74204\n" + kSpoolTime, kDocument,
                     "without retention"},
