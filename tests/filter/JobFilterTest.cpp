@@ -245,6 +245,14 @@ TEST(JobFilter, ReadsTheDocumentFromStandardInputOrItsFile) {
     EXPECT_EQ(behindCtrlD.exitStatus, 0) << behindCtrlD.err;
 }
 
+// Without the authentication key a login name wins: a user number beside
+// it is not read, so not even a malformed one refuses the job.
+TEST(JobFilter, ALoginNameWithoutTheAuthenticationKeyLeavesTheUserNumberUnread) {
+    const ProgramResult result =
+        runFilter(optionsOf("loginName01=s8jpc5z/mNXR3b/NGbuYnA==\nuserNumber=12a45\n" + kSpoolTime));
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+}
+
 TEST(JobFilter, KeepsQuotesAndLineBreaksOfCupsTitleOutOfTheTicket) {
     const ProgramResult result =
         runProgram({kFilter, "42", "al\"ice", "a\"b\r\n@PJL SET HOLD=OFF", "1", ""}, kDocument);
