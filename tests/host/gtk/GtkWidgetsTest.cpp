@@ -96,6 +96,7 @@ TEST_F(GtkDialogFixture, EditsOnTheEntryGoThroughTheFieldsFilter) {
         {"deleting in the middle", [&] { gtk_editable_delete_text(entry, 2, 4); }, "159", 2},
         {"typing at the start", [&] { insertAt(0, "7"); }, "7159", 1},
         {"select all and delete", [&] { gtk_editable_delete_text(entry, 0, -1); }, "", 0},
+        {"a paste that fills the field exactly", [&] { insertAt(0, "12345"); }, "12345", 5},
     };
     for (const Edit& edit : edits) {
         edit.gesture();
@@ -103,6 +104,8 @@ TEST_F(GtkDialogFixture, EditsOnTheEntryGoThroughTheFieldsFilter) {
         EXPECT_STREQ(shownText(passCode), edit.expected) << edit.what;
         EXPECT_EQ(gtk_editable_get_position(entry), edit.caret) << edit.what;
     }
+    // Filling the field exactly is no overflow: nothing is cut or selected.
+    EXPECT_EQ(controlOf<NSTextField>("suspendKeyEditText").selectedRange().length, 0u);
 }
 
 // The scripted dialog runs a radio cell's action also when the cell is
