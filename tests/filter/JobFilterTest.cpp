@@ -210,6 +210,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "password=VHaH8VDPF/w23O8ivKfZdw==\n"
                     "spoolTime=5361742C20352044656320323032362030353A31313A3130202B30393030",
                     kDocument, "password does not decipher"},
+        // "se\x7fret": a clear text with a control character in it.
+        RefusedCase{"PasswordWithADeleteCharacter", "password=Qh6eZVZP/OVYOldrNzyvIA==\n" + kSpoolTime, kDocument,
+                    "password does not decipher"},
         RefusedCase{"LoginNameFormOfNoWholeBlock", "loginName01=s8jpc5z/mNXR3b/N\n" + kSpoolTime, kDocument,
                     "loginName01 does not decipher"},
         RefusedCase{"LoginNameWithoutItsJobKeyForm",
@@ -217,6 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"CustomFolderWithoutItsPath", "filing=3", kDocument, "folderPath is missing"},
         RefusedCase{"FilingDigitOutsideTheTable", "filing=2", kDocument, "no filing digit"},
         RefusedCase{"UserNumberOfLetters", "Authentication=0\nuserNumber=12a45", kDocument, "userNumber is not"},
+        RefusedCase{"AccountNumberNotPadded", "accountNumber=0009", kDocument, "accountNumber is not padded"},
         RefusedCase{"DigestOnAJobWithoutRetention",
                     "jobSuspend=0\njobSuspendKey=8c2075f346f0ece021fe63707ce74204\n" + kSpoolTime, kDocument,
                     "without retention"},
@@ -236,6 +240,17 @@ TEST(JobFilter, ReadsTheDocumentFromStandardInputOrItsFile) {
         "@PJL SET COPIES=3\r\n@PJL SET USERNAME=\"alice\"\r\n@PJL SET JOBNAME=\"report.ps\"\r\n"
         "@PJL ENTER LANGUAGE=PDF\r\n";
     EXPECT_NE(fromInput.out.find(header + pdf + ticketEnd("report.ps")), std::string::npos);
+    // A PostScript document behind a leading Ctrl-D, as some drivers send it.
+    const ProgramResult behindCtrlD = runFilter("", "\x04" + kDocument);
+    EXPECT_EQ(behindCtrlD.exitStatus, 0) << behindCtrlD.err;
+}
+
+// Without the authentication key a login name wins: a user number beside
+// it is not read, so not even a malformed one refuses the job.
+TEST(JobFilter, ALoginNameWithoutTheAuthenticationKeyLeavesTheUserNumberUnread) {
+    const ProgramResult result =
+        runFilter(optionsOf("loginName01=s8jpc5z/mNXR3b/NGbuYnA==\nuserNumber=12a45\n" + kSpoolTime));
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
 }
 
 TEST(JobFilter, KeepsQuotesAndLineBreaksOfCupsTitleOutOfTheTicket) {

@@ -76,7 +76,7 @@ TEST_F(ParseXML, TheAnswersResultCodeAndFilesDecideTheList) {
         {"<files>" + entry("<name>R&amp;D <b>2</b><![CDATA[<x>]]></name>") + "</files>", true, "R&D 2<x>;"},
         // A name that a menu or terminal would act on is skipped.
         {"<files>" + entry("<name>a&#9;b</name>") + entry("<name>\x7f</name>") + entry("<name>c\xc2\x85</name>") +
-             entry("<name>&#x41;&lt;</name>") + "</files>",
+             entry("<name>d\xc2\x9f</name>") + entry("<name>&#x41;&lt;</name>") + "</files>",
          true, "A<;"},
     };
     for (const auto& answer : answers) {

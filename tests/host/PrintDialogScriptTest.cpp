@@ -71,4 +71,20 @@ TEST(PrintDialogScript, ReadsTheSettingsFileAtTheStartAndWritesItBackAtTheEnd) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
+// A custom folder's name and pass code, typed, then another choice of the
+// folder matrix: quick file and the main folder clear both fields.
+TEST(PrintDialogScript, QuickFileAndTheMainFolderClearTheCustomFoldersFields) {
+    for (const char* row : {"0", "1"}) {
+        const ProgramResult result = runPrintDialog(
+            {},
+            "open\nview\nrestore\nclick retentionCheckBox\nselect folderSelectionMatrix 2\n"
+            "type folderNameEditText Projects\ntype folderPasswordEditText 4321\nselect folderSelectionMatrix " +
+                std::string(row) + "\ndump\n");
+        ASSERT_EQ(result.exitStatus, 0) << result.err;
+        const nlohmann::json controls = nlohmann::json::parse(result.out.substr(result.out.find('{')))["controls"];
+        EXPECT_EQ(controls["folderNameEditText"]["text"], "") << row;
+        EXPECT_EQ(controls["folderPasswordEditText"]["text"], "") << row;
+    }
+}
+
 }  // namespace

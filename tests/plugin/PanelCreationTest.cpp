@@ -35,7 +35,6 @@ TEST(PanelCreation, TakesThePPDAndTheBundleResources) {
     const auto resources = std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents" / "Resources";
     ASSERT_TRUE(panel->deviceFolders.requestData);
     EXPECT_EQ(panel->deviceFolders.requestData, platform::readFileData(resources / "listfiles.xml"));
-    EXPECT_EQ(panel->kept.debugData, platform::readFileData(resources / "vwxyz.xml"));
     EXPECT_FALSE(panel->context.canResizeView);  // this system has no version file
 }
 
@@ -47,7 +46,7 @@ TEST(PanelCreation, WithoutAPPDHasNoModelAddressOrDomainAndWithoutConstraintHand
     for (const auto& [host, asked] : {std::pair{withoutHandling, 0u}, {std::make_shared<FakeHost>(), 1u}}) {
         const auto panel = makePanel(host);
         EXPECT_TRUE(panel->context.ppd == nullptr && !panel->context.modelStringRef && !panel->context.mfpURL &&
-                    !panel->context.preferenceName && !panel->deviceFolders.requestData && !panel->kept.debugData);
+                    !panel->context.preferenceName && !panel->deviceFolders.requestData);
         EXPECT_EQ(host->callCount("ppdFile"), asked);
     }
 }

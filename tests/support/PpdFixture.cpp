@@ -28,6 +28,23 @@ std::filesystem::path writeSamplePPDVariant(const TempDir& dir, const std::vecto
     return dir.write(fileName, variant);
 }
 
+std::filesystem::path writeFinishingPPD(const TempDir& dir) {
+    constexpr const char* kFiling = "*OpenUI *KZDocFiling/Document Filing: PickOne";
+    const std::string finishing =
+        "*OpenUI *Duplex/Two-Sided: PickOne\n*OrderDependency: 20 AnySetup *Duplex\n*DefaultDuplex: None\n"
+        "*Duplex None/Off: \"<</Duplex false>>setpagedevice\"\n"
+        "*Duplex DuplexNoTumble/Long Edge: \"<</Duplex true/Tumble false>>setpagedevice\"\n"
+        "*Duplex DuplexTumble/Short Edge: \"<</Duplex true/Tumble true>>setpagedevice\"\n*CloseUI: *Duplex\n"
+        "*OpenUI *StapleLocation/Staple: PickOne\n*OrderDependency: 50 AnySetup *StapleLocation\n"
+        "*DefaultStapleLocation: None\n*StapleLocation None/None: \"\"\n*StapleLocation TopLeft/Top Left: \"\"\n"
+        "*CloseUI: *StapleLocation\n";
+    return writeSamplePPDVariant(dir, kFiling, finishing + kFiling, "finishing.ppd");
+}
+
+std::filesystem::path writeLobbyPPD(const TempDir& dir) {
+    return writeSamplePPDVariant(dir, "*ModelName:", "*ModelName: \"Nelvo ZLM-420K Lobby\"", "lobby.ppd");
+}
+
 std::filesystem::path writeSamplePPDVariant(const TempDir& dir, const std::string& linePrefix,
                                             const std::optional<std::string>& replacement,
                                             const std::string& fileName) {

@@ -25,3 +25,10 @@ std::filesystem::path writeSamplePPDVariant(const TempDir& dir, const std::vecto
 std::filesystem::path writeSamplePPDVariant(const TempDir& dir, const std::string& linePrefix,
                                             const std::optional<std::string>& replacement,
                                             const std::string& fileName = "variant.ppd");
+
+// The sample PPD with two-sided printing (Duplex) and stapling
+// (StapleLocation) of its own, as "finishing.ppd".
+std::filesystem::path writeFinishingPPD(const TempDir& dir);
+// The sample PPD of the same model under another name, "Nelvo ZLM-420K
+// Lobby", as "lobby.ppd".
+std::filesystem::path writeLobbyPPD(const TempDir& dir);

@@ -256,3 +256,22 @@ size_t PrivateCups::jobCount() const {
 size_t PrivateCups::unfinishedJobCount() const {
     return countJobs(port_, CUPS_WHICHJOBS_ACTIVE);
 }
+
+namespace {
+
+std::filesystem::path userLpoptionsPath() {
+    return std::filesystem::path(std::getenv("HOME")) / ".cups" / "lpoptions";
+}
+
+}  // namespace
+
+UserLpoptions::UserLpoptions(const std::string& text) {
+    if (text.empty()) return;
+    std::filesystem::create_directories(userLpoptionsPath().parent_path());
+    std::ofstream(userLpoptionsPath()) << text;
+}
+
+UserLpoptions::~UserLpoptions() {
+    std::error_code ignored;
+    std::filesystem::remove(userLpoptionsPath(), ignored);
+}

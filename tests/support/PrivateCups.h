@@ -75,3 +75,13 @@ private:
     std::string server_;
     pid_t scheduler_ = -1;
 };
+
+// The user's lpoptions file (~/.cups/lpoptions in the test's own home)
+// holding `text` while the object lives; no file for an empty text.
+class UserLpoptions {
+public:
+    explicit UserLpoptions(const std::string& text);
+    ~UserLpoptions();
+    UserLpoptions(const UserLpoptions&) = delete;
+    UserLpoptions& operator=(const UserLpoptions&) = delete;
+};

@@ -1,8 +1,10 @@
-// What reaches the job besides the panel's keys, and the prints that must
-// end cleanly: the user's lpoptions defaults and instances, documents from
-// a FIFO or standard input read once, a signal during the submission, a
-// server that is gone or wants a password, a queue without a PPD, and a
-// request too large for the server.
+// The job that print-dialog submits after a scripted print, as the queue's
+// filter receives it, and the prints that must end cleanly: every key the
+// panel wrote arrives exactly, the user's lpoptions defaults and instances,
+// all documents in one job, documents from a FIFO or standard input read
+// once, a signal during the submission, and the prints that submit nothing
+// (an unknown, closed or PPD-less queue, an unreadable document, a server
+// that is gone or wants a password, a request too large for the server).
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -13,7 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
+#include <nlohmann/json.hpp>
 #include <thread>
 
 #include "tests/support/ChildEnvironment.h"
@@ -41,14 +43,6 @@ protected:
         cups.addQueue("Office_MFP");
         cups.administer({"/usr/sbin/lpadmin", "-d", "Office_MFP"});
     }
-    void TearDown() override { fs::remove(lpoptions()); }
-
-    // The user's lpoptions file in the tests' own home.
-    static fs::path lpoptions() { return fs::path(std::getenv("HOME")) / ".cups" / "lpoptions"; }
-    static void writeLpoptions(const std::string& text) {
-        fs::create_directories(lpoptions().parent_path());
-        std::ofstream(lpoptions()) << text;
-    }
 
     PrivateCups cups;
     TempDir dir;
@@ -67,7 +61,7 @@ struct LpoptionsCase {
 class LpoptionsReachTheJob : public ChoicesAndStreams, public testing::WithParamInterface<LpoptionsCase> {};
 
 TEST_P(LpoptionsReachTheJob, AsLpMergesThemAndThePanelsKeysWin) {
-    writeLpoptions(GetParam().lpoptions);
+    const UserLpoptions lpoptions(GetParam().lpoptions);
     std::vector<std::string> options = GetParam().options;
     options.insert(options.end(), {"--print", document.string()});
     const ProgramResult result = runPrintDialog(options, "open\nview\nrestore\nprint\n", cups.environment());
@@ -84,17 +78,7 @@ TEST_P(LpoptionsReachTheJob, AsLpMergesThemAndThePanelsKeysWin) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LpoptionsReachTheJob,
-    testing::Values(LpoptionsCase{"Defaults",
-                                  "Dest Office_MFP copies=2 sides=two-sided-long-edge\n",
-                                  {"-d", "Office_MFP"},
-                                  "2",
-                                  {{"sides", "two-sided-long-edge"}}},
-                    LpoptionsCase{"NamedInstance",
-                                  "Dest Office_MFP copies=2\nDest Office_MFP/duplex sides=two-sided-short-edge\n",
-                                  {"-d", "Office_MFP/duplex"},
-                                  "1",
-                                  {{"sides", "two-sided-short-edge"}}},
-                    LpoptionsCase{"DefaultInstance",
+    testing::Values(LpoptionsCase{"DefaultInstance",
                                   "Default Office_MFP/duplex copies=3 sides=two-sided-short-edge\n",
                                   {},
                                   "3",
@@ -120,6 +104,8 @@ class RefusedCleanly : public ChoicesAndStreams, public testing::WithParamInterf
 
 TEST_P(RefusedCleanly, WithOneMessageAndNoJobLeft) {
     cups.addQueueWithoutPpd("Raw");
+    cups.addQueue("Closed");
+    cups.administer({"/usr/sbin/cupsreject", "Closed"});
     std::vector<std::string> options;
     for (const std::string& option : GetParam().options)
         options.push_back(option == "{doc}" ? document.string() : option);
@@ -137,6 +123,24 @@ TEST_P(RefusedCleanly, WithOneMessageAndNoJobLeft) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedCleanly,
     testing::Values(
+        RefusalCase{"UnknownQueue",
+                    {"-d", "Nowhere", "--print", "{doc}"},
+                    "open\nprint\n",
+                    {},
+                    2,
+                    "print-dialog: cannot print to Nowhere: CUPS has no such queue"},
+        RefusalCase{"UnreadableDocument",
+                    {"--print", "{doc}", "--print=/nonexistent/minutes.pdf"},
+                    "open\nprint\n",
+                    {},
+                    2,
+                    "print-dialog: cannot read the document /nonexistent/minutes.pdf\n"},
+        RefusalCase{"RejectingQueue",
+                    {"--printer=Closed", "--print", "{doc}"},
+                    "open\nprint\n",
+                    {},
+                    3,
+                    "print-dialog: the queue Closed refused the job: Destination \"Closed\" is not accepting jobs."},
         RefusalCase{"ServerGone",
                     {"-d", "Office_MFP", "--print", "{doc}"},
                     "open\nprint\n",
@@ -157,6 +161,55 @@ INSTANTIATE_TEST_SUITE_P(
                     "the queue Office_MFP refused the job: "},
         RefusalCase{"StandardInputTwice", {"--print", "-"}, "open\nprint\n", {}, 2, "standard input cannot be both"}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+// Whatever the panel wrote, hex, padded digits, Base64 with "+/=" or a
+// login name long enough for two pieces of 254 characters, the filter gets
+// it as is. (The typical print from each front end: FrontEndPrintTest.cpp.)
+TEST_F(ChoicesAndStreams, EveryKeyArrivesInTheFiltersOptionsExactly) {
+    const fs::path settings = dir.path() / "job.json";
+    const ProgramResult result =
+        runPrintDialog({"--print", document.string(), "--settings", settings.string()},
+                       "open\nview\nrestore\nshow\ntype loginNameEditText " + std::string(180, 'k') +
+                           " with spaces & \"quotes\"\ntype passwordEditText secret\ntype accountNumberEditText 7\n"
+                           "erase jobNameEditText\ntype jobNameEditText Board pack, final\nprint\n",
+                       cups.environment());
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out.substr(result.out.rfind("request id")), "request id is Office_MFP-1 (1 file(s))\n");
+
+    const CapturedJob job = cups.waitForCapture("Office_MFP");
+    EXPECT_EQ(job.title, "report.ps");
+    const nlohmann::json written = nlohmann::json::parse(readFile(settings));
+    for (const char* key : {"loginName11", "loginName12", "loginName01", "accountNumber", "password"})
+        EXPECT_TRUE(written.contains(std::string("nelvo.print.PrintSettings.") + key)) << key;
+    for (const auto& [key, value] : written.items()) {
+        const auto arrived = job.options.find(key);
+        ASSERT_NE(arrived, job.options.end()) << key;
+        EXPECT_EQ(arrived->second, value.get<std::string>()) << key;
+    }
+}
+
+TEST_F(ChoicesAndStreams, AllDocumentsMakeOneJob) {
+    const fs::path second = dir.write("appendix.pdf", "%PDF-1.4\n%%EOF\n");
+    const ProgramResult result =
+        runPrintDialog({"--job-name", "Board pack", "--print", document.string(), "--print", second.string()},
+                       "open\nprint\n", cups.environment());
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out.substr(result.out.rfind("request id")), "request id is Office_MFP-1 (2 file(s))\n");
+    EXPECT_EQ(cups.waitForCapture("Office_MFP").title, "Board pack");
+    EXPECT_EQ(cups.jobCount(), 1u);
+}
+
+// A document that opens but cannot be read once the job exists on the
+// server: the job is cancelled, not left pending half-made.
+TEST_F(ChoicesAndStreams, AJobThatFailsHalfWayIsCancelled) {
+    const ProgramResult result = runPrintDialog({"--print", document.string(), "--print", "/proc/self/mem"},
+                                                "open\nprint\n", cups.environment());
+    EXPECT_EQ(result.exitStatus, 3);
+    EXPECT_NE(result.err.find("print-dialog: cannot read the document /proc/self/mem"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(cups.jobCount(), 1u);
+    EXPECT_EQ(cups.unfinishedJobCount(), 0u);
+}
 
 TEST_F(ChoicesAndStreams, AScriptRefusesAServersPasswordQuestionNamingTheServer) {
     cups.requirePasswordToPrint();

@@ -4,6 +4,7 @@
 // that CUPS does not know falls back to the sample PPD.
 #include <gtest/gtest.h>
 
+#include "tests/support/PpdFixture.h"
 #include "tests/support/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
 
@@ -34,10 +35,8 @@ TEST_P(DialogQueue, GivesThePanelTheQueuesPpdAndAddress) {
     PrivateCups cups;
     TempDir dir;
     // The lobby's PPD differs from the sample in its model name alone.
-    std::string ppd = readFile(NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd");
-    ppd.replace(ppd.find("*ModelName: \"Nelvo ZLM-420K\""), 28, "*ModelName: \"Nelvo ZLM-420K Lobby\"");
     cups.addQueue("Office_MFP");
-    cups.addQueue("Lobby", "ipp://192.0.2.7:631/ipp/print", dir.write("lobby.ppd", ppd));
+    cups.addQueue("Lobby", "ipp://192.0.2.7:631/ipp/print", writeLobbyPPD(dir));
     cups.administer({"/usr/sbin/lpadmin", "-d", "Lobby"});
 
     const ProgramResult result =

@@ -5,22 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "tests/support/PpdFixture.h"
 #include "tests/support/PrivateCups.h"
 #include "tests/support/PtyDialog.h"
 
 namespace {
-
-constexpr const char* kDuplexOption =
-    "*OpenUI *Duplex/Two-Sided: PickOne\n"
-    "*OrderDependency: 20 AnySetup *Duplex\n"
-    "*DefaultDuplex: None\n"
-    "*Duplex None/Off: \"<</Duplex false>>setpagedevice\"\n"
-    "*Duplex DuplexNoTumble/Long Edge: \"<</Duplex true/Tumble false>>setpagedevice\"\n"
-    "*Duplex DuplexTumble/Short Edge: \"<</Duplex true/Tumble true>>setpagedevice\"\n"
-    "*CloseUI: *Duplex\n";
 
 // A key to press, then the texts that the screen it leads to must show.
 // F10 follows the last step.
@@ -39,25 +29,16 @@ struct ChoicesCase {
 
 class TerminalJobChoices : public testing::TestWithParam<ChoicesCase> {
 protected:
-    void SetUp() override {
-        const std::filesystem::path ppd = writeSamplePPDVariant(
-            dir, "*OpenUI *KZDocFiling", std::string(kDuplexOption) + "*OpenUI *KZDocFiling/Document Filing: PickOne");
-        cups.addQueue("Duplexer", "", ppd);
-    }
-    void TearDown() override { std::filesystem::remove(lpoptions); }
+    void SetUp() override { cups.addQueue("Duplexer", "", writeFinishingPPD(dir)); }
 
     PrivateCups cups;
     TempDir dir;
     const std::filesystem::path document = dir.write("minutes.ps", "%!PS\nshowpage\n");
-    const std::filesystem::path lpoptions = std::filesystem::path(std::getenv("HOME")) / ".cups" / "lpoptions";
 };
 
 TEST_P(TerminalJobChoices, ReachTheJobOrAreRefused) {
     const ChoicesCase& c = GetParam();
-    if (!c.lpoptions.empty()) {
-        std::filesystem::create_directories(lpoptions.parent_path());
-        std::ofstream(lpoptions) << "Dest Duplexer " << c.lpoptions << "\n";
-    }
+    const UserLpoptions lpoptions(c.lpoptions.empty() ? "" : "Dest Duplexer " + c.lpoptions + "\n");
     PtyDialog dialog({{"-d", "Duplexer", "--print", document.string()}, cups.environment()});
     dialog.waitForText("[ ] Job Retention");
     for (const Step& step : c.steps) {

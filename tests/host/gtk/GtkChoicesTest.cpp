@@ -1,48 +1,28 @@
 // GTK's print dialog printing to the test's own CUPS: what the person
-// chose in GTK's own tabs and the user's lpoptions reach the job beside the
-// panel's keys, and what fails after Print is shown in GTK and ends the
-// program with the status that the other front ends give.
+// chose in GTK's own tabs reaches the job beside the panel's keys, and what
+// fails after Print is shown in GTK and ends the program with the status
+// that the other front ends give.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "tests/host/gtk/XvfbDisplay.h"
+#include "tests/support/PpdFixture.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
-#include "tests/support/RunProgram.h"
+#include "tests/support/XvfbDisplay.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The sample PPD with two-sided printing and stapling of its own.
-std::string finishingPpd() {
-    std::string ppd = readFile(NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd");
-    const std::string extra =
-        "*OpenUI *Duplex/Two-Sided: PickOne\n*OrderDependency: 40 AnySetup *Duplex\n*DefaultDuplex: None\n"
-        "*Duplex None/Off: \"\"\n*Duplex DuplexNoTumble/Long Edge: \"\"\n*Duplex DuplexTumble/Short Edge: \"\"\n"
-        "*CloseUI: *Duplex\n"
-        "*OpenUI *StapleLocation/Staple: PickOne\n*OrderDependency: 50 AnySetup *StapleLocation\n"
-        "*DefaultStapleLocation: None\n*StapleLocation None/None: \"\"\n*StapleLocation TopLeft/Top Left: \"\"\n"
-        "*CloseUI: *StapleLocation\n";
-    ppd.insert(ppd.find("*OpenUI *KZDocFiling"), extra);
-    return ppd;
-}
-
 class GtkChoices : public testing::Test {
 protected:
     void SetUp() override {
-        cups_.addQueue("Office_MFP", "", directory_.write("finishing.ppd", finishingPpd()));
+        cups_.addQueue("Office_MFP", "", writeFinishingPPD(directory_));
         cups_.addQueueWithoutPpd("Raw");
     }
-    void TearDown() override { fs::remove(lpoptions()); }
-
-    static fs::path lpoptions() { return fs::path(std::getenv("HOME")) / ".cups" / "lpoptions"; }
 
     ProgramResult printDialog(std::vector<std::string> options, const std::string& script) {
-        options.insert(options.begin(), {NELVO_BUILD_DIR "/print-dialog", "--gui"});
-        options.push_back("-");
-        return runProgram(options, script,
-                          {{"CUPS_SERVER", cups_.server()}, {"DISPLAY", privateDisplay()}, {"LC_ALL", "C"}});
+        options.insert(options.begin(), "--gui");
+        return runPrintDialog(options, script, {{"CUPS_SERVER", cups_.server()}, {"DISPLAY", privateDisplay()}});
     }
 
     PrivateCups cups_;
@@ -62,10 +42,7 @@ struct ChoiceCase {
 class GtkChoicesReachTheJob : public GtkChoices, public testing::WithParamInterface<ChoiceCase> {};
 
 TEST_P(GtkChoicesReachTheJob, BesideThePanelsKeys) {
-    if (!GetParam().lpoptions.empty()) {
-        fs::create_directories(lpoptions().parent_path());
-        std::ofstream(lpoptions()) << GetParam().lpoptions;
-    }
+    const UserLpoptions lpoptions(GetParam().lpoptions);
     const ProgramResult result =
         printDialog({"-d", GetParam().destination, "--print", document_.string()}, GetParam().script + "print\n");
     ASSERT_EQ(result.exitStatus, 0) << result.err;
@@ -82,36 +59,24 @@ TEST_P(GtkChoicesReachTheJob, BesideThePanelsKeys) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GtkChoicesReachTheJob,
-    testing::Values(
-        ChoiceCase{"GtkTabs",
-                   "",
-                   "Office_MFP",
-                   "gtk n-copies 2\ngtk collate false\ngtk reverse true\ngtk print-pages ranges\n"
-                   "gtk page-ranges 0-1\ngtk cups-Duplex DuplexNoTumble\ngtk cups-number-up 2\n"
-                   "gtk cups-job-billing acct-42\ngtk cups-StapleLocation TopLeft\ngtk cups-KZDocFiling Both\n"
-                   "page iso_a5 landscape\n",
-                   "2",
-                   {{"Collate", "false"},
-                    {"OutputOrder", "Reverse"},
-                    {"page-ranges", "1-2"},
-                    {"Duplex", "DuplexNoTumble"},
-                    {"number-up", "2"},
-                    {"job-billing", "acct-42"},
-                    {"StapleLocation", "TopLeft"},
-                    {"PageSize", "A5"},
-                    {"orientation-requested", "4"}}},
-        ChoiceCase{"LpoptionsDefaults",
-                   "Dest Office_MFP copies=2 StapleLocation=TopLeft\n",
-                   "Office_MFP",
-                   "",
-                   "2",
-                   {{"StapleLocation", "TopLeft"}}},
-        ChoiceCase{"Instance",
-                   "Dest Office_MFP/stapled StapleLocation=TopLeft\n",
-                   "Office_MFP/stapled",
-                   "",
-                   "1",
-                   {{"StapleLocation", "TopLeft"}}}),
+    testing::Values(ChoiceCase{
+        "GtkTabs",
+        "",
+        "Office_MFP",
+        "gtk n-copies 2\ngtk collate false\ngtk reverse true\ngtk print-pages ranges\n"
+        "gtk page-ranges 0-1\ngtk cups-Duplex DuplexNoTumble\ngtk cups-number-up 2\n"
+        "gtk cups-job-billing acct-42\ngtk cups-StapleLocation TopLeft\ngtk cups-KZDocFiling Both\n"
+        "page iso_a5 landscape\n",
+        "2",
+        {{"Collate", "false"},
+         {"OutputOrder", "Reverse"},
+         {"page-ranges", "1-2"},
+         {"Duplex", "DuplexNoTumble"},
+         {"number-up", "2"},
+         {"job-billing", "acct-42"},
+         {"StapleLocation", "TopLeft"},
+         {"PageSize", "A5"},
+         {"orientation-requested", "4"}}}),
     [](const testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
 
 TEST_F(GtkChoices, LpOptionsCarryGtksChoicesBeforeThePanelsKeys) {
@@ -148,15 +113,17 @@ TEST_P(GtkFailures, EndWithTheSameStatusAsElsewhereAndNoJob) {
     EXPECT_EQ(cups_.unfinishedJobCount(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GtkFailures,
-                         testing::Values(FailureCase{"PasswordWanted", "Office_MFP", "print\n", 3,
-                                                     "failure shown: the queue Office_MFP refused the job",
-                                                     "wants a password and none was given"},
-                                         FailureCase{"QueueWithoutPpdPicked", "Office_MFP", "printer Raw\nprint\n", 2,
-                                                     "failure shown: \"Raw\" is not a CUPS queue with a PPD",
-                                                     "\"Raw\" is not a CUPS queue with a PPD"},
-                                         FailureCase{"QueueWithoutPpdNamed", "Raw", "print\n", 2, "",
-                                                     "\"Raw\" is not a CUPS queue with a PPD"}),
-                         [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GtkFailures,
+    testing::Values(
+        FailureCase{"PasswordWanted", "Office_MFP", "print\n", 3, "failure shown: the queue Office_MFP refused the job",
+                    "wants a password and none was given"},
+        FailureCase{"QueueWithoutPpdPicked", "Office_MFP", "printer Raw\nprint\n", 2,
+                    "failure shown: \"Raw\" is not a CUPS queue with a PPD", "\"Raw\" is not a CUPS queue with a PPD"},
+        FailureCase{"QueueWithoutPpdNamed", "Raw", "print\n", 2, "", "\"Raw\" is not a CUPS queue with a PPD"},
+        // Not given another queue's job either.
+        FailureCase{"PrinterWithoutAPanel", "Office_MFP", "printer Print to File\nclick retentionCheckBox\nprint\n", 2,
+                    "", "\"Print to File\" is not a CUPS queue"}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "tests/host/gtk/GtkDialogFixture.h"
 
 #include "host/DialogSetup.h"
-#include "tests/host/gtk/XvfbDisplay.h"
 #include "tests/support/PpdFixture.h"
+#include "tests/support/XvfbDisplay.h"
 
 namespace host {
 

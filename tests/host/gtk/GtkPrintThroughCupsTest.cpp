@@ -1,8 +1,8 @@
 // GTK's print dialog printing to the test's own CUPS, whose queues' filter
-// records what each job arrives with: the typical print through the
-// widgets reaches the filter as the scripted dialog writes it, and picking
-// another queue in GTK's list brings a panel made for that queue, whose
-// job then goes there.
+// records what each job arrives with: picking another queue in GTK's list
+// brings a panel made for that queue, whose job then goes there. The
+// typical print from each front end is in tests/host/cups/FrontEndPrintTest.cpp,
+// a printer without a panel in GtkChoicesTest.cpp.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -12,10 +12,11 @@
 #include "host/ScriptedHost.h"
 #include "host/cups/JobSubmission.h"
 #include "host/gtk/GtkPanelDialog.h"
-#include "tests/host/gtk/XvfbDisplay.h"
+#include "tests/support/PpdFixture.h"
+#include "tests/support/PrintDialogRunner.h"
 #include "tests/support/PrivateCups.h"
-#include "tests/support/RunProgram.h"
 #include "tests/support/ScopedEnvironment.h"
+#include "tests/support/XvfbDisplay.h"
 
 namespace host {
 
@@ -24,8 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kKeyPrefix = "nelvo.print.PrintSettings.";
-const std::string kTypicalPrint =
-    "click retentionCheckBox\nselect suspendMatrix 0\ntype suspendKeyEditText 123\nclick suspendKeyButton\n";
 
 // The panel's keys of a job's options or print settings.
 std::map<std::string, std::string> panelKeys(const std::map<std::string, std::string>& values) {
@@ -35,81 +34,16 @@ std::map<std::string, std::string> panelKeys(const std::map<std::string, std::st
     return keys;
 }
 
-// Without the values made from the save's spool time, which two runs differ in.
-std::map<std::string, std::string> timeless(std::map<std::string, std::string> keys) {
-    for (const char* key : {"spoolTime", "jobSuspendKey", "folderPassword"})
-        keys.erase(std::string(kKeyPrefix) + key);
-    return keys;
-}
-
-std::map<std::string, std::string> settingsFile(const fs::path& path) {
-    return nlohmann::json::parse(readFile(path)).get<std::map<std::string, std::string>>();
-}
-
-class GtkPrintThroughCups : public testing::Test {
+// The dialog in this process, opened on Office_MFP, with the real look-up
+// of the queues the person may pick: the lobby's MFP is the same model
+// under another name, the annex's is never printed to (its device is far
+// away).
+class PickingAnotherQueue : public testing::Test {
 protected:
     void SetUp() override {
         cups_.addQueue("Office_MFP");
-        // The lobby's MFP is the same model under another name.
-        std::string ppd = readFile(NELVO_SOURCE_DIR "/examples/NelvoZlm420k.ppd");
-        ppd.replace(ppd.find("*ModelName: \"Nelvo ZLM-420K\""), 28, "*ModelName: \"Nelvo ZLM-420K Lobby\"");
-        cups_.addQueue("Lobby", "", directory_.write("lobby.ppd", ppd));
-        // A queue that is never printed to: its device is far away.
+        cups_.addQueue("Lobby", "", writeLobbyPPD(directory_));
         cups_.addQueue("Annex", "ipp://192.0.2.7:631/ipp/print");
-    }
-
-    ProgramResult printDialog(std::vector<std::string> options, const std::string& script,
-                              std::map<std::string, std::string> environment = {}) {
-        options.insert(options.begin(), NELVO_BUILD_DIR "/print-dialog");
-        options.push_back("-");
-        environment.merge(std::map<std::string, std::string>{
-            {"CUPS_SERVER", cups_.server()}, {"DISPLAY", privateDisplay()}, {"LC_ALL", "C"}});
-        return runProgram(options, script, environment);
-    }
-
-    PrivateCups cups_;
-    TempDir directory_;
-    const fs::path document_ = directory_.write("report.ps", "%!PS\nshowpage\n");
-};
-
-TEST_F(GtkPrintThroughCups, TheTypicalPrintReachesTheFilterAsTheScriptedDialogWritesIt) {
-    const fs::path scriptedJob = directory_.path() / "scripted.json";
-    // Elsewhere: what it remembers would come back locked in the next dialog.
-    const ProgramResult scripted =
-        printDialog({"-d", "Office_MFP", "--job-name", "report.ps", "--settings", scriptedJob.string()},
-                    "open\nview\nrestore\nshow\n" + kTypicalPrint + "print\n",
-                    {{"XDG_CONFIG_HOME", (directory_.path() / "scripted").string()}});
-    ASSERT_EQ(scripted.exitStatus, 0) << scripted.err;
-
-    const fs::path graphicalJob = directory_.path() / "graphical.json";
-    const ProgramResult graphical =
-        printDialog({"--gui", "-d", "Office_MFP", "--print", document_.string(), "--settings", graphicalJob.string()},
-                    kTypicalPrint + "print\n");
-    ASSERT_EQ(graphical.exitStatus, 0) << graphical.err;
-    EXPECT_NE(graphical.out.find("request id is Office_MFP-1 (1 file(s))"), std::string::npos) << graphical.out;
-
-    const CapturedJob job = cups_.waitForCapture("Office_MFP");
-    const std::map<std::string, std::string> arrived = panelKeys(job.options);
-    // Every key the panel wrote, exactly, and nothing of the panel's besides.
-    EXPECT_EQ(arrived, settingsFile(graphicalJob));
-    EXPECT_EQ(timeless(arrived), timeless(settingsFile(scriptedJob)));
-    EXPECT_EQ(arrived.at(std::string(kKeyPrefix) + "jobSuspend"), "2");
-}
-
-TEST_F(GtkPrintThroughCups, APrinterWithoutAPanelIsRefusedNotGivenAnotherQueuesJob) {
-    const ProgramResult result = printDialog({"--gui", "-d", "Office_MFP", "--print", document_.string()},
-                                             "printer Print to File\n" + kTypicalPrint + "print\n");
-    EXPECT_EQ(result.exitStatus, 2) << result.err;
-    EXPECT_NE(result.err.find("\"Print to File\" is not a CUPS queue"), std::string::npos) << result.err;
-    EXPECT_EQ(cups_.jobCount(), 0u);
-}
-
-// The dialog in this process, opened on Office_MFP, with the real look-up
-// of the queues the person may pick.
-class PickingAnotherQueue : public GtkPrintThroughCups {
-protected:
-    void SetUp() override {
-        GtkPrintThroughCups::SetUp();
         privateDisplay();
         ASSERT_TRUE(gtk_init_check()) << "no display";
         opened_.printer = "Office_MFP";
@@ -142,12 +76,16 @@ protected:
     // Remembers a locked pass code for the lobby's queue, as a print there does.
     void rememberLobbyPassCode() {
         const ProgramResult result =
-            printDialog({"-d", "Lobby"},
-                        "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 456\n"
-                        "click suspendKeyButton\nprint\n");
+            runPrintDialog({"-d", "Lobby"},
+                           "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 456\n"
+                           "click suspendKeyButton\nprint\n",
+                           cups_.environment());
         ASSERT_EQ(result.exitStatus, 0) << result.err;
     }
 
+    PrivateCups cups_;
+    TempDir directory_;
+    const fs::path document_ = directory_.write("report.ps", "%!PS\nshowpage\n");
     const ScopedEnvironmentVariable server_{"CUPS_SERVER", cups_.server()};
     DialogSetup opened_;
     std::unique_ptr<LoadedPlugIn> plugIn_;

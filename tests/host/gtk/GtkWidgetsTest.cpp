@@ -1,14 +1,12 @@
 // The panel's tab in GTK's print dialog, driven through its widgets as a
-// person would: the typical print gives the job the scripted dialog gives,
-// a dimmed field takes no typing, and the keyboard focus goes where the
-// panel puts it.
+// person would: the typical print's widgets follow the panel (what reaches
+// the job is compared with the scripted dialog's in
+// tests/host/cups/FrontEndPrintTest.cpp), a dimmed field takes no typing,
+// and the keyboard focus goes where the panel puts it.
 #include <functional>
-#include <nlohmann/json.hpp>
 
 #include "platform/controls/TextFields.h"
 #include "tests/host/gtk/GtkDialogFixture.h"
-#include "tests/support/RunProgram.h"
-#include "tests/support/TempDir.h"
 
 namespace host {
 
@@ -16,33 +14,13 @@ using platform::UserResult;
 
 namespace {
 
-// The job's settings without the values made from the save's spool time,
-// which differs between two runs.
-std::map<std::string, std::string> comparable(std::map<std::string, std::string> settings) {
-    for (const char* key : {"spoolTime", "jobSuspendKey", "folderPassword"})
-        settings.erase(std::string("nelvo.print.PrintSettings.") + key);
-    return settings;
-}
-
-std::map<std::string, std::string> scriptedTypicalPrint() {
-    const TempDir directory;
-    const auto job = directory.path() / "scripted.json";
-    const ProgramResult scripted =
-        runProgram({NELVO_BUILD_DIR "/print-dialog", "--printer", "Print to File", "--settings", job.string(), "-"},
-                   "open\nview\nrestore\nshow\nclick retentionCheckBox\ntype suspendKeyEditText 123\nclick "
-                   "suspendKeyButton\nprint\n",
-                   {{"XDG_CONFIG_HOME", directory.path().string()}});
-    EXPECT_EQ(scripted.exitStatus, 0) << scripted.err;
-    return comparable(nlohmann::json::parse(readFile(job)).get<std::map<std::string, std::string>>());
-}
-
 const char* shownText(ControlAdapter& adapter) {
     return gtk_editable_get_text(GTK_EDITABLE(adapter.widget()));
 }
 
 }  // namespace
 
-TEST_F(GtkDialogFixture, TheTypicalPrintThroughTheWidgetsGivesTheScriptedJob) {
+TEST_F(GtkDialogFixture, TheTypicalPrintThroughTheWidgets) {
     ControlAdapter& passCode = widgetOf("suspendKeyEditText");
     EXPECT_EQ(widgetOf("retentionCheckBox").click(), UserResult::done);
     EXPECT_TRUE(gtk_check_button_get_active(GTK_CHECK_BUTTON(widgetNamed("holdOnlyRadioButton"))));
@@ -62,7 +40,6 @@ TEST_F(GtkDialogFixture, TheTypicalPrintThroughTheWidgetsGivesTheScriptedJob) {
     const PrintRequest request = dialog_->request({"report.pdf"});
     EXPECT_EQ(request.printer, "Print to File");
     EXPECT_EQ(request.gtkSettings.count("printer"), 1u);
-    EXPECT_EQ(comparable(request.panelSettings().values()), scriptedTypicalPrint());
     EXPECT_EQ(request.panelSettings().values().at("nelvo.print.PrintSettings.jobSuspend"), "2");
 }
 
@@ -115,9 +92,11 @@ TEST_F(GtkDialogFixture, EditsOnTheEntryGoThroughTheFieldsFilter) {
         {"typing on where it left off", [&] { insertAt(3, "9"); }, "1239", 4},
         {"typing at the entry's caret in the middle", [&] { insertAt(1, "5"); }, "15239", 2},
         {"a letter there, refused", [&] { insertAt(1, "x"); }, "15239", 1},
+        {"a digit in the middle of a full field, refused", [&] { insertAt(2, "8"); }, "15239", 2},
         {"deleting in the middle", [&] { gtk_editable_delete_text(entry, 2, 4); }, "159", 2},
         {"typing at the start", [&] { insertAt(0, "7"); }, "7159", 1},
         {"select all and delete", [&] { gtk_editable_delete_text(entry, 0, -1); }, "", 0},
+        {"a paste that fills the field exactly", [&] { insertAt(0, "12345"); }, "12345", 5},
     };
     for (const Edit& edit : edits) {
         edit.gesture();
@@ -125,6 +104,8 @@ TEST_F(GtkDialogFixture, EditsOnTheEntryGoThroughTheFieldsFilter) {
         EXPECT_STREQ(shownText(passCode), edit.expected) << edit.what;
         EXPECT_EQ(gtk_editable_get_position(entry), edit.caret) << edit.what;
     }
+    // Filling the field exactly is no overflow: nothing is cut or selected.
+    EXPECT_EQ(controlOf<NSTextField>("suspendKeyEditText").selectedRange().length, 0u);
 }
 
 // The scripted dialog runs a radio cell's action also when the cell is

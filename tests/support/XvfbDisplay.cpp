@@ -1,4 +1,4 @@
-#include "tests/host/gtk/XvfbDisplay.h"
+#include "tests/support/XvfbDisplay.h"
 
 #include <poll.h>
 #include <signal.h>
