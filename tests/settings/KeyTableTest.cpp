@@ -11,7 +11,6 @@ namespace {
 
 using namespace settings_keys;
 using Keys = std::set<std::string>;
-using P = NelvoPrintPdeZlm420kJC;
 
 const Keys kKeysOfEverySave = {kSpoolTime, kFiling, kJobSuspend, kAuthentication, kHoldButton};
 
@@ -31,12 +30,6 @@ protected:
         return keys;
     }
 };
-
-TEST_F(KeyTable, AnEmptySaveLeavesOnlyTheKeysOfEverySave) {
-    EXPECT_EQ(savedKeys(), kKeysOfEverySave);
-    EXPECT_EQ(value(kSpoolTime), hexOf(kFixedSpoolTime));
-    EXPECT_EQ(value(kFiling) + value(kJobSuspend) + value(kAuthentication) + value(kHoldButton), "0010");
-}
 
 TEST_F(KeyTable, RetentionCarriesTheMainFolderItsModeDigitAndThePassCodeAndOffDropsThem) {
     panel_->outlets.retentionCheckBox->setState(1);
