@@ -41,7 +41,6 @@ TEST_F(KeyTable, RetentionCarriesTheMainFolderItsModeDigitAndThePassCodeAndOffDr
         EXPECT_EQ(savedKeys(), expected);
         EXPECT_EQ(value(kJobSuspend), digit);
     }
-    EXPECT_EQ(value(kFolderPath) + value(kFolderPath2), hexOf("*standard") + hexOf("*standard"));
     panel_->outlets.retentionCheckBox->setState(0);
     EXPECT_EQ(savedKeys(), kKeysOfEverySave);
 }
