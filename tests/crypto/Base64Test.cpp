@@ -50,11 +50,6 @@ TEST(Base64, DecodingStopsAtTheFirstCharacterOutsideTheAlphabet) {
     EXPECT_EQ(decode("TWFu\nTWFu"), bytesOf("Man"));
     EXPECT_EQ(decode("TWE=TWFu"), bytesOf("Ma"));
     EXPECT_EQ(decode("TWFu-TWFu"), bytesOf("Man"));
-    // Sixteen bytes: 24 characters, the last two of them padding.
-    const std::string sixteen = referenceBase64(nonZeroBytes(16));
-    ASSERT_EQ(sixteen.substr(22), "==");
-    EXPECT_EQ(Base64decode_len(sixteen.c_str()), 19);
-    EXPECT_EQ(decode(sixteen), nonZeroBytes(16));
     for (const char* none : {"", "=TWFu", "\r\nTWFu", " TWFu"}) {
         EXPECT_EQ(Base64decode_len(none), 1);
         EXPECT_TRUE(decode(none).empty()) << none;

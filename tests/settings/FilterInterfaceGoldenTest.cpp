@@ -41,8 +41,6 @@ protected:
     std::shared_ptr<NelvoPrintPdeZlm420kJC> next_;
 };
 
-using P = NelvoPrintPdeZlm420kJC;
-
 TEST_F(FilterInterface, TypicalPrintHeldWithALockedPassCode) {
     panel_->outlets.retentionCheckBox->setState(1);
     panel_->outlets.suspendMatrix->selectCellAtRow(0, 0);

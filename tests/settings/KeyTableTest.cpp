@@ -11,7 +11,6 @@ namespace {
 
 using namespace settings_keys;
 using Keys = std::set<std::string>;
-using P = NelvoPrintPdeZlm420kJC;
 
 const Keys kKeysOfEverySave = {kSpoolTime, kFiling, kJobSuspend, kAuthentication, kHoldButton};
 
@@ -32,12 +31,6 @@ protected:
     }
 };
 
-TEST_F(KeyTable, AnEmptySaveLeavesOnlyTheKeysOfEverySave) {
-    EXPECT_EQ(savedKeys(), kKeysOfEverySave);
-    EXPECT_EQ(value(kSpoolTime), hexOf(kFixedSpoolTime));
-    EXPECT_EQ(value(kFiling) + value(kJobSuspend) + value(kAuthentication) + value(kHoldButton), "0010");
-}
-
 TEST_F(KeyTable, RetentionCarriesTheMainFolderItsModeDigitAndThePassCodeAndOffDropsThem) {
     panel_->outlets.retentionCheckBox->setState(1);
     panel_->outlets.suspendKeyEditText->setStringValue("123");
@@ -48,7 +41,6 @@ TEST_F(KeyTable, RetentionCarriesTheMainFolderItsModeDigitAndThePassCodeAndOffDr
         EXPECT_EQ(savedKeys(), expected);
         EXPECT_EQ(value(kJobSuspend), digit);
     }
-    EXPECT_EQ(value(kFolderPath) + value(kFolderPath2), hexOf("*standard") + hexOf("*standard"));
     panel_->outlets.retentionCheckBox->setState(0);
     EXPECT_EQ(savedKeys(), kKeysOfEverySave);
 }

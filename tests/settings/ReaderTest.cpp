@@ -10,12 +10,12 @@ namespace {
 using namespace settings_keys;
 using Reader = ExchangeTest;
 
-TEST_F(Reader, RetentionDigitsMapBackToTheirRows) {
-    for (const auto& [digit, state, row] : {std::tuple{"1", 1, 1}, {"3", 1, 2}, {"x", 0, 0}}) {
-        restoreWith(kJobSuspend, digit);
-        EXPECT_EQ(panel_->outlets.retentionCheckBox->state(), state) << digit;
-        EXPECT_EQ(panel_->outlets.suspendMatrix->selectedRow(), row) << digit;
-    }
+// The three modes' digits are read back in FilterInterfaceGoldenTest.
+TEST_F(Reader, AnUnknownRetentionDigitTurnsRetentionOff) {
+    restoreWith(kJobSuspend, "3");
+    restoreWith(kJobSuspend, "x");
+    EXPECT_EQ(panel_->outlets.retentionCheckBox->state(), 0);
+    EXPECT_EQ(panel_->outlets.suspendMatrix->selectedRow(), 0);
 }
 
 TEST_F(Reader, FilingNamesQuickFileACustomFolderOrTheMainFolder) {

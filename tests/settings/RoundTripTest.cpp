@@ -8,7 +8,6 @@
 
 namespace {
 
-using P = NelvoPrintPdeZlm420kJC;
 using Field = Outlet<NSTextField> PanelOutlets::*;
 
 // Retention on with hold only, and the authentication mode that the field

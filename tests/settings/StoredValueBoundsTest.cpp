@@ -9,8 +9,6 @@ namespace {
 
 using namespace settings_keys;
 
-using P = NelvoPrintPdeZlm420kJC;
-
 class StoredValueBounds : public ExchangeTest {
 protected:
     std::string readBack(Outlet<NSTextField> PanelOutlets::*field, const std::string& key, const std::string& stored) {

@@ -21,24 +21,18 @@ size_t entriesIn(const fs::path& dir) {
     return static_cast<size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
 
-TEST(WriteFileAtomically, CreatesTheFileWithTheGivenMode) {
-    TempDir dir;
-    ASSERT_TRUE(platform::writeFileAtomically(dir.path() / "private", "secret"));
-    ASSERT_TRUE(platform::writeFileAtomically(dir.path() / "shared", "", 0644));
-    EXPECT_EQ(readFile(dir.path() / "private"), "secret");
-    EXPECT_EQ(permissionsOf(dir.path() / "private"), 0600u);
-    EXPECT_EQ(permissionsOf(dir.path() / "shared"), 0644u);
-}
-
-TEST(WriteFileAtomically, ReplacesTheFileInsteadOfRewritingIt) {
+TEST(WriteFileAtomically, ReplacesTheFileWithTheGivenModeInsteadOfRewritingIt) {
     TempDir dir;
     const fs::path path = dir.write("settings", "old contents, longer than the new");
     fs::create_hard_link(path, dir.path() / "reader");
-    ASSERT_TRUE(platform::writeFileAtomically(path, "new"));
+    ASSERT_TRUE(platform::writeFileAtomically(path, "new", 0644));
     EXPECT_EQ(readFile(path), "new");
+    EXPECT_EQ(permissionsOf(path), 0644u);
+    ASSERT_TRUE(platform::writeFileAtomically(dir.path() / "private", "secret"));
+    EXPECT_EQ(permissionsOf(dir.path() / "private"), 0600u) << "private unless told";
     // One who had the old file open still sees it whole.
     EXPECT_EQ(readFile(dir.path() / "reader"), "old contents, longer than the new");
-    EXPECT_EQ(entriesIn(dir.path()), 2u) << "no temporary file left";
+    EXPECT_EQ(entriesIn(dir.path()), 3u) << "no temporary file left";
 }
 
 TEST(WriteFileAtomically, FailingLeavesNothingBehind) {

@@ -14,12 +14,6 @@
 
 namespace {
 
-TEST(TemporaryDirectory, IsTMPDIREndingInASlash) {
-    TempDir dir;
-    ScopedEnvironmentVariable tmpdir("TMPDIR", dir.path().string());
-    EXPECT_EQ(NSTemporaryDirectory(), dir.path().string() + "/");
-}
-
 // Without a usable TMPDIR: a folder of the user's own that nobody else may
 // enter.
 void expectPrivateFolder(const std::optional<std::string>& directory) {
@@ -31,7 +25,12 @@ void expectPrivateFolder(const std::optional<std::string>& directory) {
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 }
 
-TEST(TemporaryDirectory, IsAPrivateFolderWithoutAUsableTMPDIR) {
+TEST(TemporaryDirectory, IsTMPDIREndingInASlashOrElseAPrivateFolder) {
+    TempDir dir;
+    {
+        ScopedEnvironmentVariable tmpdir("TMPDIR", dir.path().string());
+        EXPECT_EQ(NSTemporaryDirectory(), dir.path().string() + "/");
+    }
     for (const std::optional<std::string>& value :
          {std::optional<std::string>(), std::optional<std::string>(""), std::optional<std::string>("/nonexistent/x")}) {
         SCOPED_TRACE(value.value_or("(unset)"));

@@ -5,7 +5,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/runloop/FileDescriptorSource.h"
@@ -22,7 +21,6 @@ public:
         ::close(ends_[0]);
     }
     int readEnd() const { return ends_[0]; }
-    int writeEnd() const { return ends_[1]; }
     void write(const std::string& text) const {
         ASSERT_EQ(::write(ends_[1], text.data(), text.size()), ssize_t(text.size()));
     }
@@ -45,10 +43,19 @@ std::shared_ptr<NSTimer> recordingTimer(NSTimeInterval seconds, std::vector<std:
 
 }  // namespace
 
-TEST(RunLoopTimers, FireOnceInTheOrderTheyFallDueAndTheRunEndsWithTheLast) {
+TEST(RunLoopTimers, FireOnceInTheOrderTheyFallDueUnlessLetGoOrInvalidatedFirst) {
     std::vector<std::string> fired;
+    std::shared_ptr<NSTimer> dropped;
     const auto late = recordingTimer(0.030, fired, "late");
-    const auto early = recordingTimer(0.010, fired, "early");
+    // Due in the same turn as `dropped`, and lets it go first.
+    const auto early = NSTimer::scheduledTimerWithTimeInterval(0, [&](NSTimer&) {
+        fired.push_back("early");
+        dropped.reset();
+    });
+    dropped = recordingTimer(0, fired, "dropped by another timer");
+    recordingTimer(0, fired, "dropped at once");
+    const auto invalidated = recordingTimer(0, fired, "invalidated");
+    invalidated->invalidate();
     const auto middle = recordingTimer(0.020, fired, "middle");
 
     runLoop().runUntilDate(NSDate::distantFuture());
@@ -56,24 +63,6 @@ TEST(RunLoopTimers, FireOnceInTheOrderTheyFallDueAndTheRunEndsWithTheLast) {
     EXPECT_EQ(fired, (std::vector<std::string>{"early", "middle", "late"}));
     EXPECT_FALSE(early->isValid());
     EXPECT_FALSE(runLoop().hasAttachments());
-}
-
-TEST(RunLoopTimers, ATimerLetGoOrInvalidatedBeforeItIsDueNeverFires) {
-    std::vector<std::string> fired;
-    std::shared_ptr<NSTimer> second;
-    // Due in the same turn as `second`, and lets it go first.
-    const auto first = NSTimer::scheduledTimerWithTimeInterval(0, [&](NSTimer&) {
-        fired.push_back("first");
-        second.reset();
-    });
-    second = recordingTimer(0, fired, "second");
-    recordingTimer(0, fired, "dropped at once");
-    const auto invalidated = recordingTimer(0, fired, "invalidated");
-    invalidated->invalidate();
-
-    runLoop().runUntilDate(NSDate::distantFuture());
-
-    EXPECT_EQ(fired, std::vector<std::string>{"first"});
 }
 
 TEST(RunLoopTimers, ATimerScheduledByAnActionFiresOnALaterTurn) {
@@ -90,58 +79,27 @@ TEST(RunLoopTimers, ATimerScheduledByAnActionFiresOnALaterTurn) {
     EXPECT_EQ(fired, (std::vector<std::string>{"outer", "inner"}));
 }
 
-TEST(RunLoopTurns, ATurnReturnsOnceAnEventIsHandledNotAtItsLimit) {
+// A turn returns once it has handled an event, ends at its limit with
+// nothing to do, and answers NO at once with nothing attached.
+TEST(RunLoopTurns, EndOnTheFirstEventOrAtTheirLimit) {
+    EXPECT_FALSE(runLoop().runBeforeDate(NSDate::distantFuture()));
+    std::vector<std::string> fired;
+    const auto farTimer = recordingTimer(3600, fired, "far");
+    const NSDate shortLimit = NSDate::dateWithTimeIntervalSinceNow(0.02);
+    EXPECT_FALSE(runLoop().runBeforeDate(shortLimit));
+    EXPECT_GE(NSDate::date(), shortLimit);
+
     Pipe pipe;
     pipe.write("x");
-    int reads = 0;
     platform::FileDescriptorSource source(pipe.readEnd(), POLLIN, [&](short) {
         char byte;
         ASSERT_EQ(::read(pipe.readEnd(), &byte, 1), 1);
-        ++reads;
+        fired.push_back("read");
     });
-    std::vector<std::string> fired;
-    const auto farTimer = recordingTimer(3600, fired, "far");
-    const NSDate limit = NSDate::dateWithTimeIntervalSinceNow(3600);
-
-    EXPECT_TRUE(runLoop().runBeforeDate(limit));
-
-    EXPECT_EQ(reads, 1);
-    EXPECT_TRUE(fired.empty());
-    EXPECT_LT(NSDate::date(), limit);
-}
-
-TEST(RunLoopTurns, WithNothingAttachedATurnAnswersNoAtOnce) {
-    EXPECT_FALSE(runLoop().runBeforeDate(NSDate::distantFuture()));
-    runLoop().runUntilDate(NSDate::distantFuture());
-}
-
-TEST(RunLoopTurns, ATurnWithNothingToDoEndsAtItsLimit) {
-    std::vector<std::string> fired;
-    const auto farTimer = recordingTimer(3600, fired, "far");
-    const NSDate limit = NSDate::dateWithTimeIntervalSinceNow(0.02);
-    EXPECT_FALSE(runLoop().runBeforeDate(limit));
-    EXPECT_GE(NSDate::date(), limit);
-}
-
-TEST(RunLoopSources, ReadInterestFiresOnlyWithDataAndWriteInterestWhenWritable) {
-    Pipe pipe;
-    std::vector<std::string> events;
-    platform::FileDescriptorSource reader(pipe.readEnd(), POLLIN, [&](short revents) {
-        if (revents & POLLIN) events.push_back("readable");
-        char byte;
-        ASSERT_EQ(::read(pipe.readEnd(), &byte, 1), 1);
-    });
-    platform::FileDescriptorSource writer(pipe.writeEnd(), POLLOUT, [&](short revents) {
-        if (revents & POLLOUT) events.push_back("writable");
-    });
-
-    ASSERT_TRUE(runLoop().runBeforeDate(NSDate::distantFuture()));
-    EXPECT_EQ(events, std::vector<std::string>{"writable"});
-
-    writer.setEvents(0);
-    pipe.write("x");
-    ASSERT_TRUE(runLoop().runBeforeDate(NSDate::distantFuture()));
-    EXPECT_EQ(events, (std::vector<std::string>{"writable", "readable"}));
+    const NSDate farLimit = NSDate::dateWithTimeIntervalSinceNow(3600);
+    EXPECT_TRUE(runLoop().runBeforeDate(farLimit));
+    EXPECT_EQ(fired, std::vector<std::string>{"read"});
+    EXPECT_LT(NSDate::date(), farLimit);
 }
 
 TEST(RunLoopSources, ASourceMayRemoveItselfAndAHangUpReachesItsHandler) {
@@ -158,30 +116,5 @@ TEST(RunLoopSources, ASourceMayRemoveItselfAndAHangUpReachesItsHandler) {
 
     EXPECT_TRUE(seen & POLLHUP);
     EXPECT_FALSE(source);
-    EXPECT_FALSE(runLoop().hasAttachments());
-}
-
-TEST(RunLoopThreads, EachThreadRunsOnlyItsOwnTimers) {
-    NSRunLoop* workerLoop = nullptr;
-    bool firedOnWorker = false;
-    std::thread worker([&] {
-        workerLoop = &NSRunLoop::currentRunLoop();
-        const auto timer = NSTimer::scheduledTimerWithTimeInterval(0, [&](NSTimer&) { firedOnWorker = true; });
-        NSRunLoop::currentRunLoop().runUntilDate(NSDate::distantFuture());
-    });
-    worker.join();
-
-    EXPECT_TRUE(firedOnWorker);
-    EXPECT_NE(workerLoop, &runLoop());
-    EXPECT_FALSE(runLoop().hasAttachments());
-}
-
-TEST(RunLoopThreads, ATimerThatOutlivesItsThreadCanStillBeLetGo) {
-    std::shared_ptr<NSTimer> survivor;
-    std::thread worker([&] { survivor = NSTimer::scheduledTimerWithTimeInterval(3600, [](NSTimer&) {}); });
-    worker.join();
-
-    survivor->invalidate();
-    survivor.reset();
     EXPECT_FALSE(runLoop().hasAttachments());
 }
