@@ -51,22 +51,6 @@ TEST(PanelCreation, WithoutAPPDHasNoModelAddressOrDomainAndWithoutConstraintHand
     }
 }
 
-TEST(PPDEncoding, MapsTheLanguageEncodingExactly) {
-    struct Case {
-        const char* languageEncoding;
-        NSStringEncoding encoding;
-    };
-    const Case cases[] = {
-        {"ISOLatin1", NSISOLatin1StringEncoding}, {"WindowsANSI", NSWindowsCP1252StringEncoding},
-        {"JIS83-RKSJ", NSShiftJISStringEncoding}, {"UTF8", NSUTF8StringEncoding},
-        {"utf-8", NSMacOSRomanStringEncoding},    {"UTF-8 ", NSMacOSRomanStringEncoding},
-    };
-    for (const Case& test : cases)
-        EXPECT_EQ(encodingFromLanguageEncoding(test.languageEncoding), test.encoding) << test.languageEncoding;
-    EXPECT_EQ(encodingFromLanguageEncoding(nullptr), NSMacOSRomanStringEncoding);
-    EXPECT_EQ(getEncodingFromPPD(nullptr), NSMacOSRomanStringEncoding);
-}
-
 // CUPS reads every declared LanguageEncoding as UTF-8 and reports that; the
 // model name is decoded with what it reports, or else as ISO Latin 1.
 TEST(PPDEncoding, OfRealPPDsIsWhatCupsReports) {
@@ -92,13 +76,6 @@ TEST(PPDEncoding, OfRealPPDsIsWhatCupsReports) {
         EXPECT_EQ(panel->context.ppdEncoding, test.encoding) << test.modelName;
         EXPECT_EQ(panel->context.modelStringRef, test.decodedModel);
     }
-}
-
-TEST(PanelCreation, APPDWithoutModelNameGivesNone) {
-    TempDir dir;
-    const auto panel = makePanel(FakeHost::withPPD(writeSamplePPDVariant(dir, "*ModelName:", std::nullopt)));
-    EXPECT_EQ(panel->context.modelStringRef, std::nullopt);
-    EXPECT_EQ(panel->context.preferenceName, "nelvo.mfp.Office_MFP");
 }
 
 }  // namespace
