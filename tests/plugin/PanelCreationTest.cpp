@@ -1,7 +1,6 @@
 // What the panel takes from its host and bundle when it is made.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <optional>
 #include <string>
 
@@ -25,17 +24,6 @@ TEST(PanelCreation, TakesTheDeviceAddressFromANetworkUriAndNamesTheDomainAfterTh
         EXPECT_EQ(panel->context.mfpURL, address) << uri.value_or("no URI");
         EXPECT_EQ(panel->context.preferenceName, "nelvo.mfp.Floor_3_Copier");
     }
-}
-
-TEST(PanelCreation, TakesThePPDAndTheBundleResources) {
-    auto host = FakeHost::withSamplePPD();
-    const auto panel = makePanel(host);
-    EXPECT_EQ(panel->context.ppd, host->ppdFile());
-    EXPECT_EQ(panel->context.modelStringRef, "Nelvo ZLM-420K");
-    const auto resources = std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents" / "Resources";
-    ASSERT_TRUE(panel->deviceFolders.requestData);
-    EXPECT_EQ(panel->deviceFolders.requestData, platform::readFileData(resources / "listfiles.xml"));
-    EXPECT_FALSE(panel->context.canResizeView);  // this system has no version file
 }
 
 // No PPD: neither from a host without constraint handling (which is not even
