@@ -66,77 +66,62 @@ protected:
     platform::AlertPresenter earlierPresenter;
 };
 
-}  // namespace
-
-TEST_F(FolderFetch, ReadsTheDevicesFoldersAndLeavesTheIndicatorStoppedAndHidden) {
-    DeviceSimulator simulator(answeringWith(folderListAnswer({{"Sales", false, false}, {"Board", true, false}})));
-    fetchFrom(simulator.address());
-
-    EXPECT_EQ(namesOf(panel->deviceFolders.folderList), (std::vector<std::string>{"Sales", "Board"}));
-    EXPECT_TRUE(alerts.empty());
-    EXPECT_TRUE(arrow.isHidden() && !arrow.isAnimating());
-    // The request body is the bundle's, unchanged.
-    ASSERT_EQ(simulator.requests().size(), 1u);
-    EXPECT_EQ(simulator.requests()[0].body,
-              readFile(std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents/Resources/listfiles.xml"));
-}
-
-TEST_F(FolderFetch, AFailedExchangeAlertsOnceAfterStoppingTheIndicatorThenRereadsTheEarlierAnswer) {
-    writeEarlierAnswer();
+DeviceBehaviour refusing() {
     DeviceBehaviour behaviour;
     behaviour.refuse = true;
-    DeviceSimulator simulator(behaviour);
-    fetchFrom(simulator.address());
-
-    ASSERT_EQ(alerts.size(), 1u);
-    const platform::AlertRequest& alert = alerts[0].request;
-    EXPECT_EQ(alert.title + "|" + alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton + "|" +
-                  alert.otherButton,
-              "|Could not retrieve Folder Names.|OK||");
-    EXPECT_TRUE(alerts[0].indicatorStoppedAndHidden);
-    EXPECT_EQ(namesOf(panel->deviceFolders.folderList), std::vector<std::string>{"Earlier"});
+    return behaviour;
 }
 
-TEST_F(FolderFetch, WithoutAnAddressThatMakesAURLNothingIsSentButTheEarlierAnswerIsReadAgain) {
-    for (const char* typed : {"", "my printer"}) {
-        std::filesystem::remove(*folders::responseFilePath());
-        panel->deviceFolders.folderList = FolderList{{"unchanged", false, false, false}};
-        fetchFrom(typed);
-        EXPECT_EQ(namesOf(panel->deviceFolders.folderList), std::vector<std::string>{"unchanged"}) << typed;
+}  // namespace
 
-        writeEarlierAnswer();
-        fetchFrom(typed);
-        EXPECT_EQ(namesOf(panel->deviceFolders.folderList), std::vector<std::string>{"Earlier"}) << typed;
-    }
-    EXPECT_TRUE(alerts.empty());
-}
-
-TEST_F(FolderFetch, AnAnswerItCannotUseAlertsNothingAndOnlyAReportedFailureEmptiesTheList) {
-    const std::pair<std::string, std::vector<std::string>> answers[] = {
-        {"", {"unchanged"}},
-        {"<unclosed", {"unchanged"}},
-        {folderListAnswer({{"Hidden", false, false}}, "unsupported-operation"), {}},
+// Each fetch starts with the list "unchanged" shown and the answer "Earlier"
+// left in the response file by an earlier fetch. Only a failed exchange
+// alerts, once, after the indicator has stopped; it and a fetch without an
+// address show the earlier answer again. (What each answer makes of the
+// list is ParseXML's test.)
+TEST_F(FolderFetch, TheListAFetchLeavesAndTheAlertsItShows) {
+    const DeviceBehaviour listing = answeringWith(folderListAnswer({{"Sales", false, false}, {"Board", true, false}}));
+    const struct {
+        const char* what;
+        std::optional<DeviceBehaviour> device;  // none: `typed` is the address
+        const char* typed;
+        bool button;
+        size_t requests;
+        std::vector<std::string> names;
+        size_t alerts;
+    } fetches[] = {
+        {"the device's folders", listing, "", true, 1, {"Sales", "Board"}, 0},
+        {"a refused connection", refusing(), "", true, 0, {"Earlier"}, 1},
+        {"no address", std::nullopt, "", true, 0, {"Earlier"}, 0},
+        {"text that makes no URL", std::nullopt, "my printer", true, 0, {"Earlier"}, 0},
+        {"an answer that is no XML", answeringWith("<unclosed"), "", true, 1, {"unchanged"}, 0},
+        {"a layout without the button", listing, "", false, 0, {"unchanged"}, 0},
     };
-    for (const auto& [body, names] : answers) {
+    const std::string request = readFile(std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents/Resources/listfiles.xml");
+    for (const auto& fetch : fetches) {
+        SCOPED_TRACE(fetch.what);
         writeEarlierAnswer();
         panel->deviceFolders.folderList = FolderList{{"unchanged", false, false, false}};
-        DeviceSimulator simulator(answeringWith(body));
-        fetchFrom(simulator.address());
-        EXPECT_EQ(readFile(*folders::responseFilePath()), body);
-        EXPECT_EQ(namesOf(panel->deviceFolders.folderList), names) << body;
+        if (!fetch.button) panel->outlets.getFolderNameButton.reset();
+        std::optional<DeviceSimulator> device;
+        if (fetch.device) device.emplace(*fetch.device);
+        fetchFrom(device ? device->address() : fetch.typed);
+
+        EXPECT_EQ(namesOf(panel->deviceFolders.folderList), fetch.names);
+        EXPECT_TRUE(arrow.isHidden() && !arrow.isAnimating());
+        ASSERT_EQ(alerts.size(), fetch.alerts);
+        for (const auto& [alert, indicatorStoppedAndHidden] : alerts) {
+            EXPECT_EQ(alert.title + "|" + alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton +
+                          "|" + alert.otherButton,
+                      "|Could not retrieve Folder Names.|OK||");
+            EXPECT_TRUE(indicatorStoppedAndHidden);
+        }
+        alerts.clear();
+        if (!device) continue;
+        ASSERT_EQ(device->requests().size(), fetch.requests);
+        for (const RecordedRequest& sent : device->requests())
+            EXPECT_EQ(sent.body, request) << "the bundle's request, unchanged";
     }
-    EXPECT_TRUE(alerts.empty());
-}
-
-TEST_F(FolderFetch, APanelWithoutTheButtonFetchesNothing) {
-    writeEarlierAnswer();
-    panel->deviceFolders.folderList = FolderList{{"unchanged", false, false, false}};
-    panel->outlets.getFolderNameButton.reset();
-    DeviceSimulator simulator(answeringWith(folderListAnswer({{"Sales", false, false}})));
-    fetchFrom(simulator.address());
-
-    EXPECT_TRUE(simulator.requests().empty());
-    EXPECT_EQ(namesOf(panel->deviceFolders.folderList), std::vector<std::string>{"unchanged"});
 }
 
 // A device's answer that cannot be kept (the disk is full, or there is no

@@ -208,10 +208,22 @@ TEST_F(SOAPClient, ReachesADeviceAtABracketedIPv6Address) {
     EXPECT_EQ(responseFile(), "<v6/>");
 }
 
-TEST(SOAPClientCreation, TextThatIsNoURLMakesNoClient) {
+// The typed address makes the service's URL, a bare IPv6 address in
+// brackets; text that makes no URL makes no client, which calls nothing back.
+TEST(FolderServiceURL, PutsABareIPv6AddressInBracketsAndTextThatIsNoURLMakesNoClient) {
     CountingContext context;
-    for (const char* server :
-         {"http://my printer/nelvo-mfp-srv", "http:///nelvo-mfp-srv", "http://fe80::1/nelvo-mfp-srv"})
-        EXPECT_FALSE(NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(server, &context)) << server;
+    const std::pair<const char*, const char*> cases[] = {
+        {"192.168.1.20:8080", "http://192.168.1.20:8080/nelvo-mfp-srv"},
+        {"fe80::1", "http://[fe80::1]/nelvo-mfp-srv"},
+        {"[::1]:8080", "http://[::1]:8080/nelvo-mfp-srv"},
+        {"my printer", nullptr},
+        {"", nullptr},
+    };
+    for (const auto& [address, url] : cases) {
+        const std::string made = folderServiceURLText(address);
+        EXPECT_EQ(NelvoPrintPdeZlm420kJCSOAPClient::initWithServerName(made, &context) != nullptr, url != nullptr)
+            << address;
+        EXPECT_EQ(url ? made : "", url ? url : "") << address;
+    }
     EXPECT_EQ(context.calls, 0);
 }

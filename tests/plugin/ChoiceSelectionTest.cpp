@@ -1,11 +1,9 @@
 // The panel's PPD choice operations: the marked or default choice of an
-// option, a pop-up filled with an option's choices, and selections taken
-// through the host's constraint check.
+// option, and selections taken through the host's constraint check.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
 #include <gtest/gtest.h>
 
-#include <any>
 #include <memory>
 
 #include "PpdFiles.h"
@@ -49,25 +47,7 @@ protected:
     }
 };
 
-TEST_F(ChoiceSelection, InitPopUpFromArrayReplacesTheItemsByTheWrappers) {
-    ppd_choice_t undecodable{};
-    undecodable.text[0] = '\xff';
-    PDEChoiceList choices = tray;
-    choices.push_back(PDEChoice::choiceWithChoice(&undecodable));
-    InitPopUpFromArray(&popUp, choices, NSUTF8StringEncoding);
-
-    ASSERT_EQ(popUp.numberOfItems(), 4);
-    const char* titles[] = {"Tray 2 Plus", "Tray 2", "Tray 1", ""};  // an undecodable text shows as empty
-    for (int i = 0; i < 4; ++i) {
-        const NSMenuItem* item = popUp.itemAtIndex(i);
-        EXPECT_EQ(item->title(), titles[i]);
-        const auto* wrapper = std::any_cast<std::shared_ptr<PDEChoice>>(&item->representedObject());
-        EXPECT_TRUE(wrapper && *wrapper == choices[static_cast<size_t>(i)]) << i;
-    }
-    InitPopUpFromArray(nullptr, choices, NSUTF8StringEncoding);
-}
-
-TEST_F(ChoiceSelection, FromPopUpAsksTheHostIfItHandlesConstraintsAndKeepsTheSelectionItRefuses) {
+TEST_F(ChoiceSelection, TakesTheChosenEntryUnlessTheHostRefusesItOrThereIsNone) {
     std::shared_ptr<PDEChoice> selection = tray[0];
     popUp.selectItemAtIndex(2);
     panel->getSelection(selection, &popUp, "KZTray");
@@ -78,34 +58,24 @@ TEST_F(ChoiceSelection, FromPopUpAsksTheHostIfItHandlesConstraintsAndKeepsTheSel
     popUp.selectItemAtIndex(1);
     panel->getSelection(selection, &popUp, "KZTray");
     EXPECT_EQ(selection, tray[2]) << "refused";
+    host->refusesOptionChanges = false;
 
+    // Nothing selected, or a button's state beyond the list: no choice to ask about.
     popUp.selectItemAtIndex(-1);
     panel->getSelection(selection, &popUp, "KZTray");
-    EXPECT_EQ(host->calls.size(), 2u) << "nothing selected: no choice to ask about";
+    NSButton button(NSButtonType::checkBox);
+    button.setState(1);
+    panel->getSelection(selection, PDEChoiceList{tray[0]}, &button, "KZTray");
+    EXPECT_EQ(selection, tray[2]);
+    EXPECT_EQ(host->calls.size(), 2u);
 
     // Without constraint handling the host is not asked.
     host->constraintHandling = false;
     const auto unchecked = makePanel(host);
     host->calls.clear();
-    popUp.selectItemAtIndex(1);
-    unchecked->getSelection(selection, &popUp, "KZTray");
+    unchecked->getSelection(selection, tray, &button, "KZTray");
     EXPECT_EQ(selection, tray[1]);
     EXPECT_TRUE(host->calls.empty());
-}
-
-TEST_F(ChoiceSelection, FromButtonTakesTheEntryAtTheButtonsState) {
-    NSButton button(NSButtonType::checkBox);
-    std::shared_ptr<PDEChoice> selection;
-    panel->getSelection(selection, tray, &button, "KZTray");
-    EXPECT_EQ(selection, tray[0]);
-    button.setState(1);
-    panel->getSelection(selection, tray, &button, "KZTray");
-    EXPECT_EQ(selection, tray[1]);
-
-    // A state beyond the list selects nothing.
-    panel->getSelection(selection, PDEChoiceList{tray[2]}, &button, "KZTray");
-    EXPECT_EQ(selection, tray[1]);
-    EXPECT_EQ(host->calls.size(), 2u);
 }
 
 }  // namespace

@@ -2,16 +2,11 @@
 // progress flags.
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <string>
-#include <vector>
-
 #include "controls/TextFields.h"
 #include "platform/controls/Buttons.h"
 #include "platform/controls/TextFields.h"
 #include "settings/SettingsKeys.h"
 #include "tests/support/FakeHost.h"
-#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TestPanel.h"
 
 namespace {
@@ -24,21 +19,6 @@ protected:
     // Only what the panel asked after its creation.
     void SetUp() override { host->calls.clear(); }
 };
-
-TEST_F(DialogCalls, AnOptionChangeAsksTheDialogNothing) {
-    EXPECT_EQ(panel->supportedPPDOptionKeys().size(), 5u);
-    panel->PPDOptionKeyValueDidChange("KZHoldKey", "Custom");
-    EXPECT_TRUE(host->calls.empty());
-}
-
-TEST_F(DialogCalls, PanelNameIsMadeOnceAndKept) {
-    EXPECT_EQ(panel->panelName(), "Job Handling");
-    ScopedEnvironmentVariable language("LANGUAGE", "de");
-    ScopedLocale german(LC_ALL, "de_DE.UTF-8");
-    ASSERT_TRUE(german.selected()) << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
-    EXPECT_EQ(panel->panelName(), "Job Handling");
-    EXPECT_EQ(makePanel(host)->panelName(), "Auftragsverwaltung");
-}
 
 TEST_F(DialogCalls, ShouldPrintOnAFreshPanelRestoresAndSavesFirstEvenWithoutPrintSettings) {
     for (bool givesSettings : {true, false}) {

@@ -1,7 +1,6 @@
 // The PPD choice wrapper: decoding of its titles (each encoding's decoding
-// is tested in tests/platform/core), the list made from an option and the
-// lookup by keyword, on choice records built here and on PPD files opened by
-// CUPS.
+// is tested in tests/platform/core) and the list made from an option, on
+// choice records built here and on PPD files opened by CUPS.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
 #include <gtest/gtest.h>
@@ -71,22 +70,6 @@ TEST(PDEChoice, ListsTheChoicesOfRealPPDsInOrderWithTheirTitles) {
             titles.push_back(choice->userTitle(panel->context.ppdEncoding).value_or("(none)"));
         EXPECT_EQ(titles, expected) << path;
     }
-}
-
-TEST(PDEChoice, ListsNoOptionAsNoneAndFindChoiceForStringGivesTheFirstExactMatch) {
-    const OpenedPPD ppd = openUnmarked(fixturePPD("choices.ppd"));
-    ASSERT_TRUE(ppd);
-    const PDEChoiceList twiceList = ArrayFromPPDOption(ppdFindOption(ppd.get(), "KZTwice")).value();
-    const PDEChoiceList trayList = ArrayFromPPDOption(ppdFindOption(ppd.get(), "KZTray")).value();
-
-    EXPECT_EQ(FindChoiceForString("Same", twiceList), twiceList[0]);
-    EXPECT_EQ(FindChoiceForString("Tray2", trayList), trayList[1]);
-    EXPECT_EQ(FindChoiceForString("tray2", trayList), nullptr);
-    EXPECT_EQ(FindChoiceForString("Tray", trayList), nullptr);
-    EXPECT_EQ(FindChoiceForString(std::nullopt, trayList), nullptr);
-
-    EXPECT_EQ(ArrayFromPPDOption(nullptr), std::nullopt);
-    EXPECT_EQ(ArrayFromPPDOption(ppdFindOption(ppd.get(), "KZNoChoices")), PDEChoiceList());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // What the panel takes from its host and bundle when it is made.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <optional>
 #include <string>
 
@@ -27,17 +26,6 @@ TEST(PanelCreation, TakesTheDeviceAddressFromANetworkUriAndNamesTheDomainAfterTh
     }
 }
 
-TEST(PanelCreation, TakesThePPDAndTheBundleResources) {
-    auto host = FakeHost::withSamplePPD();
-    const auto panel = makePanel(host);
-    EXPECT_EQ(panel->context.ppd, host->ppdFile());
-    EXPECT_EQ(panel->context.modelStringRef, "Nelvo ZLM-420K");
-    const auto resources = std::filesystem::path(NELVO_BUNDLE_DIR) / "Contents" / "Resources";
-    ASSERT_TRUE(panel->deviceFolders.requestData);
-    EXPECT_EQ(panel->deviceFolders.requestData, platform::readFileData(resources / "listfiles.xml"));
-    EXPECT_FALSE(panel->context.canResizeView);  // this system has no version file
-}
-
 // No PPD: neither from a host without constraint handling (which is not even
 // asked for one) nor from a host that has none.
 TEST(PanelCreation, WithoutAPPDHasNoModelAddressOrDomainAndWithoutConstraintHandlingAsksForNone) {
@@ -49,22 +37,6 @@ TEST(PanelCreation, WithoutAPPDHasNoModelAddressOrDomainAndWithoutConstraintHand
                     !panel->context.preferenceName && !panel->deviceFolders.requestData);
         EXPECT_EQ(host->callCount("ppdFile"), asked);
     }
-}
-
-TEST(PPDEncoding, MapsTheLanguageEncodingExactly) {
-    struct Case {
-        const char* languageEncoding;
-        NSStringEncoding encoding;
-    };
-    const Case cases[] = {
-        {"ISOLatin1", NSISOLatin1StringEncoding}, {"WindowsANSI", NSWindowsCP1252StringEncoding},
-        {"JIS83-RKSJ", NSShiftJISStringEncoding}, {"UTF8", NSUTF8StringEncoding},
-        {"utf-8", NSMacOSRomanStringEncoding},    {"UTF-8 ", NSMacOSRomanStringEncoding},
-    };
-    for (const Case& test : cases)
-        EXPECT_EQ(encodingFromLanguageEncoding(test.languageEncoding), test.encoding) << test.languageEncoding;
-    EXPECT_EQ(encodingFromLanguageEncoding(nullptr), NSMacOSRomanStringEncoding);
-    EXPECT_EQ(getEncodingFromPPD(nullptr), NSMacOSRomanStringEncoding);
 }
 
 // CUPS reads every declared LanguageEncoding as UTF-8 and reports that; the
@@ -92,13 +64,6 @@ TEST(PPDEncoding, OfRealPPDsIsWhatCupsReports) {
         EXPECT_EQ(panel->context.ppdEncoding, test.encoding) << test.modelName;
         EXPECT_EQ(panel->context.modelStringRef, test.decodedModel);
     }
-}
-
-TEST(PanelCreation, APPDWithoutModelNameGivesNone) {
-    TempDir dir;
-    const auto panel = makePanel(FakeHost::withPPD(writeSamplePPDVariant(dir, "*ModelName:", std::nullopt)));
-    EXPECT_EQ(panel->context.modelStringRef, std::nullopt);
-    EXPECT_EQ(panel->context.preferenceName, "nelvo.mfp.Office_MFP");
 }
 
 }  // namespace

@@ -35,10 +35,16 @@ TEST_F(LoadedBundle, GivesAnEmptyListForAnyOtherTypeAndMakesNoPanel) {
     EXPECT_TRUE(host->calls.empty());
 }
 
-TEST_F(LoadedBundle, PanelFindsItsOwnBundleForItsName) {
+// A panel finds its own bundle for its name, and makes the name once: in the
+// language of the locale it was made in.
+TEST_F(LoadedBundle, APanelsNameComesFromItsOwnBundleInTheLanguageItWasMadeIn) {
+    const std::optional<PDEPanelList> english = panelsFor(kPrintDialogPDEType);
+    ASSERT_TRUE(english && english->size() == 1);
+    EXPECT_EQ(english->front()->panelName(), "Job Handling");
     ScopedEnvironmentVariable language("LANGUAGE", "de");
     ScopedLocale german(LC_ALL, "de_DE.UTF-8");
     ASSERT_TRUE(german.selected()) << "the de_DE.UTF-8 locale is missing: run scripts/setup.sh";
+    EXPECT_EQ(english->front()->panelName(), "Job Handling");
     const std::optional<PDEPanelList> panels = panelsFor(kPrintDialogPDEType);
     ASSERT_TRUE(panels && panels->size() == 1);
     EXPECT_EQ(panels->front()->panelName(), "Auftragsverwaltung");

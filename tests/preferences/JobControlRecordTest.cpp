@@ -2,6 +2,8 @@
 // by the mask of remembered locks, saved in its stored forms.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "folders/FolderList.h"
 #include "tests/preferences/PreferenceFixture.h"
 #include "tests/support/ExchangeFixture.h"
@@ -62,8 +64,10 @@ std::string loaded(const NelvoPrintPdeZlm420kJC& panel) {
     return text;
 }
 
-TEST(GetUserPreference, TheMaskDecidesWhatLoadsAndAuthenticationAlwaysLoads) {
-    // No account number: its bit is kept and loads nothing.
+// A mask stored exactly as a signed 32-bit integer loads the values of its
+// bits and always the authentication; any other loads nothing but keeps its
+// low 32 bits.
+TEST(GetUserPreference, TheMaskDecidesWhatLoads) {
     nlohmann::json record = validRecord({{"pass code", "P"},
                                          {"user login name", "L"},
                                          {"user password", "W"},
@@ -73,26 +77,28 @@ TEST(GetUserPreference, TheMaskDecidesWhatLoadsAndAuthenticationAlwaysLoads) {
                                          {"user number", "N"},
                                          {"folder name", "D"},
                                          {"authentication", false}});
-    for (const auto& [mask, expected] : {std::pair{0, "---------"}, {1 | 64, "P-----N--"}, {-1, "PLWUJFN-D"}}) {
+    const struct {
+        nlohmann::json mask;
+        uint32_t bits;
+        const char* loaded;  // no account number: its bit loads nothing
+    } masks[] = {
+        {0, 0, "---------"},
+        {1 | 64, 65, "P-----N--"},
+        {-1, 0xFFFFFFFFu, "PLWUJFN-D"},
+        {std::numeric_limits<int32_t>::max(), 0x7FFFFFFFu, "PLWUJFN-D"},
+        {2147483648LL, 0x80000000u, nullptr},
+        {1.5, 1, nullptr},
+        {4294967297LL, 1, nullptr},
+        {-4294967295LL, 1, nullptr},
+        {"1", 0, nullptr},
+    };
+    for (const auto& [mask, bits, values] : masks) {
         record["hold button"] = mask;
         storeDomain({{"Job Control", record}});
         const auto panel = makePanel(FakeHost::withSamplePPD());
-        EXPECT_EQ(loaded(*panel), expected) << mask;
-        EXPECT_EQ(panel->remembered.prefHoldButtonFlag, static_cast<uint32_t>(mask));
-        EXPECT_EQ(panel->remembered.prefAuthenticationBooleanRef, false);
-    }
-}
-
-TEST(GetUserPreference, AMaskThatIsNotExactlyASigned32BitIntegerLoadsNoValueButKeepsItsLow32Bits) {
-    const std::pair<nlohmann::json, uint32_t> masks[] = {
-        {1.5, 1}, {2147483648LL, 0x80000000u}, {4294967297LL, 1}, {-4294967295LL, 1}, {"1", 0}};
-    for (const auto& [mask, bits] : masks) {
-        nlohmann::json record = validRecord({{"pass code", "P"}, {"authentication", true}});
-        record["hold button"] = mask;
-        storeDomain({{"Job Control", record}});
-        const auto panel = makePanel(FakeHost::withSamplePPD());
+        EXPECT_EQ(loaded(*panel), values ? values : "---------") << mask.dump();
         EXPECT_EQ(panel->remembered.prefHoldButtonFlag, bits) << mask.dump();
-        EXPECT_FALSE(panel->remembered.prefSuspendKeyStringRef || panel->remembered.prefAuthenticationBooleanRef)
+        EXPECT_EQ(panel->remembered.prefAuthenticationBooleanRef, values ? std::optional(false) : std::nullopt)
             << mask.dump();
     }
 }
@@ -105,37 +111,30 @@ protected:
     }
 };
 
-TEST_F(SaveUserPreference, WritesEveryValueKeyWhateverTheLocks) {
-    panel_->outlets.userNameEditText->setStringValue("Zo\u00eb");
-    const nlohmann::json record = saveRecord();
-    EXPECT_EQ(record, nlohmann::json({{"Model Name", kSampleModel},
-                                      {"Release Number", "2.00"},
-                                      {"hold button", 0},
-                                      {"pass code", ""},
-                                      {"authentication", true},
-                                      {"user login name", ""},
-                                      {"user password", ""},
-                                      {"user number", ""},
-                                      {"account number", ""},
-                                      {"user name", "Zo\u00eb"},
-                                      {"job name", ""},
-                                      {"folder pass code", ""},
-                                      {"folder name", ""}}));
-}
-
-TEST_F(SaveUserPreference, KeepsTheFirstCharactersThatTheStoredFormsTake) {
+// Every value key, whatever the locks; the enciphered forms keep the first
+// characters that they take, and a folder pass code that is not all digits is
+// not kept.
+TEST_F(SaveUserPreference, WritesEveryValueKeyInItsStoredForm) {
     const std::string k16 = "abcdefghijklmnop";
+    panel_->outlets.userNameEditText->setStringValue("Zo\u00eb");
     panel_->outlets.suspendKeyEditText->setStringValue("12345678901234567890");
     panel_->outlets.passwordEditText->setStringValue(k16 + k16 + "01234567");
     panel_->outlets.loginNameEditText->setStringValue(k16);
     panel_->outlets.folderPasswordEditText->setStringValue("12\u00e9");
     panel_->outlets.authenticationMatrix->selectCellAtRow(1, 0);
-    const nlohmann::json record = saveRecord();
-    EXPECT_EQ(record["pass code"], fixedKeyHex("1234567890123456", 1));
-    EXPECT_EQ(record["user password"], fixedKeyHex(k16 + k16, 2));
-    EXPECT_EQ(record["user login name"], referenceBase64Of(referenceCipher(k16, fixedKey(), 1)));
-    EXPECT_EQ(record["folder pass code"], "") << "not digits";
-    EXPECT_EQ(record["authentication"], false);
+    EXPECT_EQ(saveRecord(), nlohmann::json({{"Model Name", kSampleModel},
+                                            {"Release Number", "2.00"},
+                                            {"hold button", 0},
+                                            {"pass code", fixedKeyHex("1234567890123456", 1)},
+                                            {"authentication", false},
+                                            {"user login name", referenceBase64Of(referenceCipher(k16, fixedKey(), 1))},
+                                            {"user password", fixedKeyHex(k16 + k16, 2)},
+                                            {"user number", ""},
+                                            {"account number", ""},
+                                            {"user name", "Zo\u00eb"},
+                                            {"job name", ""},
+                                            {"folder pass code", ""},
+                                            {"folder name", ""}}));
 }
 
 TEST_F(SaveUserPreference, ALockedLoginNameIsSavedInClearOrNotAtAll) {
@@ -161,10 +160,13 @@ TEST_F(SaveUserPreference, AKeyWhoseControlIsAbsentKeepsItsStoredValue) {
 }
 
 TEST(FolderPreference, RoundTripsTheListAndKeepsWhatItDoesNotOwn) {
-    storeDomain({{"Job Control", validRecord({{"files", nlohmann::json::array({"junk", {{"name", 5}, {"dir", "yes"}}})},
-                                              {"pass code", "kept"}})}});
+    storeDomain({{"Job Control",
+                  validRecord({{"files",
+                                nlohmann::json::array({"junk", {{"name", 5}, {"dir", "yes"}}, {{"name", "Unit\x1f"}}})},
+                               {"pass code", "kept"}})}});
     auto panel = openPanel(FakeHost::withSamplePPD());
-    // Entries that are not dictionaries are skipped; fields of another type read as empty.
+    // Entries that are not dictionaries, and names with a control character, are
+    // skipped; fields of another type read as empty.
     EXPECT_EQ(describe(panel->deviceFolders.folderList), "---;");
     panel->deviceFolders.folderList = FolderList{{"Reports", true, false, false}, {"Scans", false, true, false}};
     panel->outlets.printersAddressEditText->setStringValue("10.0.0.7");

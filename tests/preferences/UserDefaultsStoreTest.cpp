@@ -48,12 +48,28 @@ mode_t modeOf(const fs::path& path) {
     return info.st_mode & 0777;
 }
 
-TEST_F(Store, ReplacesTheFileWholeAndPrivateWithEveryKindOfValue) {
-    writeRaw("{\"old\": 1}");
+// Made under a umask that forbids nothing, the store's folders and file are
+// still private; a file made public meanwhile is replaced whole, private again.
+TEST_F(Store, WritesEveryKindOfValuePrivatelyUnderAnyUmaskAndReplacesTheFileWhole) {
+    TempDir home;
+    ScopedEnvironmentVariable noConfig("XDG_CONFIG_HOME", std::nullopt);
+    ScopedEnvironmentVariable newHome("HOME", home.path().string());
+    NSUserDefaults::resetStandardUserDefaults();
+    const mode_t previous = umask(0);
+    store().setPersistentDomain({{"old", 1}}, kDomain);
+    const bool written = store().synchronize();
+    umask(previous);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(modeOf(home.path() / ".config"), 0700u);
+    EXPECT_EQ(modeOf(file().parent_path()), 0700u);
+    EXPECT_EQ(modeOf(file()), 0600u);
+
+    fs::permissions(file().parent_path(), fs::perms(0755));
     fs::permissions(file(), fs::perms(0644));
-    const nlohmann::json domain = {
+    nlohmann::json domain = {
         {"Job Control",
          {{"hold button", -2147483647 - 1},
+          {"user name", std::string("Zo\xeb")},
           {"pass code", "A0"},
           {"authentication", false},
           {"files",
@@ -65,64 +81,41 @@ TEST_F(Store, ReplacesTheFileWholeAndPrivateWithEveryKindOfValue) {
     EXPECT_EQ(modeOf(file().parent_path()), 0700u);
     // No temporary file is left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator(file().parent_path()), fs::directory_iterator()), 1);
+    domain["Job Control"]["user name"] = "Zo\ufffd";  // not UTF-8: replacement characters
     EXPECT_EQ(reread(), domain);
-}
-
-TEST_F(Store, AFileThatCannotBeParsedIsNoDomainAndIsKeptAsideBeforeTheNextWrite) {
-    for (const std::string& torn : {std::string("{\"Job Control\": {\"hold butt"), std::string("[1, 2]")}) {
-        NSUserDefaults::resetStandardUserDefaults();
-        for (const auto& entry : fs::directory_iterator(file().parent_path().parent_path()))
-            fs::remove_all(entry.path());
-        writeRaw(torn);
-        EXPECT_FALSE(store().persistentDomainForName(kDomain)) << torn;
-        store().setPersistentDomain({{"fresh", true}}, kDomain);
-        ASSERT_TRUE(store().synchronize());
-        EXPECT_EQ(readFile(file().string() + ".corrupt"), torn);
-        EXPECT_EQ(reread(), nlohmann::json({{"fresh", true}}));
-    }
-}
-
-TEST_F(Store, AnEarlierCopyKeptAsideIsNotOverwritten) {
-    writeRaw("first torn");
-    store().setPersistentDomain({{"a", 1}}, kDomain);
-    ASSERT_TRUE(store().synchronize());
-    writeRaw("second torn");
-    NSUserDefaults::resetStandardUserDefaults();
-    store().setPersistentDomain({{"b", 2}}, kDomain);
-    ASSERT_TRUE(store().synchronize());
-    EXPECT_EQ(readFile(file().string() + ".corrupt"), "first torn");
-    EXPECT_EQ(readFile(file().string() + ".corrupt.1"), "second torn");
-}
-
-TEST_F(Store, TextThatIsNotUtf8IsWrittenWithReplacementCharacters) {
-    store().setPersistentDomain({{"user name", std::string("Zo\xeb")}, {"kept", "yes"}}, kDomain);
-    ASSERT_TRUE(store().synchronize());
-    EXPECT_EQ(reread(), nlohmann::json({{"user name", "Zo\ufffd"}, {"kept", "yes"}}));
 }
 
 std::string nested(size_t depth) {
     return std::string(depth, '[') + std::string(depth, ']');
 }
 
-// What is at the domain's path but cannot be read counts as no domain, is
-// kept aside at the next write, and the domain is written afresh.
-TEST_F(Store, WhatCannotBeReadAtTheDomainsPathIsKeptAside) {
-    const std::string deep = "{\"Job Control\": {}, \"x\": " + nested(100000) + "}";
-    for (const std::string kind : {"deep", "folder", "fifo"}) {
+// Whatever sits at the domain's path and cannot be read counts as no domain,
+// is kept aside at the next write, and the domain is written afresh.
+TEST_F(Store, WhatCannotBeReadAtTheDomainsPathIsNoDomainAndIsKeptAsideBeforeTheNextWrite) {
+    const std::pair<const char*, std::optional<std::string>> unreadable[] = {
+        {"torn", "{\"Job Control\": {\"hold butt"},
+        {"array", "[1, 2]"},
+        {"deep", "{\"Job Control\": {}, \"x\": " + nested(100000) + "}"},
+        {"folder", std::nullopt},
+        {"fifo", std::nullopt},
+    };
+    for (const auto& [kind, contents] : unreadable) {
+        SCOPED_TRACE(kind);
         NSUserDefaults::resetStandardUserDefaults();
-        for (const auto& entry : fs::directory_iterator(file().parent_path().parent_path()))
-            fs::remove_all(entry.path());
+        fs::remove_all(file().parent_path());
         fs::create_directories(file().parent_path());
-        if (kind == "deep") writeRaw(deep);
-        if (kind == "folder") fs::create_directories(file() / "inside");
-        if (kind == "fifo") {
+        if (contents) writeRaw(*contents);
+        if (kind == std::string("folder")) fs::create_directories(file() / "inside");
+        if (kind == std::string("fifo")) {
             ASSERT_EQ(mkfifo(file().c_str(), 0600), 0);
         }
-        EXPECT_FALSE(store().persistentDomainForName(kDomain)) << kind;
+        EXPECT_FALSE(store().persistentDomainForName(kDomain));
         store().setPersistentDomain({{"fresh", true}}, kDomain);
-        ASSERT_TRUE(store().synchronize()) << kind;
-        EXPECT_TRUE(fs::exists(file().string() + ".corrupt")) << kind;
-        EXPECT_EQ(reread(), nlohmann::json({{"fresh", true}})) << kind;
+        ASSERT_TRUE(store().synchronize());
+        const std::string keptAside = file().string() + ".corrupt";
+        EXPECT_TRUE(fs::exists(keptAside));
+        EXPECT_EQ(contents ? readFile(keptAside) : "", contents.value_or(""));
+        EXPECT_EQ(reread(), nlohmann::json({{"fresh", true}}));
     }
 }
 
@@ -164,21 +157,6 @@ TEST_F(Store, LongNamesKeepOneFileEachAndAFailedWriteIsReported) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(store().synchronize());
     EXPECT_NE(testing::internal::GetCapturedStderr().find("user-defaults: cannot write "), std::string::npos);
-}
-
-TEST_F(Store, MakesItsFoldersPrivateUnderAnyUmask) {
-    TempDir home;
-    ScopedEnvironmentVariable noConfig("XDG_CONFIG_HOME", std::nullopt);
-    ScopedEnvironmentVariable newHome("HOME", home.path().string());
-    NSUserDefaults::resetStandardUserDefaults();
-    const mode_t previous = umask(0);
-    store().setPersistentDomain({{"a", 1}}, kDomain);
-    const bool written = store().synchronize();
-    umask(previous);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(modeOf(home.path() / ".config"), 0700u);
-    EXPECT_EQ(modeOf(home.path() / ".config" / "user-defaults"), 0700u);
-    EXPECT_EQ(modeOf(file()), 0600u);
 }
 
 size_t temporariesBeside(const fs::path& file) {
