@@ -1,5 +1,5 @@
-// print-dialog refusing bad input: one message on standard error, status 2,
-// and the job's settings file as it was.
+// print-dialog refusing bad input: one short message on standard error,
+// status 2, and the job's settings file as it was.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -47,6 +47,7 @@ TEST_P(PrintDialogBadInput, IsReportedAndWritesNothingBack) {
     EXPECT_EQ(result.exitStatus, 2);
     EXPECT_EQ(result.err.substr(0, input.error.size()), input.error) << result.err;
     EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+    EXPECT_LT(result.err.size(), 400u) << "quoted input is cut";
     EXPECT_EQ(result.out, input.out);
     EXPECT_EQ(readFile(settings), input.settings);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
@@ -60,6 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  "set kept no\n\n# counted\nfrobnicate now\n",
                  "print-dialog: line 4: unknown command 'frobnicate'\n"},
+        BadInput{"LongUnknownCommand",
+                 {},
+                 "set kept no\n" + std::string(100000, 'x') + "\xff\n",
+                 "print-dialog: line 2: unknown command 'xxxxxxx"},
         BadInput{"UnknownControl",
                  {},
                  "set kept no\nopen\nclick noSuchControl\n",
@@ -117,6 +122,17 @@ TEST(PrintDialogBadCommandLine, IsReported) {
         EXPECT_EQ(result.exitStatus, 2) << argv.back();
         EXPECT_EQ(result.err.substr(0, error.size()), error) << argv.back();
     }
+}
+
+TEST(PrintDialogBadInputLayout, AMalformedLayoutIsReportedWithItsReason) {
+    TempDir dir;
+    const fs::path bundle = dir.path() / "copy.plugin";
+    fs::copy(NELVO_BUNDLE_DIR, bundle, fs::copy_options::recursive);
+    dir.write("copy.plugin/Contents/Resources/JobControl5.json", "{ \"controls\": [ ");
+    const ProgramResult result = runPrintDialog({"--bundle", bundle.string()}, "open\nclick retentionCheckBox\n");
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_NE(result.err.find("JobControl5.json could not be loaded: "), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("its layout could not be loaded"), std::string::npos) << result.err;
 }
 
 }  // namespace
