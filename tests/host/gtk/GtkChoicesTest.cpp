@@ -93,7 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "wants a password and none was given"},
         FailureCase{"QueueWithoutPpdPicked", "Office_MFP", "printer Raw\nprint\n", 2,
                     "failure shown: \"Raw\" is not a CUPS queue with a PPD", "\"Raw\" is not a CUPS queue with a PPD"},
-        FailureCase{"QueueWithoutPpdNamed", "Raw", "print\n", 2, "", "\"Raw\" is not a CUPS queue with a PPD"},
         // Not given another queue's job either.
         FailureCase{"PrinterWithoutAPanel", "Office_MFP", "printer Print to File\nclick retentionCheckBox\nprint\n", 2,
                     "", "\"Print to File\" is not a CUPS queue"}),
