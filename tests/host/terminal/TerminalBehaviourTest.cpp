@@ -123,10 +123,9 @@ TEST(TerminalInput, AByteThatIsNotUtf8IsDroppedAndTheKeysAfterItStillCount) {
     dialog.waitForText("[ ] Job Retention");
     dialog.switchRetentionOn();
     const int row = dialog.tabTo("Pass Code:").rowOf("Pass Code:");
+    dialog.send("\xFF");
     dialog.send(
-        "\xFF"
-        "1"
-        "\xE9"
+        "1\xE9"
         "A2");
     dialog.waitFor([row](const ScreenFrame& s) { return s.columnOf(row, "   \u2022\u2022_") >= 0; },
                    "two digits typed");
