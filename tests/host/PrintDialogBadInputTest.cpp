@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "tests/support/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
@@ -15,7 +16,7 @@ constexpr const char* kGoodSettings = "{\"kept\": \"yes\"}\n";
 
 struct BadInput {
     const char* name;
-    std::vector<std::string> options;  // "{dir}" stands for the test's folder
+    std::string options;  // words; "{dir}" stands for the test's folder
     std::string script;
     std::string error;  // the start of standard error
     std::string out = "";
@@ -28,7 +29,8 @@ protected:
 
     std::vector<std::string> options() const {
         std::vector<std::string> options = {"--settings", (dir.path() / "settings.json").string()};
-        for (std::string option : GetParam().options) {
+        std::istringstream words(GetParam().options);
+        for (std::string option; words >> option;) {
             if (const size_t at = option.find("{dir}"); at != std::string::npos)
                 option.replace(at, 5, dir.path().string());
             options.push_back(option);
@@ -57,48 +59,27 @@ TEST_P(PrintDialogBadInput, IsReportedAndWritesNothingBack) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrintDialogBadInput,
     testing::Values(
-        BadInput{"UnknownCommand",
-                 {},
-                 "set kept no\n\n# counted\nfrobnicate now\n",
+        BadInput{"UnknownCommand", "", "set kept no\n\n# counted\nfrobnicate now\n",
                  "print-dialog: line 4: unknown command 'frobnicate'\n"},
-        BadInput{"LongUnknownCommand",
-                 {},
-                 "set kept no\n" + std::string(100000, 'x') + "\xff\n",
+        BadInput{"LongUnknownCommand", "", "set kept no\n" + std::string(100000, 'x') + "\xff\n",
                  "print-dialog: line 2: unknown command 'xxxxxxx"},
-        BadInput{"UnknownControl",
-                 {},
-                 "set kept no\nopen\nclick noSuchControl\n",
-                 "print-dialog: line 3: the panel has no control named 'noSuchControl'\n",
-                 "panels 1\n"},
-        BadInput{"MissingValue", {}, "set kept\n", "print-dialog: line 1: usage: set KEY VALUE\n"},
-        BadInput{"ValueNotUtf8",
-                 {},
-                 "open\nset kept \xff\xfe\n",
-                 "print-dialog: line 2: the key and value of 'set' must be UTF-8 text\n",
-                 "panels 1\n"},
-        BadInput{"BeforeOpen",
-                 {},
-                 "set kept no\nname\n",
+        BadInput{"UnknownControl", "", "set kept no\nopen\nclick noSuchControl\n",
+                 "print-dialog: line 3: the panel has no control named 'noSuchControl'\n", "panels 1\n"},
+        BadInput{"MissingValue", "", "set kept\n", "print-dialog: line 1: usage: set KEY VALUE\n"},
+        BadInput{"ValueNotUtf8", "", "open\nset kept \xff\xfe\n",
+                 "print-dialog: line 2: the key and value of 'set' must be UTF-8 text\n", "panels 1\n"},
+        BadInput{"BeforeOpen", "", "set kept no\nname\n",
                  "print-dialog: line 2: 'name' needs an open panel: use 'open' first\n"},
-        BadInput{"NoPanelForTheType",
-                 {},
-                 "open PageSetup\nset kept no\nrestore\n",
-                 "print-dialog: line 3: 'restore' needs an open panel",
-                 "panels 0\n"},
-        BadInput{"UnreadablePPD", {"--ppd", "{dir}/not-a-ppd.ppd"}, "open\n", "print-dialog: cannot open the PPD "},
-        BadInput{"BundleWithoutExecutable",
-                 {"--bundle", "{dir}/empty-bundle"},
-                 "open\n",
+        BadInput{"NoPanelForTheType", "", "open PageSetup\nset kept no\nrestore\n",
+                 "print-dialog: line 3: 'restore' needs an open panel", "panels 0\n"},
+        BadInput{"UnreadablePPD", "--ppd {dir}/not-a-ppd.ppd", "open\n", "print-dialog: cannot open the PPD "},
+        BadInput{"BundleWithoutExecutable", "--bundle {dir}/empty-bundle", "open\n",
                  "print-dialog: cannot load the bundle's executable"},
-        BadInput{"SettingsNotJson", {}, "set kept no\n", "print-dialog: the settings file ", "", "{ \"kept\": "},
-        BadInput{"SettingsValueNotAString",
-                 {},
-                 "set kept no\n",
-                 "print-dialog: the settings file ",
-                 "",
+        BadInput{"SettingsNotJson", "", "set kept no\n", "print-dialog: the settings file ", "", "{ \"kept\": "},
+        BadInput{"SettingsValueNotAString", "", "set kept no\n", "print-dialog: the settings file ", "",
                  "{\"kept\": \"yes\", \"count\": 1}"},
-        BadInput{"UnknownOption", {"--colour"}, "open\n", "print-dialog: unknown option --colour\n"},
-        BadInput{"TwoScripts", {"{dir}/script.txt"}, "open\n", "print-dialog: more than one script given\n"}),
+        BadInput{"UnknownOption", "--colour", "open\n", "print-dialog: unknown option --colour\n"},
+        BadInput{"TwoScripts", "{dir}/script.txt", "open\n", "print-dialog: more than one script given\n"}),
     [](const testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
 
 // Cases where the script is not standard input.

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <thread>
 
 #include "tests/support/ChildEnvironment.h"
@@ -41,11 +42,11 @@ protected:
 
 struct RefusalCase {
     const char* name;
-    std::vector<std::string> options;  // "{doc}" is the document
-    std::string script;
-    std::map<std::string, std::string> environment;  // over the private CUPS's
+    std::string options;  // words; "{doc}" is the document
     int exitStatus;
     std::string error;  // "{server}" is the private server's address
+    std::string script = "open\nprint\n";
+    std::string server = "";  // in place of the private one
     bool passwordWanted = false;
 };
 
@@ -56,11 +57,11 @@ TEST_P(RefusedCleanly, WithOneMessageAndNoJobLeft) {
     cups.addQueue("Closed");
     cups.administer({"/usr/sbin/cupsreject", "Closed"});
     std::vector<std::string> options;
-    for (const std::string& option : GetParam().options)
-        options.push_back(option == "{doc}" ? document.string() : option);
+    std::istringstream words(GetParam().options);
+    for (std::string word; words >> word;)
+        options.push_back(word == "{doc}" ? document.string() : word);
     std::map<std::string, std::string> environment = cups.environment();
-    for (const auto& [name, value] : GetParam().environment)
-        environment[name] = value;
+    if (!GetParam().server.empty()) environment["CUPS_SERVER"] = GetParam().server;
     if (GetParam().passwordWanted) cups.requirePasswordToPrint();
     std::string error = GetParam().error;
     if (const size_t at = error.find("{server}"); at != std::string::npos) error.replace(at, 8, cups.server());
@@ -75,51 +76,22 @@ TEST_P(RefusedCleanly, WithOneMessageAndNoJobLeft) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedCleanly,
     testing::Values(
-        RefusalCase{"UnknownQueue",
-                    {"-d", "Nowhere", "--print", "{doc}"},
-                    "open\nprint\n",
-                    {},
-                    2,
+        RefusalCase{"UnknownQueue", "-d Nowhere --print {doc}", 2,
                     "print-dialog: cannot print to Nowhere: CUPS has no such queue"},
-        RefusalCase{"UnreadableDocument",
-                    {"--print", "{doc}", "--print=/nonexistent/minutes.pdf"},
-                    "open\nprint\n",
-                    {},
-                    2,
+        RefusalCase{"UnreadableDocument", "--print {doc} --print=/nonexistent/minutes.pdf", 2,
                     "print-dialog: cannot read the document /nonexistent/minutes.pdf\n"},
-        RefusalCase{"RejectingQueue",
-                    {"--printer=Closed", "--print", "{doc}"},
-                    "open\nprint\n",
-                    {},
-                    3,
+        RefusalCase{"RejectingQueue", "--printer=Closed --print {doc}", 3,
                     "print-dialog: the queue Closed refused the job: Destination \"Closed\" is not accepting jobs."},
-        RefusalCase{"ServerGone",
-                    {"-d", "Office_MFP", "--print", "{doc}"},
-                    "open\nprint\n",
-                    {{"CUPS_SERVER", "127.0.0.1:1"}},
-                    3,
-                    "print-dialog: cannot print: the CUPS server 127.0.0.1:1 could not be reached\n"},
-        RefusalCase{"QueueWithoutPpd",
-                    {"-d", "Raw", "--print", "{doc}"},
-                    "open\nprint\n",
-                    {},
-                    2,
-                    "\"Raw\" is not a CUPS queue with a PPD"},
-        RefusalCase{"HugeOption",
-                    {"--print", "{doc}"},
-                    "open\nset nelvo.big " + std::string(70000, 'x') + "\nprint\n",
-                    {},
-                    3,
-                    "the queue Office_MFP refused the job: "},
-        RefusalCase{"StandardInputTwice", {"--print", "-"}, "open\nprint\n", {}, 2, "standard input cannot be both"},
+        RefusalCase{"ServerGone", "-d Office_MFP --print {doc}", 3,
+                    "print-dialog: cannot print: the CUPS server 127.0.0.1:1 could not be reached\n", "open\nprint\n",
+                    "127.0.0.1:1"},
+        RefusalCase{"QueueWithoutPpd", "-d Raw --print {doc}", 2, "\"Raw\" is not a CUPS queue with a PPD"},
+        RefusalCase{"HugeOption", "--print {doc}", 3, "the queue Office_MFP refused the job: ",
+                    "open\nset nelvo.big " + std::string(70000, 'x') + "\nprint\n"},
+        RefusalCase{"StandardInputTwice", "--print -", 2, "standard input cannot be both"},
         // A script cannot answer the server's password question.
-        RefusalCase{"PasswordWanted",
-                    {"--print", "{doc}"},
-                    "open\nprint\n",
-                    {},
-                    3,
-                    "the CUPS server {server} wants a password",
-                    true}),
+        RefusalCase{"PasswordWanted", "--print {doc}", 3, "the CUPS server {server} wants a password", "open\nprint\n",
+                    "", true}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 // Whatever the panel wrote, hex, padded digits, Base64 with "+/=" or a
