@@ -17,19 +17,9 @@ struct Situation {
     FrontEnd expected;
 };
 
-Options withScript() {
+Options with(void (*set)(Options&)) {
     Options options;
-    options.script = "-";
-    return options;
-}
-Options withGui() {
-    Options options;
-    options.gui = true;
-    return options;
-}
-Options withInteractive() {
-    Options options;
-    options.interactive = true;
+    set(options);
     return options;
 }
 
@@ -49,23 +39,20 @@ TEST_P(FrontEndChoice, FollowsTheCommandLineThenTheSurroundings) {
     EXPECT_EQ(chooseFrontEnd(GetParam().options, GetParam().surroundings), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Situations, FrontEndChoice,
-                         testing::Values(Situation{"Launcher", {}, kLauncher, FrontEnd::graphical},
-                                         Situation{"TerminalOnADesktop", {}, kTerminalOnDesktop, FrontEnd::terminal},
-                                         Situation{"ScriptPipedInOnADesktop", {}, kPipeOnDesktop, FrontEnd::script},
-                                         Situation{"ScriptNamedOnADesktop", withScript(), kLauncher, FrontEnd::script},
-                                         Situation{"InteractiveOnADesktop", withInteractive(), kLauncher,
-                                                   FrontEnd::terminal},
-                                         Situation{"GuiWithAScript",
-                                                   [] {
-                                                       Options options = withGui();
-                                                       options.script = "-";
-                                                       return options;
-                                                   }(),
-                                                   kHeadlessPipe, FrontEnd::graphical},
-                                         Situation{"HeadlessPipe", {}, kHeadlessPipe, FrontEnd::script},
-                                         Situation{"NoTerminalNoDisplay", {}, kNothing, FrontEnd::script}),
-                         [](const testing::TestParamInfo<Situation>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Situations, FrontEndChoice,
+    testing::Values(Situation{"Launcher", {}, kLauncher, FrontEnd::graphical},
+                    Situation{"TerminalOnADesktop", {}, kTerminalOnDesktop, FrontEnd::terminal},
+                    Situation{"ScriptPipedInOnADesktop", {}, kPipeOnDesktop, FrontEnd::script},
+                    Situation{"ScriptNamedOnADesktop", with([](Options& o) { o.script = "-"; }), kLauncher,
+                              FrontEnd::script},
+                    Situation{"InteractiveOnADesktop", with([](Options& o) { o.interactive = true; }), kLauncher,
+                              FrontEnd::terminal},
+                    Situation{"GuiWithAScript", with([](Options& o) { o.script = "-", o.gui = true; }), kHeadlessPipe,
+                              FrontEnd::graphical},
+                    Situation{"HeadlessPipe", {}, kHeadlessPipe, FrontEnd::script},
+                    Situation{"NoTerminalNoDisplay", {}, kNothing, FrontEnd::script}),
+    [](const testing::TestParamInfo<Situation>& info) { return std::string(info.param.name); });
 
 // The program itself, started as a launcher starts it: standard input
 // from /dev/null. With a display named it goes for GTK's dialog (here one

@@ -1,11 +1,15 @@
-// print-dialog's command line as users of GNU tools expect it.
+// print-dialog's command line as users of GNU tools expect it, and text on
+// it that is not in the locale's encoding: every output stays valid UTF-8.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "host/CommandLineText.h"
+#include "platform/text/Utf16.h"
 #include "tests/support/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
 
+namespace host {
 namespace {
 
 namespace fs = std::filesystem;
@@ -50,4 +54,19 @@ TEST(PrintDialogCommandLine, TakesGnuFormsAndLpsShortQueueOption) {
     EXPECT_TRUE(fs::exists(fs::path(std::getenv("XDG_CONFIG_HOME")) / "user-defaults" / "nelvo.mfp.Annex.json"));
 }
 
+TEST(CommandLineText, IsTakenInTheLocalesEncodingOrWithReplacementCharacters) {
+    EXPECT_EQ(utf8FromCommandLine("Report \xe9t\xe9", "ISO-8859-1"), "Report \u00e9t\u00e9");
+    EXPECT_EQ(utf8FromCommandLine("Report \xe9t\xe9", "UTF-8"), "Report \ufffdt\ufffd");
+    EXPECT_EQ(utf8FromCommandLine("R\u00e9sum\u00e9", "ISO-8859-1"), "R\u00e9sum\u00e9");
+}
+
+TEST(PrintDialogCommandLine, AJobNameThatIsNotUtf8StillPrintsValidText) {
+    const ProgramResult result =
+        runPrintDialog({"--job-name", "Report \xe9t\xe9"}, "open\nrestore\nsummary\ndump\nsave\nsettings\n");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(platform::utf8FromUtf16(platform::utf16FromUtf8(result.out)), result.out) << "valid UTF-8";
+    EXPECT_NE(result.out.find("Report \ufffdt\ufffd"), std::string::npos) << result.out;
+}
+
 }  // namespace
+}  // namespace host

@@ -43,15 +43,6 @@ nelvo.print.pde.zlm420k.JobControlKind
 )");
 }
 
-TEST(PrintDialogScript, SetAndUnsetChangeThePrintSettingsDirectly) {
-    const ProgramResult result =
-        runPrintDialog({},
-                       "set c.key 3\r\nset b.key 2\nset a.key value with  two spaces\nset c.key replaced\nunset b.key\n"
-                       "unset never.set\nsettings\n");
-    EXPECT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(result.out, "a.key=value with  two spaces\nc.key=replaced\n");
-}
-
 nlohmann::json jsonIn(const fs::path& path) {
     return nlohmann::json::parse(readFile(path), nullptr, false);
 }
@@ -62,11 +53,12 @@ TEST(PrintDialogScript, ReadsTheSettingsFileAtTheStartAndWritesItBackAtTheEnd) {
     // A copy that a killed writer left: private, unlocked, holding secrets.
     const fs::path abandoned = dir.write("job.json.k1LL3d", R"({"jobSuspend2Key": "secret"})");
     fs::permissions(abandoned, fs::perms(0600));
-    const ProgramResult result =
-        runPrintDialog({"--settings", file.string()}, "settings\nset y.key two words\nunset z.key\n");
+    const ProgramResult result = runPrintDialog(
+        {"--settings", file.string()},
+        "settings\nset c.key 3\nset y.key two  words\r\nset c.key replaced\nunset z.key\nunset never.set\n");
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(result.out, "m.key=kept\nz.key=1\n");
-    EXPECT_EQ(jsonIn(file), nlohmann::json({{"m.key", "kept"}, {"y.key", "two words"}}));
+    EXPECT_EQ(jsonIn(file), nlohmann::json({{"c.key", "replaced"}, {"m.key", "kept"}, {"y.key", "two  words"}}));
     // Replaced whole: no temporary file stays beside it, nor the abandoned one.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }

@@ -45,17 +45,14 @@ std::string fixedKey() {
 std::string fixedKeyHex(const std::string& clear, size_t blocks) {
     return hexOf(referenceCipher(clear, fixedKey(), blocks));
 }
-// The last 16 characters of the spool time.
-std::string fixedJobKey() {
-    return std::string(kFixedSpoolTime).substr(std::string(kFixedSpoolTime).size() - 16);
-}
-
 std::string fixedKeyBase64(const std::string& clear, size_t blocks) {
     return referenceBase64Of(referenceCipher(clear, fixedKey(), blocks));
 }
 
 std::string jobKeyBase64(const std::string& clear, size_t blocks) {
-    return referenceBase64Of(referenceCipher(clear, fixedJobKey(), blocks));
+    // The job's key: the last 16 characters of the spool time.
+    const std::string spoolTime = kFixedSpoolTime;
+    return referenceBase64Of(referenceCipher(clear, spoolTime.substr(spoolTime.size() - 16), blocks));
 }
 
 std::string referenceMd5Hex(const std::string& text) {

@@ -37,8 +37,6 @@ std::string referenceCipher(const std::string& clear, const std::string& key, si
 std::string fixedKey();
 // Hex text of the clear text enciphered under the fixed key.
 std::string fixedKeyHex(const std::string& clear, size_t blocks = 1);
-// The key that the save at the fixed instant takes from its spool time.
-std::string fixedJobKey();
 // Base64 text of the clear text enciphered under the fixed or the job's key.
 std::string fixedKeyBase64(const std::string& clear, size_t blocks = 1);
 std::string jobKeyBase64(const std::string& clear, size_t blocks = 1);

@@ -15,7 +15,7 @@ FakeHost::FakeHost() {
 }
 
 FakeHost::~FakeHost() {
-    closePPD();
+    if (ppd_) ppdClose(ppd_);
 }
 
 std::shared_ptr<FakeHost> FakeHost::withSamplePPD() {
@@ -24,25 +24,14 @@ std::shared_ptr<FakeHost> FakeHost::withSamplePPD() {
 
 std::shared_ptr<FakeHost> FakeHost::withPPD(const std::filesystem::path& path) {
     auto host = std::make_shared<FakeHost>();
-    host->openPPD(path);
-    return host;
-}
-
-void FakeHost::openPPD(const std::filesystem::path& path) {
-    ppd_file_t* opened = ppdOpenFile(path.c_str());
-    if (!opened) {
+    host->ppd_ = ppdOpenFile(path.c_str());
+    if (!host->ppd_) {
         int line = 0;
         throw std::runtime_error("CUPS cannot open the PPD " + path.string() + ": " +
                                  ppdErrorString(ppdLastError(&line)));
     }
-    closePPD();
-    ppd_ = opened;
-    ppdMarkDefaults(ppd_);
-}
-
-void FakeHost::closePPD() {
-    if (ppd_) ppdClose(ppd_);
-    ppd_ = nullptr;
+    ppdMarkDefaults(host->ppd_);
+    return host;
 }
 
 size_t FakeHost::callCount(std::string_view call) const {

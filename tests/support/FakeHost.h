@@ -23,14 +23,10 @@ public:
     FakeHost(const FakeHost&) = delete;
     FakeHost& operator=(const FakeHost&) = delete;
 
-    // The same host holding the model's sample PPD, or the PPD at `path`.
+    // The same host holding the model's sample PPD, or the PPD at `path`;
+    // throws std::runtime_error when CUPS cannot read it.
     static std::shared_ptr<FakeHost> withSamplePPD();
     static std::shared_ptr<FakeHost> withPPD(const std::filesystem::path& path);
-
-    // Opens `path` with CUPS in place of the PPD held so far; throws
-    // std::runtime_error when CUPS cannot read it.
-    void openPPD(const std::filesystem::path& path);
-    void closePPD();
 
     // --- What the host offers; change before the panel is made.
     bool constraintHandling = true;

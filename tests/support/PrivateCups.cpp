@@ -23,20 +23,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-// Generous for the sanitizer build; only a failing test waits this long.
-constexpr std::chrono::seconds kPatience{30};
-
-// Checks `condition` until it holds or the deadline passes; whether it held.
-bool waitUntil(const std::function<bool()>& condition) {
-    const Clock::time_point deadline = Clock::now() + kPatience;
-    for (;;) {
-        if (condition()) return true;
-        if (Clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
 sockaddr_in loopback(int port) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -116,6 +102,15 @@ size_t countJobs(int port, int which) {
 }
 
 }  // namespace
+
+bool waitUntil(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
 
 PrivateCups::PrivateCups() {
     // Run as root, the scheduler's filters run as the user lp, who must pass

@@ -8,6 +8,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ struct CapturedJob {
     std::string copies;
     std::map<std::string, std::string> options;  // as libcups parses the filter's option argument
 };
+
+// Checks `condition` until it holds or 30 seconds pass (generous for the
+// sanitizer build; only a failing test waits this long); whether it held.
+bool waitUntil(const std::function<bool()>& condition);
 
 // What a queue's PPD runs: the capture filter, or the job filter that the
 // sample PPDs name.

@@ -57,11 +57,4 @@ bool GtkDialogFixture::hasFocus(const std::string& fieldName) {
     return focus && (focus == widget || gtk_widget_is_ancestor(focus, widget));
 }
 
-void GtkDialogFixture::pressPrint() {
-    ASSERT_TRUE(dialog_->window().waitForPrinter(10000)) << "GTK never listed the printer";
-    ASSERT_TRUE(dialog_->window().press(DialogAnswer::print));
-    EXPECT_EQ(dialog_->window().answer(), DialogAnswer::print);
-    dialog_->runShouldPrint();
-}
-
 }  // namespace host

@@ -31,8 +31,6 @@ protected:
     GtkWidget* widgetNamed(const std::string& fieldName);
     // Whether GTK's keyboard focus is in the widget of that field.
     bool hasFocus(const std::string& fieldName);
-    // Presses Print as a person would and runs the panel's shouldPrint.
-    void pressPrint();
 
     std::unique_ptr<LoadedPlugIn> plugIn_;
     std::shared_ptr<ScriptedHost> host_;

@@ -119,18 +119,16 @@ TEST(TerminalFields, SecretsShowMaskedUntilRevealedAndEditsHappenAtTheCaret) {
 // A byte that begins no UTF-8 character, alone or before a letter, is
 // dropped: the keys after it still arrive, and F10 still prints.
 TEST(TerminalInput, AByteThatIsNotUtf8IsDroppedAndTheKeysAfterItStillCount) {
-    for (const std::string bad : {"\xFF",
-                                  "\xE9"
-                                  "A"}) {
-        PtyDialog dialog({});
-        dialog.waitForText("[ ] Job Retention");
-        dialog.switchRetentionOn();
-        const int row = dialog.tabTo("Pass Code:").rowOf("Pass Code:");
-        dialog.send(bad);
-        dialog.send("12");
-        dialog.waitFor([row](const ScreenFrame& s) { return s.columnOf(row, "   \u2022\u2022_") >= 0; },
-                       "two digits typed");
-        dialog.send(keys::f10);
-        EXPECT_EQ(dialog.waitForExit(), 0) << dialog.output();
-    }
+    PtyDialog dialog({});
+    dialog.waitForText("[ ] Job Retention");
+    dialog.switchRetentionOn();
+    const int row = dialog.tabTo("Pass Code:").rowOf("Pass Code:");
+    dialog.send("\xFF");
+    dialog.send(
+        "1\xE9"
+        "A2");
+    dialog.waitFor([row](const ScreenFrame& s) { return s.columnOf(row, "   \u2022\u2022_") >= 0; },
+                   "two digits typed");
+    dialog.send(keys::f10);
+    EXPECT_EQ(dialog.waitForExit(), 0) << dialog.output();
 }
