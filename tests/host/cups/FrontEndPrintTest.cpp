@@ -73,6 +73,16 @@ const PrintCase kCases[] = {
      {{"sides", "two-sided-long-edge"}},
      {},
      "not held"},
+    // An instance named on the command line, likewise.
+    {"NamedInstance",
+     "Dest Office_MFP copies=3\nDest Office_MFP/duplex sides=two-sided-short-edge\n",
+     "Office_MFP/duplex",
+     "",
+     nullptr,
+     true,
+     {{"sides", "two-sided-short-edge"}},
+     {},
+     "not held"},
     {"Cancelled", "", "Office_MFP", "", nullptr, false, {}, {}, ""},
 };
 
