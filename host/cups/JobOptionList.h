@@ -30,6 +30,10 @@ public:
     cups_option_t* options() const { return options_; }
     // The bytes the options take in a request, names and values together.
     size_t byteCount() const;
+    // Whether a value, as libcups encodes it into a request, is longer than
+    // an IPP value may be. libcups fails such a request only halfway through
+    // writing it, and the server may then wait a minute for the rest.
+    bool hasOverlongValue() const;
 
 private:
     int count_ = 0;

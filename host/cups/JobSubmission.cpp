@@ -117,6 +117,9 @@ SubmittedJob submitJob(const JobRequest& request) {
         for (const auto& [key, value] : request.settings->values())
             options.add(key, value);
 
+    if (options.hasOverlongValue())
+        throw SubmissionRefused("the queue " + queue + " cannot take the job: an option's value is longer than the " +
+                                std::to_string(IPP_MAX_LENGTH) + " bytes a print request can carry");
     std::vector<DocumentStream> documents = openDocuments(request.documents);
     const InterruptHold interrupts;
     Job job{connection, destination.get(), info.get(), 0};
