@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "tests/support/PrintDialogRunner.h"
 #include "tests/support/TempDir.h"
@@ -29,12 +28,8 @@ protected:
 
     std::vector<std::string> options() const {
         std::vector<std::string> options = {"--settings", (dir.path() / "settings.json").string()};
-        std::istringstream words(GetParam().options);
-        for (std::string option; words >> option;) {
-            if (const size_t at = option.find("{dir}"); at != std::string::npos)
-                option.replace(at, 5, dir.path().string());
-            options.push_back(option);
-        }
+        const std::vector<std::string> given = commandWords(GetParam().options, "{dir}", dir.path().string());
+        options.insert(options.end(), given.begin(), given.end());
         return options;
     }
 };

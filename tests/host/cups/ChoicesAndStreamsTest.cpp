@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <thread>
 
 #include "tests/support/ChildEnvironment.h"
@@ -56,10 +55,7 @@ TEST_P(RefusedCleanly, WithOneMessageAndNoJobLeft) {
     cups.addQueueWithoutPpd("Raw");
     cups.addQueue("Closed");
     cups.administer({"/usr/sbin/cupsreject", "Closed"});
-    std::vector<std::string> options;
-    std::istringstream words(GetParam().options);
-    for (std::string word; words >> word;)
-        options.push_back(word == "{doc}" ? document.string() : word);
+    const std::vector<std::string> options = commandWords(GetParam().options, "{doc}", document.string());
     std::map<std::string, std::string> environment = cups.environment();
     if (!GetParam().server.empty()) environment["CUPS_SERVER"] = GetParam().server;
     if (GetParam().passwordWanted) cups.requirePasswordToPrint();
